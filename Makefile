@@ -1,0 +1,40 @@
+# Thin wrapper over CMake/CTest: make deps | build | check | demo
+BUILD   ?= build
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+HOMEDIR := $(CURDIR)/home
+
+PACKAGES := libmotif-dev libglw1-mesa-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri \
+            libxpm-dev libtiff-dev libjpeg-dev libxmu-dev libxext-dev libxt-dev \
+            xvfb xauth xdotool x11-apps imagemagick mesa-utils \
+            xfonts-base xfonts-75dpi xfonts-100dpi \
+            cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build check demo clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+check: build
+	QUIVANE7_HOME=$(HOMEDIR) tests/support/with-xvfb.sh \
+	  ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 600
+
+demo: build
+	QUIVANE7_HOME=$(HOMEDIR) tests/support/demo.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)
