@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -16,9 +17,16 @@ int expfnam(const char *name, int *nchars, char *dest, int *capacity) {
   if (in[0] == '~') {
     size_t slash = in.find('/');
     std::string user = in.substr(1, slash == std::string::npos ? std::string::npos : slash - 1);
-    struct passwd *pw = user.empty() ? getpwuid(getuid()) : getpwnam(user.c_str());
-    if (!pw || !pw->pw_dir) return -1;
-    out = pw->pw_dir;
+    // The current user's "~" follows HOME when it is set, as a shell does, so
+    // that a redirected HOME is honoured; otherwise the password database.
+    const char *home = user.empty() ? getenv("HOME") : nullptr;
+    if (home && *home) {
+      out = home;
+    } else {
+      struct passwd *pw = user.empty() ? getpwuid(getuid()) : getpwnam(user.c_str());
+      if (!pw || !pw->pw_dir) return -1;
+      out = pw->pw_dir;
+    }
     if (slash != std::string::npos) out += in.substr(slash);
   } else {
     out = in;
