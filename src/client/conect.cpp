@@ -17,6 +17,7 @@ int Connect_timeout = 60;
 int Connected_server_once = 0;
 int Security_token = -1;
 int Reader_dbg = 0;
+int Ignore_working_dir = 0;
 
 int conrout(int) {
   fprintf(stderr, "E> Server connections are not available in this build.\n");

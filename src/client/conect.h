@@ -19,6 +19,7 @@ extern int Connect_timeout;                    // seconds to wait for a server; 
 extern int Connected_server_once;              // 1 once a server was accepted in this run
 extern int Security_token;                     // number the server must present; -1 none
 extern int Reader_dbg;                         // 1 = start servers with their reader-debug option
+extern int Ignore_working_dir;                 // 1 = working directories of the defaults file ignored
 
 // Starts or awaits the server of a connection slot and runs the handshakes:
 // 1 connected, -1 failed, -2 refused by the handshake (may be retried).

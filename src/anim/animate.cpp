@@ -1,0 +1,14 @@
+// Animation state (see animate.h).
+#include "anim/animate.h"
+
+int Flprun = 0;
+int Flpaut = 1;
+int Flplod = 0;
+int Flppix = 0;
+int Animon = 0;
+int Ani_is_running = 0;
+int Loading_flipbook = 0;
+
+static int Keyframe_count = 0;  // keyframes defined; none until keyframing exists
+
+void animation_extra_init() { Keyframe_count = 0; }

@@ -1,0 +1,13 @@
+// Flipbook and keyframe animation state.
+#pragma once
+
+extern int Flprun;            // 1 = flipbook playing
+extern int Flpaut;            // 1 = flipbook auto-play
+extern int Flplod;            // 1 = flipbook loaded
+extern int Flppix;            // 1 = flipbook of pixel images
+extern int Animon;            // 1 = keyframing on
+extern int Ani_is_running;    // 1 = keyframe animation running
+extern int Loading_flipbook;  // 1 = flipbook pages being built
+
+// Resets the keyframe-animation settings to their defaults.
+void animation_extra_init();

@@ -1,0 +1,7 @@
+// Time sets (see timeset.h).
+#include "anim/timeset.h"
+
+int Timeset_cnt = 0;
+Timeset_rec *Timesets[MAX_TIMESETS];
+int Time_set_geometry[16] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+int Time_set_mgeom[16] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};

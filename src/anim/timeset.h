@@ -1,0 +1,11 @@
+// Time sets of the loaded cases.
+#pragma once
+
+#define MAX_TIMESETS 4800
+
+struct Timeset_rec;  // one time set; defined with the time-set code
+
+extern int Timeset_cnt;                        // number of time sets
+extern Timeset_rec *Timesets[MAX_TIMESETS];    // null = unused
+extern int Time_set_geometry[16];              // time set of a case's changing geometry; -1 none
+extern int Time_set_mgeom[16];                 // time set of a case's measured geometry; -1 none

@@ -1,0 +1,4 @@
+// Plotter settings (see plotter.h).
+#include "query/plotter.h"
+
+int Plttog = 1;

@@ -1,0 +1,26 @@
+// Display settings read by the display-object builders and the display
+// driver. The builders and the drawing arrive with rendering.
+#pragma once
+
+extern int Initial_screen;           // 1 while the start screen is shown
+extern int Gwmain;                   // 1 once the main graphics window is initialised
+extern int Dont_use_start_screen;    // 1 = no start-screen image (-no_start_screen)
+extern int Plane_clipp_avail;        // number of OpenGL clip planes available
+extern int Solidt;                   // 1 = shaded display
+extern int Hlinet;                   // 1 = hidden line
+extern int Labnod;                   // 1 = node labels
+extern int Labele;                   // 1 = element labels
+extern int Labprt;                   // 1 = part labels
+extern int Doubuf;                   // 1 = double-buffered drawing
+extern int Resort_transparent;       // 1 = transparent elements must be re-sorted
+extern int Box_mode;                 // fast display as bounding boxes
+extern int Box_mode_always;
+extern int Box_mode_always_toggle;
+extern int Box_mode_toggle;
+extern int Software_light;           // 1 = static lighting
+extern int Plane_clipp_toggle;       // 1 = user clip plane in use
+extern int Plane2_clipp_toggle;      // 1 = second user clip plane in use
+extern int How_many_pipes;           // graphics pipes each recorded list is replayed into, 1..8
+extern int Wireframe_lines;          // 1 = part edges built as wireframe lines (-gl clears)
+extern int Use_stencil_buffer;       // 1 = overlapping viewports masked by the stencil buffer
+extern int Quivane_display_list;     // 1 = own recorded display lists, 0 = OpenGL lists

@@ -1,0 +1,25 @@
+// Variable counts and the server connection map (see variables.h).
+#include "variables/variables.h"
+
+float Undefined = 0.0f;
+int Var_avail_cnt = 0;
+int Var_caseavail_cnt[16];
+int Var_avail_scl = 0;
+int Var_avail_vct = 0;
+int Var_avail_scl_complex = 0;
+int Var_avail_vct_complex = 0;
+int Var_avail_tensor = 0;
+int Var_avail_time = 0;
+int Var_avail_coord = 0;
+int Var_array_size = 10;
+int Var_array_step_size = 10;
+int Element_variables_exist = 0;
+int Number_CaseMap_connections = 0;
+
+static int Case_connection_map[16][16];  // server i's connection to server j; -1 none
+
+int initialize_connection_map() {
+  for (auto &row : Case_connection_map)
+    for (int &link : row) link = -1;
+  return 1;
+}

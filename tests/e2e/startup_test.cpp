@@ -1,0 +1,136 @@
+// The client's start-up as a user sees it: banner, installation and per-user
+// directories, the usage text and the options that end the program.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+namespace {
+
+const char Banner[] = "\nThis is Quivane Client 7.1.0(a)\n---- -- ------- ======\n";
+const char Note[] =
+    "**NOTE** '.quivane7' directory not found in user\n"
+    "home directory.  Created it.  This directory will\n"
+    "contain Quivane environment and resource files.\n";
+const char Usage_first[] = "USAGE: quivane7 [-c [machine name]] [-cm] [-case casefilename]\n";
+const char Usage_last[] =
+    "                 - are skyblue, plum, white, cyan, lightgray, turquoise.\n";
+
+bool ends_with(const std::string &text, const std::string &tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+qtest::RunResult run_client(const std::vector<std::string> &args, const std::string &home,
+                            const char *quivane_home) {
+  qtest::RunOptions o;
+  o.env["HOME"] = home;
+  if (quivane_home)
+    o.env["QUIVANE7_HOME"] = quivane_home;
+  else
+    o.unset_env.push_back("QUIVANE7_HOME");
+  std::vector<std::string> argv{qtest::client_bin()};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return qtest::run_program(argv, o);
+}
+
+int permission_bits(const std::string &path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return -1;
+  return st.st_mode & 07777;
+}
+
+TEST(Startup, TildeHomeAndPerUserDirectoryOnFirstRunOnly) {
+  qtest::TempDir home("qhome");
+  auto first = run_client({}, home.path(), "~/inst");
+  EXPECT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(first.err.rfind(Banner, 0), 0u) << first.err;
+  EXPECT_NE(first.err.find("getenv(QUIVANE7_HOME) returned [~/inst]\r\n"), std::string::npos);
+  EXPECT_EQ(qtest::count_of(first.err, Note), 1) << first.err;
+  EXPECT_TRUE(ends_with(first.err, "\n<Ready>\n")) << first.err;
+
+  mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_EQ(permission_bits(home.file(".quivane7")), (int)(0750 & ~mask));
+  EXPECT_EQ(permission_bits(home.file(".quivane7/macros")), (int)(0750 & ~mask));
+
+  auto second = run_client({}, home.path(), "~/inst");
+  EXPECT_EQ(second.status, 0) << second.err;
+  EXPECT_EQ(qtest::count_of(second.err, "**NOTE**"), 0) << second.err;
+  EXPECT_TRUE(ends_with(second.err, "\n<Ready>\n")) << second.err;
+}
+
+TEST(Startup, UnsetInstallationVariable) {
+  qtest::TempDir home("qhome");
+  auto r = run_client({}, home.path(), nullptr);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("getenv(QUIVANE7_HOME) returned NULL\r\n"), std::string::npos) << r.err;
+}
+
+TEST(Startup, UnknownOptionsAreLeftToTheToolkit) {
+  qtest::TempDir home("qhome");
+  auto r = run_client({"-geometry", "800x600+0+0", "-nb", "-xyz"}, home.path(),
+                      qtest::source_home().c_str());
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err.find("USAGE"), std::string::npos) << r.err;
+}
+
+TEST(Startup, HelpPrintsTheUsageText) {
+  qtest::TempDir home("qhome");
+  for (const char *option : {"-help", "-h", "-Z"}) {
+    SCOPED_TRACE(option);
+    auto r = run_client({option}, home.path(), qtest::source_home().c_str());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    size_t start = r.err.find(Usage_first);
+    ASSERT_NE(start, std::string::npos) << r.err;
+    std::string text = r.err.substr(start);
+    EXPECT_TRUE(ends_with(text, Usage_last)) << text;
+    EXPECT_EQ(qtest::count_of(text, "\n"), 54);
+    EXPECT_NE(text.find("     -range10    - Use 10% palette ranges by default.\n"), std::string::npos);
+    EXPECT_NE(text.find("     -help\t      - Prints this USAGE text.\n"), std::string::npos);
+    EXPECT_EQ(r.err.find("<Ready>"), std::string::npos);
+  }
+}
+
+// Options that end the program before anything is started.
+TEST(Startup, FatalOptionsExitWithStatus1) {
+  qtest::TempDir home("qhome");
+  mkdir(home.file(".quivane7").c_str(), 0750);  // no note between the start-up lines
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;  // what standard error holds after the start-up lines
+    bool then_usage;      // the usage text follows the message
+  } cases[] = {
+      {{"-timeout", "-5"}, "***> Bad timeout (seconds). Must be > -1", true},
+      {{"-case", "data/"}, "ERROR: No Case file specified.\n", false},
+      {{"-case", std::string(255, 'c')}, "ERROR: Case file name too long.\n", false},
+      {{"-batch"},
+       "ERROR: To use '-batch' you must run the \n       X-Windows(quivane7 -X) version of Quivane.\n",
+       false},
+      {{"-mgd", "a:0", "b:0"}, "ERROR: Max number of graphic displays(2) hit. Exiting...\n", false},
+      {{"-mgd", std::string(100, 'd')}, "Max name of extra graphics display is 100. Exiting...\n",
+       false},
+      {{"-mgdpos", "-10-10"}, "Sorry negative locations are not supported at this time.\n", false},
+      {{"-ports", "999"}, "***>  Bad server port number must be > 1000", true},
+      {{"-portp", "5"}, "***>  Bad plotter port number must be > 1000", true},
+      {{"-externalcmdport", "80"}, "***>  Bad external cmd port number must be > 1000", true},
+      {{"-p"}, "", true},
+      {{"-menuf", "-nb"}, "", true},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : ""));
+    auto r = run_client(c.args, home.path(), qtest::source_home().c_str());
+    EXPECT_EQ(r.status, 1);
+    std::string expected = c.message + (c.then_usage ? Usage_first : "");
+    EXPECT_NE(r.err.find("\r\n" + expected), std::string::npos) << r.err;
+    if (!c.then_usage) {
+      EXPECT_TRUE(ends_with(r.err, c.message)) << r.err;
+    }
+    EXPECT_EQ(r.err.find("<Ready>"), std::string::npos);
+  }
+}
+
+}  // namespace
