@@ -214,7 +214,18 @@ char *cmd_process_question(const char *params) {
   return copy;
 }
 
-static bool asks_question(const char *params) { return params[0] == '?' && params[1] == '?'; }
+// A parameter text beginning "??" asks the user; the answer replaces it and
+// is freed by the caller. -1 (after the message) when nothing was entered.
+static int answer_if_asked(const char **params, char **answer) {
+  if ((*params)[0] != '?' || (*params)[1] != '?') return 1;
+  *answer = cmd_process_question(*params);
+  if (!*answer) {
+    disperr("No value entered.  Error processing commands.");
+    return -1;
+  }
+  *params = *answer;
+  return 1;
+}
 
 int cmd_process_params(int cat_index, int kw_row, const char *params, float *values) {
   const Cmd_keyword_rec *row = keyword_row(cat_index, kw_row);
@@ -223,14 +234,7 @@ int cmd_process_params(int cat_index, int kw_row, const char *params, float *val
     return -1;
   }
   char *answer = nullptr;
-  if (asks_question(params)) {
-    answer = cmd_process_question(params);
-    if (!answer) {
-      disperr("No value entered.  Error processing commands.");
-      return -1;
-    }
-    params = answer;
-  }
+  if (answer_if_asked(&params, &answer) < 0) return -1;
   int result = 1;
   const char *p = params;
   switch (row->type) {
@@ -284,14 +288,7 @@ int cmd_process_strparams(const char *params, int cat_index, int kw_row) {
     return -1;
   }
   char *answer = nullptr;
-  if (asks_question(params)) {
-    answer = cmd_process_question(params);
-    if (!answer) {
-      disperr("No value entered.  Error processing commands.");
-      return -1;
-    }
-    params = answer;
-  }
+  if (answer_if_asked(&params, &answer) < 0) return -1;
   int result = -1;
   if (!row->options) {
     fprintf(stderr, "cmd_process_strparam: Internal Quivane command process error.\n");

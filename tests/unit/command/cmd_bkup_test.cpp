@@ -22,6 +22,16 @@ class CommandArchive : public RecordingTest {
     Cmd_macropath[0] = '\0';
     RecordingTest::TearDown();
   }
+  // Restores the section from fp (then closed), capturing both streams.
+  static int restore(FILE *fp, std::string *out, std::string *err) {
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    int r = command_bkup(fp, BKUP_RESTORE);
+    *out = testing::internal::GetCapturedStdout();
+    *err = testing::internal::GetCapturedStderr();
+    fclose(fp);
+    return r;
+  }
   static unsigned be32(const std::string &b, size_t at) {
     return (unsigned char)b[at] << 24 | (unsigned char)b[at + 1] << 16 |
            (unsigned char)b[at + 2] << 8 | (unsigned char)b[at + 3];
@@ -56,12 +66,8 @@ TEST_F(CommandArchive, SaveThenRestoreWritesTheRecordBack) {
 
   Cmd_play_delay_time = 0;
   rewind(fp);
-  testing::internal::CaptureStderr();
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(command_bkup(fp, BKUP_RESTORE), 1);
-  std::string out = testing::internal::GetCapturedStdout();
-  std::string err = testing::internal::GetCapturedStderr();
-  fclose(fp);
+  std::string out, err;
+  EXPECT_EQ(restore(fp, &out, &err), 1);
   EXPECT_EQ(Cmd_play_delay_time, 3);
   EXPECT_EQ(qtest::read_file(record + ".restore"), record_bytes);
   EXPECT_EQ(out, "Command Backup file restored to:\n" + record + ".restore\n");
@@ -109,12 +115,8 @@ TEST_F(CommandArchive, UnwritableRestoreNameFallsBackToAPrivateFile) {
   qtest::write_file(archive, section);
   FILE *fp = fopen(archive.c_str(), "rb");
   ASSERT_NE(fp, nullptr);
-  testing::internal::CaptureStderr();
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(command_bkup(fp, BKUP_RESTORE), 1);
-  std::string out = testing::internal::GetCapturedStdout();
-  std::string err = testing::internal::GetCapturedStderr();
-  fclose(fp);
+  std::string out, err;
+  EXPECT_EQ(restore(fp, &out, &err), 1);
   std::string prefix = "/tmp/quivanecommands" + std::to_string(getpid()) + "_";
   EXPECT_NE(err.find("Could not open '" + gone + ".restore' to restore the archived backup "
                      "record file.\nRestoring to " + prefix),
