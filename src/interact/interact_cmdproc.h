@@ -1,0 +1,13 @@
+// Command language entry points of Interaction and tools: the processors, special
+// recorders, refresh functions and keyword tables that Cmds_cat names.
+// Until this subsystem is built its processors refuse every keyword
+// with the category's " - Bad parameter" message, and its keyword tables
+// are empty, so every keyword is unknown.
+#pragma once
+
+#include "client/cmd_tables.h"
+
+extern const Cmd_keyword_rec Cmds_tools[];
+
+int tools_cmdproc(CMD_PROC_PARAMS);
+void tools_ref(int cat_index);

@@ -1,0 +1,25 @@
+// Console forms of the user-interface services the command language calls,
+// for as long as the main window and the Command dialog do not exist: each
+// behaves as the real service does before the main window is realised.
+#pragma once
+
+// Shows a message-window line (standard output in console form).
+void caddtxt(const char *text);
+// Warning with Okay/Cancel: 1 Okay, 0 Cancel. Without a main window it
+// answers Okay by itself and says so on standard error.
+int warn(const char *text);
+// Modal one-line prompt; on return answer holds the text, "" when cancelled.
+// Without a main window nothing can be asked: the answer is "".
+void one_line_prompt_dialog(void *parent, const char *label, const char *title, char *answer,
+                            int size, int unused1, int unused2, int file_flag);
+void check_for_events();
+void unset_working_cursor();
+// Command dialog: a recorded line enters its history and reaches the record
+// files through its record action. Without the dialog it goes straight to
+// the record files. Result as cmd_record_to_file.
+int cmdrec_windep(const char *line);
+// Command dialog: shows the field values; 0 when the dialog is not shown.
+struct Cmd_interf_fields;
+int cmdinterf_set_fields_windep(const Cmd_interf_fields *fields);
+// Command dialog: sets the Record toggle (with or without notification).
+void cmdrec_toggle_windep(int on, int notify);

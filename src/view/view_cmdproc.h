@@ -1,0 +1,26 @@
+// Command language entry points of Viewports, frames and view transforms: the processors, special
+// recorders, refresh functions and keyword tables that Cmds_cat names.
+// Until this subsystem is built its processors refuse every keyword
+// with the category's " - Bad parameter" message, and its keyword tables
+// are empty, so every keyword is unknown.
+#pragma once
+
+#include "client/cmd_tables.h"
+
+extern const Cmd_keyword_rec Cmds_viewp[];
+extern const Cmd_keyword_rec Cmds_viewtransf[];
+extern const Cmd_keyword_rec Cmds_frame[];
+
+// Viewports whose part visibility changed in the current part operation
+// (mode 0 reads the mask into *pattern). None so far: 0.
+int viewport_vis_part_changed_pattern(int *pattern, int mode);
+// Bit mask of the viewports in use (bit v for viewport v); viewport 0 always.
+int viewp_inuse_mask();
+
+int viewp_cmdproc(CMD_PROC_PARAMS);
+int transf_cmdproc(CMD_PROC_PARAMS);
+int frame_cmdproc(CMD_PROC_PARAMS);
+int frame_cmdrec(CMD_REC_PARAMS);
+void viewp_ref(int cat_index);
+void transf_ref(int cat_index);
+void frame_ref(int cat_index);
