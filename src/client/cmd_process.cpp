@@ -16,6 +16,7 @@
 #include "client/command_dlog.h"
 #include "client/extdriver.h"
 #include "ui/general_windep.h"
+#include "ui/general_windep.h"
 #include "ui/ui_msg_stubs.h"
 
 char Cmd_passcat[CMD_MAXCATWORD + 2] = "";

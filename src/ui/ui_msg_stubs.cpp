@@ -24,8 +24,6 @@ void one_line_prompt_dialog(void *, const char *, const char *, char *answer, in
 
 void check_for_events() {}
 
-void unset_working_cursor() {}
-
 int cmdrec_windep(const char *line) { return cmd_record_to_file(line); }
 
 int cmdinterf_set_fields_windep(const Cmd_interf_fields *) { return 0; }

@@ -13,7 +13,6 @@ int warn(const char *text);
 void one_line_prompt_dialog(void *parent, const char *label, const char *title, char *answer,
                             int size, int unused1, int unused2, int file_flag);
 void check_for_events();
-void unset_working_cursor();
 // Command dialog: a recorded line enters its history and reaches the record
 // files through its record action. Without the dialog it goes straight to
 // the record files. Result as cmd_record_to_file.
