@@ -905,16 +905,18 @@ int ccscwd(int ch) {
   return send_reply(ch, dir);
 }
 
-int ccrsetcwd(int ch) {
+int ccrsetcwd(int ch, char *path_out, int size) {
   char path[1024];
   int len = 0;
   int ok = 0;
+  path[0] = '\0';
   if (ccrstr(ch, 1, path, sizeof path - 1, &len) != 0) {
     if (len <= (int)sizeof path - 1) return -1;  // the link failed, not just a long path
   } else {
     path[len] = '\0';
     ok = chdir(path) == 0;
   }
+  if (path_out && size > 0) snprintf(path_out, size, "%s", path);
   return ccsint(ch, ok ? 1 : 0);
 }
 

@@ -115,10 +115,11 @@ int ccrcwd(int ch, char *buf, int size);
 // "ccp_set_cwd" and the path (with NUL); 0 when the peer changed directory.
 int ccssetcwd(int ch, const char *path);
 // Answering side (the keyword has been read): host name, current directory,
-// change of directory (reads the path, answers int 1 or 0).
+// change of directory (reads the path, answers int 1 or 0; the path read is
+// also copied into path when one is given).
 int ccshst(int ch);
 int ccscwd(int ch);
-int ccrsetcwd(int ch);
+int ccrsetcwd(int ch, char *path = nullptr, int size = 0);
 
 // Writes the framed request word "Exit" (00 00 00 04 'E' 'x' 'i' 't') with
 // write(2) alone, for use inside a signal handler; 0 or -1.
