@@ -581,8 +581,8 @@ int pccacpt(int ch, int wait, int *out) {
   if (r == 0 && poll_mode) return 1;
   char greeting[CCP_GREETING_LEN];
   int len = 0;
-  if (r == 1 && ccrstr(ch, 1, greeting, sizeof greeting, &len) == 0 && len > 0 &&
-      greeting[0] == 'q') {
+  int got = r == 1 ? ccrstr(ch, 1, greeting, sizeof greeting, &len) : -1;
+  if (got == 0 && len > 0 && greeting[0] == 'q') {
     alarm(0);
     signal(SIGALRM, SIG_IGN);
     *out = ch;
@@ -593,6 +593,8 @@ int pccacpt(int ch, int wait, int *out) {
     fprintf(stderr, "pccacpt: No greeting within %d seconds.\n", Accept_timeout);
   else if (r == -2)
     fprintf(stderr, "pccacpt: The server ended before it greeted.\n");
+  else if (got == 0)
+    fprintf(stderr, "pccacpt: Greeting refused: it does not begin with \"q\".\n");
   else
     perror("pccacpt");
   pccend(ch);
