@@ -353,6 +353,21 @@ static int lookup_host(const char *host, struct in_addr *addr) {
   return -1;
 }
 
+// Appends a socket channel for fd with TCP_NODELAY on: a listening one, or
+// a connected one whose handshake runs on fd. Its index, or -1 (fd closed).
+static int add_socket_channel(int fd, int listening) {
+  set_nodelay(fd, 1);
+  int idx = add_channel(0);
+  if (idx < 0) {
+    close(fd);
+    return -1;
+  }
+  Sockt_tbl[idx].sockfd = fd;
+  Sockt_tbl[idx].listening = listening;
+  if (!listening) Sockt_tbl[idx].shake_fd = fd;
+  return idx;
+}
+
 static int socket_connect(const char *host, int port, int *ch) {
   struct sockaddr_in a;
   memset(&a, 0, sizeof a);
@@ -372,13 +387,8 @@ static int socket_connect(const char *host, int port, int *ch) {
     close(fd);
     return -1;
   }
-  set_nodelay(fd, 1);
-  int idx = add_channel(0);
-  if (idx < 0) {
-    close(fd);
-    return -1;
-  }
-  Sockt_tbl[idx].sockfd = Sockt_tbl[idx].shake_fd = fd;
+  int idx = add_socket_channel(fd, 0);
+  if (idx < 0) return -1;
   *ch = idx;
   qtrace(1, "ccp", "ch %d connected to %s:%d", idx, host, port);
   if (ccshake(idx) < 0) {
@@ -406,14 +416,8 @@ static int socket_listen(int port, int *ch) {
     close(fd);
     return -1;
   }
-  set_nodelay(fd, 1);
-  int idx = add_channel(0);
-  if (idx < 0) {
-    close(fd);
-    return -1;
-  }
-  Sockt_tbl[idx].sockfd = fd;
-  Sockt_tbl[idx].listening = 1;
+  int idx = add_socket_channel(fd, 1);
+  if (idx < 0) return -1;
   *ch = idx;
   qtrace(1, "ccp", "ch %d listening on port %d", idx, port);
   return 0;
@@ -786,16 +790,24 @@ int ccsfl2_s3(int ch, const float *values, int nrows, int ncols) {
                      [&](int k) { return values[(k / ncols) * 3 + k % ncols]; });
 }
 
+// Reads the two leading ints of a 2-D or vector array (the first may poll);
+// a failure is reported under who.
+static int read_pair(int ch, int wait, const char *who, int *a, int *b) {
+  int st = ccrint(ch, wait, a);
+  if (st == 1) return 1;
+  if (st != 0 || ccrint(ch, 1, b) != 0) {
+    perror(who);
+    return -1;
+  }
+  return 0;
+}
+
 // Reads int rows and int columns and checks them against the shape
 // expected; another shape has its values drained and fails.
 static int read_shape(int ch, int wait, int nrows, int ncols) {
   int r, c;
-  int st = ccrint(ch, wait, &r);
-  if (st == 1) return 1;
-  if (st != 0 || ccrint(ch, 1, &c) != 0) {
-    perror("ccrfl2");
-    return -1;
-  }
+  int st = read_pair(ch, wait, "ccrfl2", &r, &c);
+  if (st != 0) return st;
   if (r != nrows || c != ncols) {
     fprintf(stderr, "ccrfl2: Expected Rows and/or Columns doesn't match sender.\n");
     if (r > 0 && c > 0) drain(ch, (long long)r * c * 4);
@@ -840,15 +852,13 @@ int ccrnvec(int ch, int wait, float *xyz, int capacity, int *n) {
       *n = 0;
       return r;
     }
-    return recv_floats(ch, 3 * *n, [&](int k, float v) { xyz[k] = v; });
-  }
-  int comps, count;
-  int st = ccrint(ch, wait, &comps);
-  if (st == 1) return 1;
-  if (st != 0 || ccrint(ch, 1, &count) != 0) {
-    perror("sccrnvec");
+    if (recv_floats(ch, 3 * *n, [&](int k, float v) { xyz[k] = v; }) == 0) return 0;
+    *n = 0;
     return -1;
   }
+  int comps, count;
+  int st = read_pair(ch, wait, "sccrnvec", &comps, &count);
+  if (st != 0) return st;
   *n = count;
   if (comps != 3 || count < 0 || count > capacity) {
     fprintf(stderr, "ccrnvec: %d points of %d components do not fit in %d; dropped.\n", count,

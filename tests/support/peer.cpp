@@ -12,6 +12,8 @@
 #include <chrono>
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "client/ccp.h"
 #include "harness.h"
 
@@ -170,6 +172,19 @@ int ccp_pipe_link(Peer *peer, const std::string &dir) {
   if (wfd < 0) return -1;
   *peer = Peer(rfd, wfd);
   return ch;
+}
+
+TimedAccept ccp_accept_within(int ch, int timeout) {
+  TimedAccept t;
+  int saved = ccgettimeout();
+  ccsettimeout(timeout);
+  auto t0 = std::chrono::steady_clock::now();
+  testing::internal::CaptureStderr();
+  t.rc = ccacpt(ch, 1, &t.out);
+  t.err = testing::internal::GetCapturedStderr();
+  t.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  ccsettimeout(saved);
+  return t;
 }
 
 }  // namespace qtest

@@ -63,4 +63,14 @@ int ccp_socket_link(Peer *peer, const Bytes &shake, Bytes *module_shake = nullpt
 // other ends. The channel index, or -1.
 int ccp_pipe_link(Peer *peer, const std::string &dir);
 
+// ccacpt with the accept time-out set to timeout seconds for the call, its
+// standard error captured and its duration measured.
+struct TimedAccept {
+  int rc = -2;
+  int out = -2;
+  std::string err;
+  double seconds = 0;
+};
+TimedAccept ccp_accept_within(int ch, int timeout);
+
 }  // namespace qtest

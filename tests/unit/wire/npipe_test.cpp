@@ -14,6 +14,7 @@
 #include "client/ccp.h"
 #include "client/npipe.h"
 #include "harness.h"
+#include "peer.h"
 
 static bool exists(const std::string &path) {
   struct stat st;
@@ -111,32 +112,27 @@ TEST(PipeCreatingSide, GreetingProblemsCloseTheChannelAndRemoveTheFifos) {
     const char *body;  // $1 is the FIFO the fake writes, $2 the one it reads
     const char *message;
   } cases[] = {
-      {"wrong first byte", "exec 3<\"$2\" 4>\"$1\"\nprintf '\\000\\000\\000\\002xy' >&4\nsleep 10\n",
+      {"wrong first byte", "exec 3<\"$2\" 4>\"$1\"\nprintf '\\000\\000\\000\\002xy' >&4\nexec sleep 10\n",
        "pccacpt: Greeting refused: it does not begin with \"q\"."},
-      {"greeting too long", "exec 3<\"$2\" 4>\"$1\"\nprintf '\\000\\000\\000\\015qqqqqqqqqqqqq' >&4\nsleep 10\n",
+      {"greeting too long", "exec 3<\"$2\" 4>\"$1\"\nprintf '\\000\\000\\000\\015qqqqqqqqqqqqq' >&4\nexec sleep 10\n",
        "do not fit"},
-      {"never greets", "exec 3<\"$2\" 4>\"$1\"\nsleep 10\n", "pccacpt: No greeting within 1 seconds."},
+      {"never greets", "exec 3<\"$2\" 4>\"$1\"\nexec sleep 10\n", "pccacpt: No greeting within 1 seconds."},
       {"dies before greeting", "exec 3<\"$2\" 4>\"$1\"\nsleep 0.3\nkill -9 $$\n", "ccp: Connection broken."},
       {"ends without opening its end", "exec 3<\"$2\"\nsleep 0.3\n",
        "pccacpt: The server ended before it greeted."},
   };
   for (const auto &c : cases) {
     qtest::TempDir dir;
-    int pid, ch = -1, out = 5;
+    int pid, ch = -1;
     std::string p1, p2;
     ASSERT_EQ(start_fake(dir, c.body, &pid, &ch, &p1, &p2), 0) << c.name;
     EXPECT_TRUE(exists(p1));
     EXPECT_EQ(Sockt_tbl[ch].pipe_num, pid);
-    ccsettimeout(1);
-    auto t0 = std::chrono::steady_clock::now();
-    testing::internal::CaptureStderr();
-    int rc = ccacpt(ch, 1, &out);
-    std::string err = testing::internal::GetCapturedStderr();
-    ccsettimeout(60);
-    EXPECT_EQ(rc, -1) << c.name;
-    EXPECT_EQ(out, -1) << c.name;
-    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(4)) << c.name;
-    EXPECT_NE(err.find(c.message), std::string::npos) << c.name << ": " << err;
+    auto t = qtest::ccp_accept_within(ch, 1);
+    EXPECT_EQ(t.rc, -1) << c.name;
+    EXPECT_EQ(t.out, -1) << c.name;
+    EXPECT_LT(t.seconds, 4) << c.name;
+    EXPECT_NE(t.err.find(c.message), std::string::npos) << c.name << ": " << t.err;
     EXPECT_EQ(ccpgfd(ch), -1) << c.name;
     EXPECT_FALSE(exists(p1)) << c.name;
     EXPECT_FALSE(exists(p2)) << c.name;
