@@ -57,7 +57,7 @@ void qtrace(int level, const char *tag, const char *fmt, ...) {
   if (!qtrace_on(level)) return;
   va_list ap;
   va_start(ap, fmt);
-  fprintf(stderr, "[trace %s] ", tag);
+  fprintf(stderr, "[trace %s %d] ", tag, (int)getpid());
   vfprintf(stderr, fmt, ap);
   fputc('\n', stderr);
   va_end(ap);
@@ -67,7 +67,7 @@ void qtrace_hex(const char *tag, const char *what, int ch, const void *data, int
   if (!qtrace_on(2) || n <= 0) return;
   const unsigned char *b = (const unsigned char *)data;
   const int shown = n > 256 ? 256 : n;
-  fprintf(stderr, "[trace %s] ch %d %s %d bytes:", tag, ch, what, n);
+  fprintf(stderr, "[trace %s %d] ch %d %s %d bytes:", tag, (int)getpid(), ch, what, n);
   for (int i = 0; i < shown; i++) fprintf(stderr, "%s%02x", i % 16 ? " " : "\n  ", b[i]);
   fprintf(stderr, "%s\n", shown < n ? " ..." : "");
 }

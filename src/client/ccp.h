@@ -126,9 +126,10 @@ int ccrsetcwd(int ch, char *path = nullptr, int size = 0);
 int ccp_send_exit_sigsafe(int ch);
 
 // ---- trace ---------------------------------------------------------------
-// A levelled trace on standard error, off by default. Level from the
-// environment variable QUIVANE_TRACE: 1 events (connects, requests),
-// 2 also a hex dump of every byte sent and received.
+// A levelled trace on standard error, off by default, each line tagged with
+// the module and the process id. Level from the environment variable
+// QUIVANE_TRACE: 1 events (connects, requests), 2 also a hex dump of every
+// byte sent and received.
 extern int Trace_level;  // 0 off, 1 events, 2 wire bytes; -1 = not yet read from the environment
 int qtrace_on(int level);
 void qtrace(int level, const char *tag, const char *fmt, ...) __attribute__((format(printf, 3, 4)));

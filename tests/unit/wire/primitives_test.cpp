@@ -3,6 +3,7 @@
 // poll mode, broken peers, the module's own requests, byte totals and trace.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
@@ -332,6 +333,7 @@ TEST(Trace, LevelTwoDumpsTheBytes) {
   ccsint(l->ch, 0x2b);
   std::string err = testing::internal::GetCapturedStderr();
   Trace_level = saved;
-  EXPECT_EQ(err, "[trace ccp] ch " + std::to_string(l->ch) + " sent 4 bytes:\n  00 00 00 2a\n");
+  EXPECT_EQ(err, "[trace ccp " + std::to_string(getpid()) + "] ch " + std::to_string(l->ch) +
+                     " sent 4 bytes:\n  00 00 00 2a\n");
   ccend(l->ch);
 }
