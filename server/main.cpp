@@ -1,6 +1,24 @@
-// Stand-in case server: for now it only knows how it is to be started.
+// Stand-in case server. Started as the client starts a server: over TCP
+// ("-c host [-ports N]", it connects back and runs the channel handshake) or
+// over two FIFOs ("-pipe p1 p2", it opens them and greets with "q..."). It
+// then runs the application handshake and answers requests from the table in
+// requests/ until "Exit" or until the link fails.
+#include <signal.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+#include "client/ccp.h"
+#include "client/version.h"
+#include "requests/requests.h"
+#include "server.h"
+
+Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0, 0, 0, nullptr};
+
+static const int SRV_THREADS = 1;      // thread count reported to the client
+static const int SRV_KEYWORD_LEN = 256;
 
 static void server_usage() {
   fprintf(stderr,
@@ -8,12 +26,118 @@ static void server_usage() {
           "                       [-readerdbg] [-log FILE]\n");
 }
 
-int main(int argc, char **argv) {
-  for (int i = 1; i < argc; i++)
-    if (!strcmp(argv[i], "-help") || !strcmp(argv[i], "-h")) {
-      server_usage();
+// Fills Srv_opts; 0, or -1 when the line cannot be used.
+static int parse_options(int argc, char **argv) {
+  for (int i = 1; i < argc; i++) {
+    const char *a = argv[i];
+    bool more = i + 1 < argc;
+    if (!*a) continue;
+    if (!strcmp(a, "-c") && more) {
+      Srv_opts.host = argv[++i];
+    } else if (!strcmp(a, "-ports") && more) {
+      Srv_opts.port = atoi(argv[++i]);
+    } else if (!strcmp(a, "-pipe") && i + 2 < argc) {
+      Srv_opts.pipe1 = argv[++i];
+      Srv_opts.pipe2 = argv[++i];
+    } else if (!strcmp(a, "-security") && more) {
+      Srv_opts.security = 1;
+      Srv_opts.security_number = atoi(argv[++i]);
+    } else if (!strcmp(a, "-readerdbg")) {
+      Srv_opts.reader_dbg = 1;
+    } else if (!strcmp(a, "-log") && more) {
+      Srv_opts.log_path = argv[++i];
+    } else {
+      fprintf(stderr, "quivane7.server: Unknown option %s.\n", a);
+      return -1;
+    }
+  }
+  if (!Srv_opts.host && !Srv_opts.pipe1) return -1;
+  return 0;
+}
+
+// Opens the link: the channel, or -1.
+static int open_link() {
+  int ch = -1;
+  if (Srv_opts.pipe1) {
+    if (ccstrt(1, nullptr, 0, &ch, 1, Srv_opts.pipe1, Srv_opts.pipe2) != 0) return -1;
+    static const char greeting[] = "quivane7";
+    if (ccsstr(ch, greeting, sizeof greeting) != 0) return -1;
+    return ch;
+  }
+  if (ccstrt(1, Srv_opts.host, Srv_opts.port, &ch, 0, nullptr, nullptr) != 0) return -1;
+  return ch;
+}
+
+// The application handshake from the server's side: version, the client's
+// two ints, security flag (and number), accept, thread count. 1 accepted,
+// 0 refused, -1 link failure.
+static int app_handshake(int ch) {
+  int a, b, accept;
+  if (ccsstr(ch, QUIVANE_VERSION_STRING, sizeof QUIVANE_VERSION_STRING) != 0) return -1;
+  if (ccrint(ch, 1, &a) != 0 || ccrint(ch, 1, &b) != 0) return -1;
+  if (ccsint(ch, Srv_opts.security) != 0) return -1;
+  if (Srv_opts.security && ccsint(ch, Srv_opts.security_number) != 0) return -1;
+  if (ccrint(ch, 1, &accept) != 0) return -1;
+  srv_log("handshake %d %d security %d accept %d readerdbg %d", a, b, Srv_opts.security, accept,
+          Srv_opts.reader_dbg);
+  if (!accept) return 0;
+  return ccsint(ch, SRV_THREADS) == 0 ? 1 : -1;
+}
+
+// Serves requests until "Exit" (0) or a failure (1): the exit status.
+static int serve(int ch) {
+  char kw[SRV_KEYWORD_LEN];
+  for (;;) {
+    int len = 0;
+    int r = ccrstr(ch, 1, kw, sizeof kw - 1, &len);
+    if (r != 0 && len <= (int)sizeof kw - 1) {
+      fprintf(stderr, "quivane7.server: The link to the client failed.\n");
       return 1;
     }
-  server_usage();
-  return 1;
+    const Srv_request_rec *req = nullptr;
+    if (r == 0) {
+      if (len > 0 && kw[len - 1] == '\0') len--;  // the channel module's requests carry a NUL
+      kw[len] = '\0';
+      req = srv_find_request(kw, len);
+    } else {
+      snprintf(kw, sizeof kw, "(%d bytes)", len);
+    }
+    if (!req) {
+      fprintf(stderr, "quivane7.server: Unknown request \"%s\"; closing the link.\n", kw);
+      srv_log("unknown %s", kw);
+      return 1;
+    }
+    qtrace(1, "server", "request %s", kw);
+    int h = req->handler(ch);
+    if (h < 0) {
+      fprintf(stderr, "quivane7.server: Request \"%s\" failed; closing the link.\n", kw);
+      return 1;
+    }
+    if (h > 0) return 0;
+  }
+}
+
+int main(int argc, char **argv) {
+  signal(SIGPIPE, SIG_IGN);
+  if (parse_options(argc, argv) < 0) {
+    server_usage();
+    return 1;
+  }
+  if (srv_log_open(Srv_opts.log_path) < 0) return 1;
+  int ch = open_link();
+  if (ch < 0) {
+    fprintf(stderr, "quivane7.server: Couldn't reach the client.\n");
+    return 1;
+  }
+  int status = 1;
+  int accepted = app_handshake(ch);
+  if (accepted == 0) {
+    fprintf(stderr, "quivane7.server: The client refused this server.\n");
+  } else if (accepted > 0) {
+    status = serve(ch);
+  } else {
+    fprintf(stderr, "quivane7.server: The handshake with the client failed.\n");
+  }
+  ccend(ch);
+  return status;
 }

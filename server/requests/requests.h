@@ -1,0 +1,20 @@
+// The request table of the stand-in server: each keyword the client may send
+// and the one handler that reads the rest of the request and writes the
+// reply. A handler returns 0 to go on serving, 1 to end the session cleanly,
+// -1 when the link failed.
+#pragma once
+
+struct Srv_request_rec {
+  const char *keyword;     // as the client sends it, without a NUL
+  int (*handler)(int ch);  // reads the request's values, writes the reply
+};
+
+// The table entry for a keyword of len bytes, or null.
+const Srv_request_rec *srv_find_request(const char *keyword, int len);
+
+// Handlers, grouped by the module whose requests they answer.
+int srv_ccp_get_host(int ch);
+int srv_ccp_get_cwd(int ch);
+int srv_ccp_set_cwd(int ch);
+int srv_get_file_listing(int ch);
+int srv_exit(int ch);

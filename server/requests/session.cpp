@@ -1,0 +1,35 @@
+// Requests about the session itself and the channel module's own requests.
+//   "ccp_get_host" -> string host name (NUL included)
+//   "ccp_get_cwd"  -> string current directory (NUL included)
+//   "ccp_set_cwd"  <- string path (NUL included); -> int 1 changed, 0 not
+//   "Exit"         ends the session; nothing is sent back
+#include <unistd.h>
+
+#include <climits>
+
+#include "client/ccp.h"
+#include "requests/requests.h"
+#include "server.h"
+
+int srv_ccp_get_host(int ch) {
+  srv_log("ccp_get_host");
+  return ccshst(ch) == 0 ? 0 : -1;
+}
+
+int srv_ccp_get_cwd(int ch) {
+  srv_log("ccp_get_cwd");
+  return ccscwd(ch) == 0 ? 0 : -1;
+}
+
+int srv_ccp_set_cwd(int ch) {
+  char path[1024];
+  if (ccrsetcwd(ch, path, sizeof path) != 0) return -1;
+  char now[PATH_MAX];
+  srv_log("ccp_set_cwd %s -> %s", path, getcwd(now, sizeof now) ? now : "?");
+  return 0;
+}
+
+int srv_exit(int) {
+  srv_log("Exit");
+  return 1;
+}
