@@ -410,7 +410,15 @@ void XtarvListSelectMultPos(Widget list, int count, const int *positions) {
     if (positions[i] > items) continue;
     sel[n++] = positions[i] <= 0 ? 1 : positions[i];
   }
-  XtVaSetValues(list, XmNselectedPositions, sel, XmNselectedPositionCount, n, nullptr);
+  // Replace the selection with no callbacks.  Only the multiple policy adds
+  // each position to the selection, so it holds while they are set.
+  unsigned char policy = XmEXTENDED_SELECT;
+  XtVaGetValues(list, XmNselectionPolicy, &policy, nullptr);
+  XtVaSetValues(list, XmNselectionPolicy, XmMULTIPLE_SELECT, nullptr);
+  XmListDeselectAllItems(list);
+  for (int i = 0; i < n; i++)
+    if (!XmListPosSelected(list, sel[i])) XmListSelectPos(list, sel[i], False);
+  XtVaSetValues(list, XmNselectionPolicy, policy, nullptr);
   free(sel);
 }
 
