@@ -105,6 +105,20 @@ static void add_close_protocol(Widget dialog, XtCallbackProc cb, XtPointer clien
   XmAddWMProtocolCallback(shell, del, cb, client);
 }
 
+// Resources of a box placed at x, y, full-application modal, titled, whose
+// window-manager close runs only the callbacks the caller installs.  Fills
+// six entries of a; the caller frees title after creating the box.
+static Cardinal placed_modal_args(Arg *a, Position x, Position y, XmString title) {
+  Cardinal n = 0;
+  XtSetArg(a[n], XmNx, x); n++;
+  XtSetArg(a[n], XmNy, y); n++;
+  XtSetArg(a[n], XmNdefaultPosition, False); n++;
+  XtSetArg(a[n], XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL); n++;
+  XtSetArg(a[n], XmNdialogTitle, title); n++;
+  XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
+  return n;
+}
+
 static void set_font_if_fixed(std::vector<Arg> &args, const char *resource) {
   if (Fixedfont && Menufont) args.push_back(Arg{const_cast<char *>(resource), (XtArgVal)Menufont});
 }
@@ -152,14 +166,8 @@ static void build_error_box(const char *shown, size_t msglen, int lines) {
   place_from_pointer(static_cast<int>(std::min<size_t>(msglen, WRAP_COLUMNS)) * Menu_font_width,
                      Menu_font_size * k, &x, &y);
   XmString title = qvn_xmstring("Error");
-  Arg a[8];
-  Cardinal n = 0;
-  XtSetArg(a[n], XmNx, x); n++;
-  XtSetArg(a[n], XmNy, y); n++;
-  XtSetArg(a[n], XmNdefaultPosition, False); n++;
-  XtSetArg(a[n], XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL); n++;
-  XtSetArg(a[n], XmNdialogTitle, title); n++;
-  XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
+  Arg a[6];
+  Cardinal n = placed_modal_args(a, x, y, title);
   Err_dialog = XmCreateFormDialog(box_parent(), const_cast<char *>("Error"), a, n);
   XmStringFree(title);
   add_close_protocol(Err_dialog, unmanage_disperr, nullptr);
@@ -269,16 +277,10 @@ int warn(const char *text) {
   } else {
     XmString okl = qvn_xmstring("Okay");
     XmString title = qvn_xmstring("Warning");
-    Arg a[10];
-    Cardinal n = 0;
-    XtSetArg(a[n], XmNx, x); n++;
-    XtSetArg(a[n], XmNy, y); n++;
-    XtSetArg(a[n], XmNdefaultPosition, False); n++;
-    XtSetArg(a[n], XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL); n++;
+    Arg a[8];
+    Cardinal n = placed_modal_args(a, x, y, title);
     XtSetArg(a[n], XmNmessageString, msg); n++;
     XtSetArg(a[n], XmNokLabelString, okl); n++;
-    XtSetArg(a[n], XmNdialogTitle, title); n++;
-    XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
     Warn_dialog = XmCreateWarningDialog(box_parent(), const_cast<char *>("Warning"), a, n);
     XmStringFree(okl);
     XmStringFree(title);

@@ -280,14 +280,12 @@ void prompt_user(Widget parent, const char *label, const char *title, XtCallback
     Userp_fileentry_text = f.field;
     Userp_fileok_button = f.ok;
     Userp_filecancel_button = f.cancel;
-  } else if (file == 1) {
-    refit_prompt(User_fileprompt_dialog, Userp_file_label, Userp_fileentry_text, label, title, size);
-    replace_activate(Userp_fileok_button, okcb);
-    replace_activate(Userp_filecancel_button, cancelcb);
   } else {
-    refit_prompt(User_prompt_dialog, Userp_label, Userp_entry_text, label, title, size);
-    replace_activate(Userp_ok_button, okcb);
-    replace_activate(Userp_cancel_button, cancelcb);
+    bool f = file == 1;
+    refit_prompt(f ? User_fileprompt_dialog : User_prompt_dialog, f ? Userp_file_label : Userp_label,
+                 f ? Userp_fileentry_text : Userp_entry_text, label, title, size);
+    replace_activate(f ? Userp_fileok_button : Userp_ok_button, okcb);
+    replace_activate(f ? Userp_filecancel_button : Userp_cancel_button, cancelcb);
   }
   if (!parent) parent = prompt_home();
   Widget dialog = file == 1 ? User_fileprompt_dialog : User_prompt_dialog;

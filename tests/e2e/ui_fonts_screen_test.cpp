@@ -101,6 +101,21 @@ class ProbeWindow {
   Window win_;
 };
 
+// Holds the X server for this connection alone, so that tests running in
+// parallel on the same server cannot move the pointer between a warp and
+// the queries that follow it.
+class ServerGrab {
+ public:
+  explicit ServerGrab(Display *d) : dpy_(d) { XGrabServer(d); }
+  ~ServerGrab() {
+    XUngrabServer(dpy_);
+    XFlush(dpy_);
+  }
+
+ private:
+  Display *dpy_;
+};
+
 void warp(Display *dpy, int x, int y) {
   XWarpPointer(dpy, 0, DefaultRootWindow(dpy), 0, 0, 0, 0, x, y);
   XSync(dpy, False);
@@ -111,6 +126,7 @@ TEST_F(UiFontsScreen, ScreenCoordinatesCountUpFromTheBottom) {
   get_x_screensize(&w, &h, 0);
   EXPECT_EQ(w, DisplayWidth(dpy, DefaultScreen(dpy)));
   EXPECT_EQ(h, DisplayHeight(dpy, DefaultScreen(dpy)));
+  ServerGrab grab(dpy);
   warp(dpy, 0, 0);
   int b1 = -1, b2 = -1, b3 = -1, x = -1, y = -1;
   EXPECT_EQ(get_mouse_info(0, &b1, &b2, &b3, &x, &y, 0), 1);
@@ -132,6 +148,7 @@ TEST_F(UiFontsScreen, InsideMeansWithinTheWindowsOwnSize) {
       {50, 100, 0, 40, -1},  // just below the bottom edge
       {9, 50, 0, -1, 49},    // just left of the left edge
   };
+  ServerGrab grab(dpy);
   for (const Case &c : cases) {
     warp(dpy, c.rx, c.ry);
     int b1, b2, b3, x = -99, y = -99;
@@ -143,9 +160,12 @@ TEST_F(UiFontsScreen, InsideMeansWithinTheWindowsOwnSize) {
 
 TEST_F(UiFontsScreen, WindowLocationIsItsLowerLeftCorner) {
   ProbeWindow win(dpy, 10, 20, 120, 80);
-  warp(dpy, 300, 400);
   int x = -1, y = -1, w = -1, h = -1;
-  get_win_location(win.id(), &x, &y, &w, &h, 0);
+  {
+    ServerGrab grab(dpy);
+    warp(dpy, 300, 400);
+    get_win_location(win.id(), &x, &y, &w, &h, 0);
+  }
   EXPECT_EQ(x, 10);
   EXPECT_EQ(y, DisplayHeight(dpy, DefaultScreen(dpy)) - 20 - 80);
   EXPECT_EQ(w, 120);

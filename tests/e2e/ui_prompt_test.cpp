@@ -44,11 +44,15 @@ Widget shown_error_box(Widget parent) {
   return nullptr;
 }
 
-// Notes the text of the error box shown after delay_ms and presses its OK.
+// Notes the text of the error box once it is shown (looking again every
+// delay_ms until it is) and presses its OK.
 void acknowledge_error_after(int delay_ms, std::string *error) {
-  qtest::xt_after(delay_ms, [error] {
+  qtest::xt_after(delay_ms, [delay_ms, error] {
     Widget box = shown_error_box(Main_intf[0]);
-    ASSERT_NE(box, nullptr);
+    if (!box) {
+      acknowledge_error_after(delay_ms, error);
+      return;
+    }
     XmString s = nullptr;
     XtVaGetValues(box, XmNmessageString, &s, nullptr);
     char *t = nullptr;
@@ -118,7 +122,7 @@ TEST_F(UiPrompt, FileFormExpandsTheTildeOrRefusesIt) {
   // An unknown user: an error box, acknowledged from a second timer.
   std::string error;
   answer_with(1, "Okay", &seen, "~nosuchuser_q7/x");
-  acknowledge_error_after(300, &error);
+  acknowledge_error_after(100, &error);
   strcpy(file, "proposed");
   one_line_prompt_dialog(nullptr, "File name", "Save", file, sizeof file, 0, 0, 1);
   EXPECT_STREQ(file, "");
@@ -141,11 +145,29 @@ TEST_F(UiPrompt, TooLongAnswerIsRefusedWithAnErrorBox) {
     Seen seen;
     std::string error;
     answer_with(c.file, "Okay", &seen, c.typed);
-    acknowledge_error_after(300, &error);
+    acknowledge_error_after(100, &error);
     one_line_prompt_dialog(nullptr, "Name", "Enter", answer, sizeof answer, 0, 0, c.file);
     EXPECT_STREQ(answer, "") << c.typed;
     EXPECT_EQ(error, c.error);
   }
+}
+
+int Pressed = 0;
+void ok_routine(Widget, XtPointer, XtPointer) { Pressed = 1; }
+void cancel_routine(Widget, XtPointer, XtPointer) { Pressed = 2; }
+void other_ok_routine(Widget, XtPointer, XtPointer) { Pressed = 3; }
+
+TEST_F(UiPrompt, NonWaitingPromptRunsTheCallersRoutines) {
+  prompt_user(nullptr, "Group name", "Group", ok_routine, cancel_routine, 20, 0, 0, 0);
+  ASSERT_NE(User_prompt_dialog, nullptr);
+  EXPECT_TRUE(XtIsManaged(User_prompt_dialog));
+  EXPECT_EQ(XtNameToWidget(User_prompt_dialog, "usrp.usrpfo.usrptextarea"), Userp_entry_text);
+  qtest::xt_activate(Userp_cancel_button);
+  EXPECT_EQ(Pressed, 2);
+  prompt_user(nullptr, "Group name", "Group", other_ok_routine, cancel_routine, 20, 0, 0, 0);
+  qtest::xt_activate(Userp_ok_button);
+  EXPECT_EQ(Pressed, 3);
+  XtUnmanageChild(User_prompt_dialog);
 }
 
 }  // namespace
