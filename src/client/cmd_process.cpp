@@ -17,6 +17,7 @@
 #include "client/extdriver.h"
 #include "ui/general_windep.h"
 #include "ui/general_windep.h"
+#include "ui/prompt.h"
 #include "ui/ui_msg_stubs.h"
 
 char Cmd_passcat[CMD_MAXCATWORD + 2] = "";

@@ -3,15 +3,6 @@
 // behaves as the real service does before the main window is realised.
 #pragma once
 
-// Shows a message-window line (standard output in console form).
-void caddtxt(const char *text);
-// Warning with Okay/Cancel: 1 Okay, 0 Cancel. Without a main window it
-// answers Okay by itself and says so on standard error.
-int warn(const char *text);
-// Modal one-line prompt; on return answer holds the text, "" when cancelled.
-// Without a main window nothing can be asked: the answer is "".
-void one_line_prompt_dialog(void *parent, const char *label, const char *title, char *answer,
-                            int size, int unused1, int unused2, int file_flag);
 void check_for_events();
 // Command dialog: a recorded line enters its history and reaches the record
 // files through its record action. Without the dialog it goes straight to

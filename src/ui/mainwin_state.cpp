@@ -1,0 +1,87 @@
+// Stand-in definitions of the windows and state other modules own (see the
+// header).  Each is weak: the owning module's definition replaces it.
+#include "ui/mainwin_state.h"
+
+#include <Xm/Xm.h>
+
+#define OWNED_ELSEWHERE __attribute__((weak))
+
+XtAppContext App_con OWNED_ELSEWHERE = nullptr;
+Display *Dpys[2] OWNED_ELSEWHERE = {nullptr, nullptr};
+Widget Main_win[2] OWNED_ELSEWHERE = {nullptr, nullptr};
+Widget Main_intf[2] OWNED_ELSEWHERE = {nullptr, nullptr};
+int Machinetype OWNED_ELSEWHERE = 0;
+XColor Red OWNED_ELSEWHERE = {};
+XColor Realgreen OWNED_ELSEWHERE = {};
+XColor Darkgreen OWNED_ELSEWHERE = {};
+XColor Yellow OWNED_ELSEWHERE = {};
+XColor Green OWNED_ELSEWHERE = {};
+XColor Section_color OWNED_ELSEWHERE = {};
+Pixel Qvn_backgroundpix OWNED_ELSEWHERE = 0;
+
+Widget Main_control_form OWNED_ELSEWHERE = nullptr;
+Widget Main_status OWNED_ELSEWHERE = nullptr;
+Widget Main_info_button OWNED_ELSEWHERE = nullptr;
+Widget Main_message_dialog OWNED_ELSEWHERE = nullptr;
+Widget Main_textport OWNED_ELSEWHERE = nullptr;
+int Main_message_open_requests OWNED_ELSEWHERE = 0;
+
+OWNED_ELSEWHERE void main_message_window_open() {
+  Main_message_open_requests++;
+  if (Main_message_dialog) XtManageChild(Main_message_dialog);
+}
+
+Window Gwxmain[2] OWNED_ELSEWHERE = {0, 0};
+Window Gwxmainpbuf[2] OWNED_ELSEWHERE = {0, 0};
+int Pbuffer_rendering OWNED_ELSEWHERE = 0;
+int Pbuffer_width OWNED_ELSEWHERE = 0;
+int Pbuffer_height OWNED_ELSEWHERE = 0;
+Window Funxwin OWNED_ELSEWHERE = 0;
+Window Funxhistwin OWNED_ELSEWHERE = 0;
+
+Widget Transformation_dialog OWNED_ELSEWHERE = nullptr;
+Widget Command_dialog OWNED_ELSEWHERE = nullptr;
+Widget Connect_dialog OWNED_ELSEWHERE = nullptr;
+Widget Query_file_dialog OWNED_ELSEWHERE = nullptr;
+Widget File_genericdata_dialog OWNED_ELSEWHERE = nullptr;
+Widget File_tarvdata_dialog OWNED_ELSEWHERE = nullptr;
+Widget File_n3sdata_dialog OWNED_ELSEWHERE = nullptr;
+Widget File_estetdata_dialog OWNED_ELSEWHERE = nullptr;
+Widget File_estetvctbld_dialog OWNED_ELSEWHERE = nullptr;
+Widget File_plot3ddata_dialog OWNED_ELSEWHERE = nullptr;
+Widget Detaileditor_dialog OWNED_ELSEWHERE = nullptr;
+Widget Graphics_show_dialog OWNED_ELSEWHERE = nullptr;
+Widget Fileselect_dialog OWNED_ELSEWHERE = nullptr;
+Widget Main_large_partlist_dialog OWNED_ELSEWHERE = nullptr;
+Widget Main_showlgndcmpnts_dialog OWNED_ELSEWHERE = nullptr;
+
+OWNED_ELSEWHERE void transf_gen_dialog() {}
+OWNED_ELSEWHERE void cmd_gen_interf() {}
+OWNED_ELSEWHERE void gen_conn_dialog() {}
+OWNED_ELSEWHERE void gen_query_file() {}
+OWNED_ELSEWHERE void gen_genericread_dialog() {}
+OWNED_ELSEWHERE void gen_tarv5read_dialog() {}
+OWNED_ELSEWHERE void gen_n3sread_dialog() {}
+OWNED_ELSEWHERE void gen_estetread_dialog() {}
+OWNED_ELSEWHERE void gen_estetvctbld_dialog() {}
+OWNED_ELSEWHERE void gen_plot3dread_dialog() {}
+OWNED_ELSEWHERE void gen_detailed_dialog() {}
+OWNED_ELSEWHERE void gen_filesel_dialog() {}
+
+Widget Parts_create_arobut OWNED_ELSEWHERE = nullptr;
+Widget Trace_timstpdet_arobut OWNED_ELSEWHERE = nullptr;
+Widget Parts_general_arobut OWNED_ELSEWHERE = nullptr;
+Widget Parts_ndelmlin_arobut OWNED_ELSEWHERE = nullptr;
+Widget Parts_disp_arobut OWNED_ELSEWHERE = nullptr;
+Widget Fileselect_case_arobut OWNED_ELSEWHERE = nullptr;
+Widget File_plot3diblankinfo_form OWNED_ELSEWHERE = nullptr;
+Widget File_genericiblankinfo_form OWNED_ELSEWHERE = nullptr;
+Widget File_estetiblankinfo_form OWNED_ELSEWHERE = nullptr;
+
+OWNED_ELSEWHERE int fsel_select(int, Widget *, Widget *, Widget *, int, void (*)(), void (*)()) {
+  return -1;
+}
+
+int Time_tot_steps OWNED_ELSEWHERE = 0;
+float Soltime_curstep OWNED_ELSEWHERE = 0.0f;
+float Soltime_cursimt OWNED_ELSEWHERE = 0.0f;

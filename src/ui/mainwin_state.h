@@ -1,0 +1,100 @@
+// Windows, colours and dialog holders that the message boxes, prompts, the
+// dialog registry and the widget helpers read but other modules build: the
+// interface start-up (application context, displays, shells, colours), the
+// main window and its message window, the graphics windows, the registered
+// dialogs and their builders, and the time line.  Everything here starts
+// empty (null widgets, window 0, pixel 0); the owning modules fill it in.
+// The definitions in mainwin_state.cpp are weak, so that the owning module's
+// own definition takes over when it is linked in.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+// ---- interface start-up ---------------------------------------------------
+extern XtAppContext App_con;     // the one application context, null until start-up
+extern Display *Dpys[2];         // [0] main display, [1] detached graphics display; null = none
+extern Widget Main_win[2];       // top-level shell per display; null until built
+extern Widget Main_intf[2];      // main interface form per display; null until built
+extern int Machinetype;          // screen class: 0 above 1000 px high, 2 for 905..1000, 1 up to 904
+extern XColor Red;               // error level colour of the Info button
+extern XColor Realgreen;         // information level colour
+extern XColor Darkgreen;         // level 0 colour
+extern XColor Yellow;            // warning level colour
+extern XColor Green;             // highlight of changed values
+extern XColor Section_color;     // foreground of section titles
+extern Pixel Qvn_backgroundpix;  // normal button background pixel
+
+// ---- main window and message window -----------------------------------------
+extern Widget Main_control_form;    // main form "mainForm"; parent of the message boxes
+extern Widget Main_status;          // status area (a drawing area) of the main window
+extern Widget Main_info_button;     // the Info button, coloured by the message level
+extern Widget Main_message_dialog;  // the message window
+extern Widget Main_textport;        // its text
+// Asks for the message window to be shown (an error line opens it).  Until
+// the message window module exists this manages Main_message_dialog when it
+// is there and counts the request.
+void main_message_window_open();
+extern int Main_message_open_requests;  // number of open requests made so far, >= 0
+
+// ---- graphics windows -------------------------------------------------------
+extern Window Gwxmain[2];      // main graphics window per display; 0 = none
+extern Window Gwxmainpbuf[2];  // pixel-buffer drawable per display; 0 = none
+extern int Pbuffer_rendering;  // 1 while the graphics go to an off-screen pixel buffer
+extern int Pbuffer_width;      // pixel-buffer size in pixels, 0 when none
+extern int Pbuffer_height;     // pixel-buffer size in pixels, 0 when none
+extern Window Funxwin;         // palette editor legend window; 0 = none
+extern Window Funxhistwin;     // palette editor histogram window; 0 = none
+
+// ---- registered dialogs (the registry's widget holders) --------------------
+extern Widget Transformation_dialog;
+extern Widget Command_dialog;
+extern Widget Connect_dialog;
+extern Widget Query_file_dialog;
+extern Widget File_genericdata_dialog;
+extern Widget File_tarvdata_dialog;
+extern Widget File_n3sdata_dialog;
+extern Widget File_estetdata_dialog;
+extern Widget File_estetvctbld_dialog;
+extern Widget File_plot3ddata_dialog;
+extern Widget Detaileditor_dialog;
+extern Widget Graphics_show_dialog;
+extern Widget Fileselect_dialog;
+extern Widget Main_large_partlist_dialog;
+extern Widget Main_showlgndcmpnts_dialog;
+
+// Builders of the registered dialogs.  Until their modules exist they build
+// nothing and leave their holder null.
+void transf_gen_dialog();
+void cmd_gen_interf();
+void gen_conn_dialog();
+void gen_query_file();
+void gen_genericread_dialog();
+void gen_tarv5read_dialog();
+void gen_n3sread_dialog();
+void gen_estetread_dialog();
+void gen_estetvctbld_dialog();
+void gen_plot3dread_dialog();
+void gen_detailed_dialog();
+void gen_filesel_dialog();
+
+// ---- expandable sections' widget holders ------------------------------------
+extern Widget Parts_create_arobut;
+extern Widget Trace_timstpdet_arobut;
+extern Widget Parts_general_arobut;
+extern Widget Parts_ndelmlin_arobut;
+extern Widget Parts_disp_arobut;
+extern Widget Fileselect_case_arobut;
+extern Widget File_plot3diblankinfo_form;
+extern Widget File_genericiblankinfo_form;
+extern Widget File_estetiblankinfo_form;
+
+// ---- File Selection dialog ----------------------------------------------------
+// Opens the File Selection dialog for a purpose with up to three target
+// fields; 1 when shown, -1 when refused (always refused until it exists).
+int fsel_select(int purpose, Widget *field1, Widget *field2, Widget *field3, int unused,
+                void (*apply)(), void (*cancel)());
+
+// ---- time line ----------------------------------------------------------------
+extern int Time_tot_steps;     // entries of the overall time line, 0 when none
+extern float Soltime_curstep;  // current step
+extern float Soltime_cursimt;  // current simulation time

@@ -1,0 +1,39 @@
+// A bare application shell realised on the test X server, so that the
+// interface helpers can be exercised as real widgets.  It stands where the
+// main window will be: Main_win[0] is the shell, Main_control_form and
+// Main_intf[0] its form "mainForm", App_con and Dpys[0] its context and
+// display.  Uses $DISPLAY, or a private Xvfb when DISPLAY is unset.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+#include <functional>
+#include <string>
+
+namespace qtest {
+
+struct XtShell {
+  bool ok = false;
+  XtAppContext app = nullptr;
+  Display *dpy = nullptr;
+  Widget shell = nullptr;
+  Widget form = nullptr;
+};
+
+// The shell of this process, created and realised on the first call.
+XtShell &xt_shell();
+
+// Dispatches events until pred() holds or timeout_ms passes; pred()'s value.
+bool xt_wait_for(const std::function<bool()> &pred, int timeout_ms = 5000);
+
+// Runs fn from a timer of the application context after delay_ms, while a
+// modal wait of the code under test dispatches events.
+void xt_after(int delay_ms, std::function<void()> fn);
+
+// Activates a push button (widget or gadget) as a click would.
+void xt_activate(Widget button);
+
+// Text of a label's or button's labelString.
+std::string xt_label_text(Widget w);
+
+}  // namespace qtest
