@@ -16,7 +16,6 @@
 #include "client/command_dlog.h"
 #include "client/extdriver.h"
 #include "ui/general_windep.h"
-#include "ui/general_windep.h"
 #include "ui/prompt.h"
 #include "ui/ui_msg_stubs.h"
 
