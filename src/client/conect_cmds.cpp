@@ -69,8 +69,7 @@ static int connect_now(int s) {
   return 1;
 }
 
-int connect_cmdproc(const char *, const char *, const char *, const char *params, int cat_index,
-                    int kw_row, int cmd_id, const int *, int) {
+static int run_keyword(const char *params, int cat_index, int kw_row, int cmd_id) {
   if (kw_row == CMD_NOT_FOUND || cmd_id == CMD_NOT_FOUND) {
     disperr("connect: Bad command for this category.");
     return -1;
@@ -105,6 +104,14 @@ int connect_cmdproc(const char *, const char *, const char *, const char *params
     default:
       return 1;
   }
+}
+
+// A failed line stops the group of commands it belongs to.
+int connect_cmdproc(const char *, const char *, const char *, const char *params, int cat_index,
+                    int kw_row, int cmd_id, const int *, int) {
+  int r = run_keyword(params, cat_index, kw_row, cmd_id);
+  if (r < 0) Command_proc_err = 1;
+  return r;
 }
 
 // The Connect Server dialog is filled from the working slot when it is shown;
