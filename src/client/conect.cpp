@@ -95,6 +95,15 @@ static void set_field(char *field, const char *text) {
   field[n] = '\0';
 }
 
+void connect_copy_slot(int dst, int src) {
+  if (dst < 0 || dst >= CON_SLOTS || src < 0 || src >= CON_SLOTS || dst == src) return;
+  memcpy(Con_mach[dst], Con_mach[src], CON_TEXT);
+  memcpy(Con_exec[dst], Con_exec[src], CON_TEXT);
+  memcpy(Con_work[dst], Con_work[src], CON_TEXT);
+  memcpy(Con_loginid[dst], Con_loginid[src], CON_TEXT);
+  Con_mode[dst] = Con_mode[src];
+}
+
 // The working box: before the main window exists it is a console line.
 static void work_box(const char *text) { fprintf(stderr, "%s\n", text); }
 

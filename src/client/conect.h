@@ -49,6 +49,8 @@ int conect(int local, int pid, const char *name1, const char *name2);
 // directory from slot 1 where slot 0's are empty) and connects it, again
 // while refused. 1 (the case is marked online) or -1.
 int connect_case();
+// Copies slot src's machine, executable, directory, login id and mode into dst.
+void connect_copy_slot(int dst, int src);
 // Status texts of the Connect Server dialog.
 void conest();
 void conlis();

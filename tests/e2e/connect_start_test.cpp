@@ -52,6 +52,19 @@ void local_slot(int s, const std::string &extra) {
   snprintf(Con_exec[s], CON_TEXT, "%s %s", qtest::server_bin().c_str(), extra.c_str());
 }
 
+// Connects case 0 (server logging to log1), then case 1 through
+// connect_case from slot 0 (the stand-in with the words extra2). 10 when
+// case 0 failed, else connect_case's result.
+int connect_two_cases(const std::string &log1, const std::string &extra2) {
+  local_slot(1, "-log " + log1);
+  if (conrout(1) != 1) return 10;
+  Online[1] = 1;
+  Case_num = 1;
+  Con_prog = 2;
+  local_slot(0, extra2);
+  return connect_case();
+}
+
 bool port_free(int port) {
   int fd = socket(AF_INET, SOCK_STREAM, 0);
   int one = 1;
@@ -182,13 +195,8 @@ TEST(ConnectLocal, VersionMismatchRefusesOnlyThatServer) {
   std::string log1 = t.file("1.log"), log2 = t.file("2.log");
   qtest::ForkedChild client([&] {
     client_setup(t.path());
-    local_slot(1, "-log " + log1);
-    if (conrout(1) != 1) return 10;
-    Online[1] = 1;
-    Case_num = 1;
-    Con_prog = 2;
-    local_slot(0, "-version 7.0.0 -log " + log2);
-    int r = connect_case();
+    int r = connect_two_cases(log1, "-version 7.0.0 -log " + log2);
+    if (r == 10) return 10;
     Case_num = 0;
     char cwd[200];
     int alive = ccrcwd(Isockt[0], cwd, sizeof cwd) == 0;
@@ -324,13 +332,7 @@ TEST(ConnectLocal, InterruptTellsEveryServerToExit) {
   qtest::ForkedChild client([&] {
     client_setup(t.path());
     setup_signal_processing();
-    local_slot(1, "-log " + log1);
-    if (conrout(1) != 1) return 10;
-    Online[1] = 1;
-    Case_num = 1;
-    Con_prog = 2;
-    local_slot(0, "-log " + log2);
-    if (connect_case() != 1) return 11;
+    if (connect_two_cases(log1, "-log " + log2) != 1) return 11;
     printf("ready\n");
     fflush(stdout);
     for (;;) pause();

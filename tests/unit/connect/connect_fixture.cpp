@@ -2,42 +2,33 @@
 
 namespace contest {
 
-void Snapshot::take() {
-  memcpy(mach, Con_mach, sizeof mach);
-  memcpy(exec, Con_exec, sizeof exec);
-  memcpy(work, Con_work, sizeof work);
-  memcpy(login, Con_loginid, sizeof login);
-  memcpy(mode, Con_mode, sizeof mode);
-  memcpy(online, Online, sizeof online);
-  prog = Con_prog;
-  once = Connected_server_once;
-  iwd = Ignore_working_dir;
-  token = Security_token;
-  dbg = Reader_dbg;
-  port = Server_port;
-  case_num = Case_num;
-  case_cnt = Case_cnt;
-  memcpy(cases, Case_info, sizeof cases);
-  memcpy(home, User_home_directory, sizeof home);
+// Calls copy(global, saved copy, size) for every global the snapshot keeps.
+template <typename F>
+static void each_global(Snapshot *s, F copy) {
+  copy(Con_mach, s->mach, sizeof s->mach);
+  copy(Con_exec, s->exec, sizeof s->exec);
+  copy(Con_work, s->work, sizeof s->work);
+  copy(Con_loginid, s->login, sizeof s->login);
+  copy(Con_mode, s->mode, sizeof s->mode);
+  copy(Online, s->online, sizeof s->online);
+  copy(&Con_prog, &s->prog, sizeof(int));
+  copy(&Connected_server_once, &s->once, sizeof(int));
+  copy(&Ignore_working_dir, &s->iwd, sizeof(int));
+  copy(&Security_token, &s->token, sizeof(int));
+  copy(&Reader_dbg, &s->dbg, sizeof(int));
+  copy(&Server_port, &s->port, sizeof(int));
+  copy(&Case_num, &s->case_num, sizeof(int));
+  copy(&Case_cnt, &s->case_cnt, sizeof(int));
+  copy(Case_info, s->cases, sizeof s->cases);
+  copy(User_home_directory, s->home, sizeof s->home);
 }
 
-void Snapshot::put() const {
-  memcpy(Con_mach, mach, sizeof mach);
-  memcpy(Con_exec, exec, sizeof exec);
-  memcpy(Con_work, work, sizeof work);
-  memcpy(Con_loginid, login, sizeof login);
-  memcpy(Con_mode, mode, sizeof mode);
-  memcpy(Online, online, sizeof online);
-  Con_prog = prog;
-  Connected_server_once = once;
-  Ignore_working_dir = iwd;
-  Security_token = token;
-  Reader_dbg = dbg;
-  Server_port = port;
-  Case_num = case_num;
-  Case_cnt = case_cnt;
-  memcpy(Case_info, cases, sizeof cases);
-  memcpy(User_home_directory, home, sizeof home);
+void Snapshot::take() {
+  each_global(this, [](void *global, void *saved, size_t n) { memcpy(saved, global, n); });
+}
+
+void Snapshot::put() {
+  each_global(this, [](void *global, void *saved, size_t n) { memcpy(global, saved, n); });
 }
 
 void clear_slots() {

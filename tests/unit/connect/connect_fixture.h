@@ -24,7 +24,7 @@ struct Snapshot {
   Case_rec cases[MAX_CASES];
   char home[HOME_DIR_TEXT];
   void take();
-  void put() const;
+  void put();
 };
 
 // Empties every slot.
