@@ -15,7 +15,7 @@
 #include "requests/requests.h"
 #include "server.h"
 
-Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0, 0, 0, nullptr};
+Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0, 0, 0, nullptr, nullptr};
 
 static const int SRV_THREADS = 1;      // thread count reported to the client
 static const int SRV_KEYWORD_LEN = 256;
@@ -23,7 +23,7 @@ static const int SRV_KEYWORD_LEN = 256;
 static void server_usage() {
   fprintf(stderr,
           "USAGE: quivane7.server [-c host [-ports N]] [-pipe p1 p2] [-security N]\n"
-          "                       [-readerdbg] [-log FILE]\n");
+          "                       [-readerdbg] [-log FILE] [-version TEXT]\n");
 }
 
 // Fills Srv_opts; 0, or -1 when the line cannot be used.
@@ -46,6 +46,8 @@ static int parse_options(int argc, char **argv) {
       Srv_opts.reader_dbg = 1;
     } else if (!strcmp(a, "-log") && more) {
       Srv_opts.log_path = argv[++i];
+    } else if (!strcmp(a, "-version") && more) {
+      Srv_opts.version = argv[++i];
     } else {
       fprintf(stderr, "quivane7.server: Unknown option %s.\n", a);
       return -1;
@@ -73,7 +75,8 @@ static int open_link() {
 // 0 refused, -1 link failure.
 static int app_handshake(int ch) {
   int a, b, accept;
-  if (ccsstr(ch, QUIVANE_VERSION_STRING, sizeof QUIVANE_VERSION_STRING) != 0) return -1;
+  const char *version = Srv_opts.version ? Srv_opts.version : QUIVANE_VERSION_STRING;
+  if (ccsstr(ch, version, (int)strlen(version) + 1) != 0) return -1;
   if (ccrint(ch, 1, &a) != 0 || ccrint(ch, 1, &b) != 0) return -1;
   if (ccsint(ch, Srv_opts.security) != 0) return -1;
   if (Srv_opts.security && ccsint(ch, Srv_opts.security_number) != 0) return -1;

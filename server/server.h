@@ -11,6 +11,7 @@ struct Srv_options_rec {
   int security_number;   // -security: the number presented to the client
   int reader_dbg;        // -readerdbg: 1
   const char *log_path;  // -log: request log file; null = no log
+  const char *version;   // -version: version string reported instead of the real one (a fault mode for tests); null = real
 };
 
 extern Srv_options_rec Srv_opts;  // filled once from the command line

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "client/conect.h"
 #include "client/startup.h"
 #include "client/version.h"
 #include "ui/interf_init.h"
@@ -15,6 +16,7 @@ int main(int argc, char **argv) {
   main_set_installation_directory(getenv("QUIVANE7_HOME"));
   general_globals_init();
   main_make_resource_directory();
+  connect_prescan_args(argc, argv);
   main_set_connection_defaults();
   if (interf_init(argc, argv) == -1) fprintf(stderr, "Error initializing the user interface.\n");
   fprintf(stderr, "\n<Ready>\n");

@@ -90,11 +90,7 @@ static void connect_at_start() {
     return;
   }
   Online[1] = 1;
-  memcpy(Con_mach[0], Con_mach[1], CON_TEXT);
-  memcpy(Con_exec[0], Con_exec[1], CON_TEXT);
-  memcpy(Con_work[0], Con_work[1], CON_TEXT);
-  memcpy(Con_loginid[0], Con_loginid[1], CON_TEXT);
-  Con_mode[0] = Con_mode[1];
+  connect_copy_slot(0, 1);
   Connected_server_once = 1;
 }
 

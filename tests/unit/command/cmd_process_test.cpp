@@ -245,6 +245,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, n);
     } else if (n == CMD_CAT_COMMAND) {
       EXPECT_EQ(err, "ERROR: command: The command does not exist.\n");
+    } else if (c.proc == connect_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: connect: Bad command for this category.\n");
     } else {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
