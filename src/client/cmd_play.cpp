@@ -289,8 +289,13 @@ int cmdplay(const char *file, int reset_toggle) {
   // A file that ended inside select_begin .. select_end must not leave every
   // later line swallowed as an id line.
   cmd_select_reset();
+  // Neither a false "if" block left open nor a Step or Skip pressed at the
+  // end may reach into the lines that run next.
+  if (in_block) Cmd_play_skip_flag = 0;
   if (Cmd_play_level == 0) {
     Cmd_play_continue_flag = 0;
+    Cmd_play_step_flag = 0;
+    Cmd_play_skip_flag = 0;
     if (Play_file_no_update) cmd_delay_refresh(0, 1);
   }
   cmd_refresh();
