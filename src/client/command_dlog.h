@@ -1,10 +1,11 @@
 // The command language: line processing, recording, refresh after commands,
-// playback state and the "command interface" archive section. The tables
+// playback and the "command interface" archive section. The tables
 // themselves are in cmd_tables.h.
 #pragma once
 
 #include <cstdio>
 
+#include "client/cmd_play.h"
 #include "client/cmd_tables.h"
 
 // ---- state shared with the rest of the client -------------------------------
@@ -12,7 +13,6 @@ extern int Command_proc_err;     // 1 when a command of the current group failed
 extern int Recrdr;               // 1 = command recording on (Recrdr_backup or Recrdr_user)
 extern int Recrdr_backup;        // 1 = session record file on (0 with -nb)
 extern int Recrdr_user;          // 1 = a user record file is open
-extern int Play_file_no_update;  // 1 = redraws deferred while command files play
 extern const char *On;           // "ON"  (words used by the recorders)
 extern const char *Off;          // "OFF"
 extern const char *Stars;        // "***"
@@ -24,8 +24,6 @@ extern char Cmd_recordfilename[255];   // expanded name of the user record file,
 extern FILE *Context_file;             // context file being written, or null
 extern int Context_restore;            // 1 while a context file is played (nothing is recorded)
 extern int Cmd_record_parts_by_number; // 1 part selections recorded by number, 0 by name
-extern int Cmd_play_delay_time;        // seconds to wait after each played line, >= 0
-extern int Cmd_play_continue_flag;     // 1 while a command file plays continuously
 extern int Check_context_state;        // 1 while a context file's header lines are read
 extern char Cmd_macropath[255];        // key macro directory, "" when not set
 extern char Cmd_passcat[CMD_MAXCATWORD + 2];  // last category word found, as typed
@@ -80,14 +78,6 @@ struct Cmd_interf_fields {
 };
 void cmd_interf_fields(Cmd_interf_fields *fields);
 void cmd_interf_refresh();
-
-// ---- playback ----------------------------------------------------------------
-// Plays a command file; toggle 0 from the command line or dialog, 1 for a
-// context restore. 1 when the file played, -1 when it could not.
-int cmdplay(const char *file, int toggle);
-void cmd_playinterrupt();
-void cmd_play_delay(int seconds, int norecord);
-void cmd_delay_refresh(int on, int norecord);
 
 // ---- archive section "command interface" ------------------------------------
 // mode 0 saves, 2 restores, any other mode does nothing. 1, or -1 after a

@@ -1,18 +1,240 @@
-// External command driver link state; the link itself is not available yet.
+// External command driver link (see extdriver.h). Owns the link's state:
+// its channel, its direction and the input source of the driven side. Any
+// end of the link, closed by either side or lost, puts Cmd_driver_sock back
+// to CMD_DRIVER_NO_LINK (channel 0 is a valid channel, so it cannot mean "no
+// link") and removes the input source, so that nothing later writes to or
+// watches a dead channel.
 #include "client/extdriver.h"
 
+#include <strings.h>
+
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "client/ccp.h"
+#include "client/command_dlog.h"
+#include "state/backup.h"
+#include "ui/general_windep.h"
+#include "ui/mainwin_state.h"
+#include "ui/prompt.h"
+#include "ui/ui_msg_stubs.h"
 
 int Cmd_external_driver = 0;
 int Cmd_driver_port = 1104;
 int Cmd_driver_sock = CMD_DRIVER_NO_LINK;
 int Cmd_drive_extapp = -1;
+XtInputId Cmd_driver_inputid = 0;
 
-int connect_to_extcmddriver() {
-  fprintf(stderr, "E> The external command driver link is not available in this build.\n");
-  return -1;
+static const char Greeting[] = "Hello Command Driver";
+static const char Close_request[] = "Close Command Driver";
+static const char Handshake_failed[] = "Could not get complete connection. Handshake failed.";
+// Room for one received string. Lines longer than the protocol allows are
+// still read whole (and refused) up to this size; a longer string is drained
+// by the channel module and its failure ends the link.
+static const int Recv_room = 4096;
+
+// Sends text with its NUL; 0 or -1.
+static int send_text(int ch, const char *text) {
+  return ccsstr(ch, text, (int)strlen(text) + 1);
 }
 
-int connect_loopgetmesgfrom_extsrc() { return -1; }
+// Receives one string, waiting; *length is its byte count. 0 or -1.
+static int recv_text(int ch, std::vector<char> *buf, int *length) {
+  buf->assign(Recv_room + 1, '\0');
+  *length = 0;
+  if (ccrstr(ch, 1, buf->data(), Recv_room, length) != 0) return -1;
+  (*buf)[*length] = '\0';
+  return 0;
+}
 
-int connect_sendmesgto_client(const char *) { return -1; }
+// Forgets the link: input source removed, channel closed, no link.
+static void end_link() {
+  if (Cmd_driver_inputid) XtRemoveInput(Cmd_driver_inputid);
+  Cmd_driver_inputid = 0;
+  if (Cmd_driver_sock != CMD_DRIVER_NO_LINK) ccend(Cmd_driver_sock);
+  Cmd_driver_sock = CMD_DRIVER_NO_LINK;
+  Cmd_drive_extapp = -1;
+}
+
+static void working_box(int show, const char *text) {
+  int mode = show ? 1 : 0;
+  work(&mode, text);
+}
+
+// ---- driven side -----------------------------------------------------------
+
+int connect_to_extcmddriver() {
+  if (Cmd_driver_sock != CMD_DRIVER_NO_LINK) {
+    disperr("A command driver link is already open.");
+    return -1;
+  }
+  const char *wait_text = "Please start a external command driver program.";
+  if (Dpys[0]) XSynchronize(Dpys[0], True);
+  working_box(1, wait_text);
+  if (Dpys[0]) XSynchronize(Dpys[0], False);
+  check_for_events();
+  set_working_cursor("**Waiting for Command Driver**");
+
+  int listener = -1, ch = -1;
+  if (ccstrt(0, nullptr, Cmd_driver_port, &listener, 0, nullptr, nullptr) != 0) {
+    working_box(0, wait_text);
+    unset_working_cursor();
+    return -1;
+  }
+  if (ccacpt(listener, 1, &ch) != 0) {
+    ccend(listener);  // still listening when nothing came (a time-out of 0)
+    working_box(0, wait_text);
+    unset_working_cursor();
+    return -1;
+  }
+  Cmd_driver_sock = ch;
+  unset_working_cursor();
+  working_box(0, wait_text);
+
+  if (send_text(ch, Greeting) != 0) {
+    disperr(Handshake_failed);
+    end_link();
+    return -1;
+  }
+  if (App_con)
+    Cmd_driver_inputid = XtAppAddInput(App_con, ccpgfd(ch), (XtPointer)XtInputReadMask,
+                                       connect_getmesgfrom_extsrcCB, nullptr);
+  caddtxt("Command driver connection accepted.");
+  caddtxt("The driver can now issue commands.");
+  Cmd_drive_extapp = 0;
+  return 1;
+}
+
+static bool begins(const char *line, const char *word) {
+  return strncasecmp(line, word, strlen(word)) == 0;
+}
+
+int connect_getmesgfrom_extsrc() {
+  if (Cmd_driver_sock == CMD_DRIVER_NO_LINK) return -1;
+  std::vector<char> buf;
+  int length = 0;
+  if (recv_text(Cmd_driver_sock, &buf, &length) != 0) {
+    fprintf(stderr, "Lost connection with driver.\n");
+    end_link();
+    return -1;
+  }
+  const char *line = buf.data();
+  if (line[0] == '\0') {
+    fprintf(stderr, "Empty command received from driver.\n");
+    return -1;
+  }
+  // A driver may end its lines with a line feed; it is no part of the command.
+  size_t n = strlen(line);
+  while (n > 0 && (line[n - 1] == '\n' || line[n - 1] == '\r')) buf[--n] = '\0';
+
+  Command_proc_err = 0;
+  int failed = 0;
+  int exiting = 0;
+  if (length > CMD_DRIVER_LINE) {
+    fprintf(stderr, "Command from driver longer than %d bytes refused.\n", CMD_DRIVER_LINE);
+    failed = 1;
+  } else if (begins(line, "quit")) {
+    quit_rout();
+    return 1;
+  } else if (begins(line, "play:")) {
+    const char *name = line + 5;
+    while (*name == ' ') name++;
+    if (cmdplay(name, 0) < 0) failed = 1;
+    cmd_checkrefresh(line);
+  } else if (begins(line, "exit")) {
+    fprintf(stderr, "Executed an 'exit' command.\n");
+    exiting = 1;
+    cmd_checkrefresh(line);
+  } else if (begins(line, "test: closecmddriver")) {
+    cmd_checkrefresh(line);  // belongs to the driving side: nothing to do here
+  } else if (begins(line, Close_request)) {
+    end_link();
+    return 0;
+  } else {
+    // A line refused by the line processor (unknown category word, over-long
+    // keyword or parameters, a processor's -1) is an error for the driver
+    // even when no processor raised the error flag.
+    if (cmd_process_basedonmode(line) == -1) failed = 1;
+    cmd_checkrefresh(line);
+  }
+
+  // The line may have ended the link (a nested driver command); then there
+  // is nobody to answer.
+  if (Cmd_driver_sock == CMD_DRIVER_NO_LINK) return -1;
+  int ok = !failed && Command_proc_err == 0;
+  if (send_text(Cmd_driver_sock, ok ? "ok" : "ERROR") != 0) {
+    fprintf(stderr, ok ? "Couldn't send ok back to driver.\n"
+                       : "Couldn't send error back to driver.\n");
+    end_link();
+    return -1;
+  }
+  if (exiting) quit_rout();
+  return 1;
+}
+
+void connect_getmesgfrom_extsrcCB(XtPointer, int *, XtInputId *) { connect_getmesgfrom_extsrc(); }
+
+int connect_loopgetmesgfrom_extsrc() {
+  int r;
+  while ((r = connect_getmesgfrom_extsrc()) == 1) {
+  }
+  return r;
+}
+
+// ---- driving side ------------------------------------------------------------
+
+int connect_extcmddriver_toclient() {
+  char host[256] = "";
+  one_line_prompt_dialog(nullptr, "Host To Connect", "Attach To Quivane Client", host,
+                         (int)sizeof host, 0, 0, 0);
+  if (!host[0]) return -1;
+  return connect_extcmddriver_tohost(host);
+}
+
+int connect_extcmddriver_tohost(const char *host) {
+  if (Cmd_driver_sock != CMD_DRIVER_NO_LINK) {
+    disperr("A command driver link is already open.");
+    return -1;
+  }
+  set_working_cursor("**Connecting To Client**");
+  int ch = -1;
+  if (!host || !host[0] || ccstrt(1, host, Cmd_driver_port, &ch, 0, nullptr, nullptr) != 0) {
+    disperr("Could not connect to workstation indicated.");
+    unset_working_cursor();
+    return -1;
+  }
+  unset_working_cursor();
+  std::vector<char> buf;
+  int length = 0;
+  if (recv_text(ch, &buf, &length) != 0 || strcmp(buf.data(), Greeting) != 0) {
+    disperr(Handshake_failed);
+    ccend(ch);
+    return -1;
+  }
+  Cmd_driver_sock = ch;
+  caddtxt("Connect to client to drive with commands completed.");
+  Cmd_drive_extapp = 1;
+  return 1;
+}
+
+int connect_sendmesgto_client(const char *line) {
+  if (Cmd_drive_extapp != 1 || Cmd_driver_sock == CMD_DRIVER_NO_LINK || !line) return -1;
+  std::vector<char> buf;
+  int length = 0;
+  if (send_text(Cmd_driver_sock, line) != 0 || recv_text(Cmd_driver_sock, &buf, &length) != 0) {
+    fprintf(stderr, "Lost connection with the driven client.\n");
+    end_link();
+    return -1;
+  }
+  return strcmp(buf.data(), "ok") == 0 ? 1 : -1;
+}
+
+int connect_disconnect_fromclient(int ch) {
+  if (Cmd_drive_extapp != 1) return 0;
+  send_text(ch, Close_request);
+  if (ch != Cmd_driver_sock) ccend(ch);
+  end_link();
+  return 1;
+}

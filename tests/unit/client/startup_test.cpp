@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "client/ccp.h"
 #include "client/conect.h"
 #include "client/extdriver.h"
 #include "client/globals.h"
@@ -145,7 +146,13 @@ TEST_F(CommandLineTasks, UnreadablePlayFileIsReported) {
 
 TEST_F(CommandLineTasks, FailedDriverConnectionEndsTheRun) {
   Cmd_external_driver = 1;
-  EXPECT_EXIT(main_execute_commandlinetasks(), testing::ExitedWithCode(0),
+  // No driver comes: a time-out of 0 makes the wait for it give up at once.
+  EXPECT_EXIT(
+      {
+        ccsettimeout(0);
+        main_execute_commandlinetasks();
+      },
+      testing::ExitedWithCode(0),
               "Could not start the external driver's connection\\. Exiting\\.\\.\\.");
   Cmd_external_driver = 0;
 }

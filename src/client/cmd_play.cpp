@@ -1,0 +1,366 @@
+// Command file playback (see cmd_play.h). This module owns the playback
+// flags, the table of open files (one per nesting level 1..9) and the delay
+// and delayed-refresh settings. The flags are changed by the Command dialog's
+// controls (Interrupt, Step, Skip, Continue, Play) through the functions here
+// or by setting Cmd_play_step_flag / Cmd_play_skip_flag directly; those
+// controls run inside the event drains between lines and in the pause wait,
+// which is also where a nested playback may start.
+#include "client/cmd_play.h"
+
+#include <strings.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "client/command_dlog.h"
+#include "client/testcmd.h"
+#include "client/textutil.h"
+#include "state/backup.h"
+#include "ui/general_windep.h"
+#include "ui/mainwin_state.h"
+#include "ui/ui_msg_stubs.h"
+
+int Cmd_play_level = 0;
+float Current_cmdfile_version = 5.0f;
+int Cmd_play_continue_flag = 0;
+int Cmd_play_step_flag = 0;
+int Cmd_play_skip_flag = 0;
+int Cmd_play_quit_flag = 0;
+int Cmd_play_delay_time = 0;
+int Play_file_no_update = 0;
+int Cmd_file_format = 6;
+
+static FILE *Play_files[CMD_PLAY_MAXNEST];  // open file of each nesting level; [0] never used
+
+static const char *const Version_refused =
+    "Due to the major enhancements/changes of Quivane 6.0, command files older than version 6.0 "
+    "are not supported.  Many of the commands may still work, but there is no guarantee.  The "
+    "first line of all new command/macro files contains       VERSION #.#   To eliminate this "
+    "message add VERSION 6.0 as the first line.           ";
+
+// Redraws every viewport of every display. The viewports' drawing belongs to
+// the viewport subsystem; until it is linked in nothing is drawn.
+void viewports_display_all();
+__attribute__((weak)) void viewports_display_all() {}
+
+static void set_lastcat_nomatch() { snprintf(Cmd_lastcat, sizeof Cmd_lastcat, "%s", "nomatch"); }
+
+static void close_level(int level) {
+  if (Play_files[level]) fclose(Play_files[level]);
+  Play_files[level] = nullptr;
+}
+
+// Closes every file of nesting level from and above.
+static void close_levels_from(int from) {
+  for (int level = from; level < CMD_PLAY_MAXNEST; level++) close_level(level);
+}
+
+// Stops all playback: the files of level 2 and above are closed now, the
+// outermost one ends at its next check.
+static void stop_all_playback() {
+  close_levels_from(2);
+  if (Cmd_play_level > 1) Cmd_play_level = 1;
+  Cmd_play_quit_flag = 1;
+  Cmd_play_continue_flag = 0;
+}
+
+// Reads one line of at most CMD_PLAY_MAXLINE characters without its line
+// end. 1 a line, 0 end of file, -1 a longer line (read to its end and dropped).
+static int read_raw_line(FILE *fp, char *buf) {
+  if (!fp || !fgets(buf, CMD_PLAY_MAXLINE + 2, fp)) return 0;
+  size_t n = strlen(buf);
+  if (n > 0 && buf[n - 1] == '\n') {
+    buf[--n] = '\0';
+  } else if (n > CMD_PLAY_MAXLINE) {
+    int c;
+    while ((c = fgetc(fp)) != EOF && c != '\n') {
+    }
+    buf[0] = '\0';
+    return -1;
+  }
+  if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
+  return 1;
+}
+
+static bool blank_line(const char *line) {
+  for (; *line; line++)
+    if (!isspace((unsigned char)*line)) return false;
+  return true;
+}
+
+// The next line that is not blank; as read_raw_line.
+static int read_next_line(FILE *fp, char *buf) {
+  int r;
+  while ((r = read_raw_line(fp, buf)) == 1 && blank_line(buf)) {
+  }
+  return r;
+}
+
+static void wait_delay() {
+  if (Cmd_play_delay_time > 0) sleep((unsigned)Cmd_play_delay_time);
+}
+
+// A refused file leaves nothing open; once nothing plays any more the
+// continue flag must not claim that a file runs.
+static int refuse_file(int level) {
+  if (level > 0) {
+    close_level(level);
+    Cmd_play_level = level - 1;
+  }
+  if (Cmd_play_level == 0) Cmd_play_continue_flag = 0;
+  return -1;
+}
+
+// Waits for the user while playback is paused: one event, input or timer of
+// the application is dispatched (blocking), which may press Step, Skip,
+// Continue or stop playback. Without the Command dialog nothing could ever
+// resume playback, so the pause then stops it.
+static void pause_wait() {
+  if (!App_con || !Command_dialog) {
+    fprintf(stderr, "Command file playback stopped: no Command dialog to continue it from.\n");
+    stop_all_playback();
+    return;
+  }
+  XtAppProcessEvent(App_con, XtIMAll);
+  if (Cmd_play_step_flag) Cmd_play_continue_flag = 1;
+}
+
+// "play:" line: the name follows the word, after blanks, up to the next blank.
+static void play_nested(const char *line) {
+  if (!Cmd_play_step_flag) wait_delay();
+  const char *p = line + 5;
+  while (*p == ' ' || *p == '\t') p++;
+  size_t n = strcspn(p, " \t");
+  if (n == 0) {
+    fprintf(stderr, "Command file line \"%s\" names no file; ignored.\n", line);
+    return;
+  }
+  char name[CMD_PLAY_MAXLINE + 1];
+  snprintf(name, sizeof name, "%.*s", (int)n, p);
+  cmdplay(name, 0);
+}
+
+// "interrupt:" line: tells the user, runs the line (which fails and so
+// pauses playback) and leaves playback paused.
+static void play_interrupt_line(const char *line) {
+  if (!Demo_mode) {
+    if (Command_dialog)
+      usermesg(Main_win[0], "Message: Command file interrupted.", nullptr, 0, 0);
+    else
+      caddtxt("Message: Command file Interrupted");
+  }
+  cmd_process_basedonmode(line);
+  cmd_playinterrupt();
+  set_lastcat_nomatch();
+  cmd_refresh();
+  unset_working_cursor();
+}
+
+// Handles one line read from the file. in_block is 1 inside a false "if"
+// block of this file.
+static void play_line(int status, const char *line, int *in_block) {
+  if (status < 0) {
+    disperr("A line of the command file is longer than 327 characters.");
+    cmd_playinterrupt();
+    set_lastcat_nomatch();
+    cmd_refresh();
+    return;
+  }
+  if (Cmd_play_skip_flag) {
+    if (!*in_block) {
+      Cmd_play_skip_flag = 0;  // the Skip button passes over this one line
+    } else if (strncasecmp(line, "endif", 5) == 0) {
+      Cmd_play_skip_flag = 0;
+      *in_block = 0;
+    }
+    return;
+  }
+  if (strncasecmp(line, "if ", 3) == 0) {
+    if (cmd_check_truth(line + 3)) {
+      Cmd_play_skip_flag = 0;
+    } else {
+      Cmd_play_skip_flag = 1;
+      *in_block = 1;
+    }
+    return;
+  }
+  if (strncasecmp(line, "endif", 5) == 0) {
+    *in_block = 0;
+    return;
+  }
+  if (strncasecmp(line, "play:", 5) == 0) {
+    play_nested(line);
+    return;
+  }
+  if (strncasecmp(line, "interrupt:", 10) == 0) {
+    play_interrupt_line(line);
+    return;
+  }
+  if (strncasecmp(line, "exit", 4) == 0 || strncasecmp(line, "quit", 4) == 0) {
+    fprintf(stderr, "Executed an 'exit' command.\n");
+    quit_rout();
+    return;
+  }
+  cmd_process_basedonmode(line);
+  if (!Cmd_play_step_flag) wait_delay();
+}
+
+int cmdplay(const char *file, int reset_toggle) {
+  if (!Command_dialog) cmd_gen_interf();
+
+  if (!file || !file[0]) {
+    stop_all_playback();
+    return 1;
+  }
+
+  char name[255];
+  int nchars = (int)strlen(file);
+  int capacity = 255;  // at most 254 characters
+  int expanded = expfnam(file, &nchars, name, &capacity);
+  if (expanded == -2) {
+    disperr("Comamnd file and path name too long when expanding '~'.");
+    return refuse_file(0);
+  }
+  if (expanded < 0) {
+    disperr("Could not expand '~' in command file, try full name.");
+    return refuse_file(0);
+  }
+
+  Cmd_play_quit_flag = 0;
+  Cmd_play_continue_flag = 1;
+  set_lastcat_nomatch();
+
+  if (Cmd_play_level + 1 >= CMD_PLAY_MAXNEST) {
+    char msg[80];
+    snprintf(msg, sizeof msg, "Too many recursive command files, max = %d.\n", CMD_PLAY_MAXNEST);
+    disperr(msg);
+    Cmd_play_quit_flag = 1;
+    return refuse_file(0);
+  }
+  FILE *fp = fopen(name, "r");
+  if (!fp) {
+    disperr("Could not open the command file to play.");
+    Cmd_play_quit_flag = 1;
+    return refuse_file(0);
+  }
+  const int level = ++Cmd_play_level;
+  Play_files[level] = fp;
+
+  char line[CMD_PLAY_MAXLINE + 2];
+  int status = read_raw_line(fp, line);
+  Current_cmdfile_version = 5.0f;
+  if (status == 1 && strncasecmp(line, "VERSION", 7) == 0)
+    Current_cmdfile_version = (float)strtod(line + 7, nullptr) + 0.0001f;
+  if (Current_cmdfile_version < CMD_PLAY_MINVERSION) {
+    disperr(Version_refused);
+    return refuse_file(level);
+  }
+
+  if (Context_restore == 1) Check_context_state = 1;
+
+  int in_block = 0;
+  status = read_next_line(Play_files[level], line);
+  while (status != 0 && !Cmd_play_quit_flag && Play_files[level]) {
+    if (!Cmd_play_continue_flag) {
+      pause_wait();
+      continue;
+    }
+    play_line(status, line, &in_block);
+    status = read_next_line(Play_files[level], line);
+    if (Cmd_play_step_flag) {
+      set_lastcat_nomatch();
+      cmd_refresh();
+      Cmd_play_step_flag = 0;
+      Cmd_play_continue_flag = 0;
+    }
+    if (!Cmd_play_quit_flag) check_for_events();
+  }
+
+  if (Cmd_play_quit_flag) {
+    close_levels_from(1);
+    Cmd_play_level = 0;
+  } else {
+    close_level(level);
+    Cmd_play_level = level - 1;
+  }
+  // A file that ended inside select_begin .. select_end must not leave every
+  // later line swallowed as an id line.
+  cmd_select_reset();
+  // Neither a false "if" block left open nor a Step or Skip pressed at the
+  // end may reach into the lines that run next.
+  if (in_block) Cmd_play_skip_flag = 0;
+  if (Cmd_play_level == 0) {
+    Cmd_play_continue_flag = 0;
+    Cmd_play_step_flag = 0;
+    Cmd_play_skip_flag = 0;
+    if (Play_file_no_update) cmd_delay_refresh(0, 1);
+  }
+  cmd_refresh();
+  (void)reset_toggle;  // the Play toggle belongs to the Command dialog
+  Cmd_file_format = 6;
+  return 1;
+}
+
+int cmd_play_norecord(const char *file) {
+  int saved = Recrdr;
+  Recrdr = 0;
+  int r = cmdplay(file, 1);
+  Recrdr = saved;
+  return r;
+}
+
+int cmd_check_truth(const char *condition) {
+  if (!condition) return 0;
+  const char *p = condition;
+  while (*p == ' ' || *p == '(') p++;
+  size_t n = strcspn(p, ")");
+  return (n == 5 && strncmp(p, "PHIGS", 5) == 0) ? 1 : 0;
+}
+
+// Pausing also closes a selection block the paused file left open, since
+// it would swallow every later line.
+void cmd_playinterrupt() {
+  Cmd_play_continue_flag = 0;
+  cmd_select_reset();
+  if (!Context_restore) {
+    cmd_delay_refresh(0, 1);
+    if (Command_dialog) XtManageChild(Command_dialog);
+  }
+  if (Err_dialog && XtIsManaged(Err_dialog)) {
+    XtUnmanageChild(Err_dialog);
+    XtManageChild(Err_dialog);
+  }
+}
+
+void cmd_playcontinue() { Cmd_play_continue_flag = 1; }
+
+void cmd_play_delay(int seconds, int norecord) {
+  Cmd_play_delay_time = seconds;
+  if (Recrdr == 1 && !norecord) {
+    char line[64];
+    snprintf(line, sizeof line, "%s %s %d", "command:", "delay", seconds);
+    cmdrec(line);
+  }
+  cmd_interf_refresh();
+}
+
+void cmd_delay_refresh(int on, int norecord) {
+  int was_on = Play_file_no_update;
+  Play_file_no_update = on ? 1 : 0;
+  if (!on && was_on) viewports_display_all();
+  if (Recrdr == 1 && !norecord) {
+    char line[64];
+    snprintf(line, sizeof line, "%s %s %s", "command:", "delay_refresh", on ? On : Off);
+    cmdrec(line);
+  }
+  cmd_interf_refresh();
+}
+
+int cmd_process_basedonmode(const char *line) {
+  int r = cmd_process_and_refresh(line);
+  if (Recrdr == 1) cmd_record_to_file(line);
+  return r;
+}
