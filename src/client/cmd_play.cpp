@@ -22,6 +22,7 @@
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/ui_msg_stubs.h"
+#include "view/viewports.h"
 
 int Cmd_play_level = 0;
 float Current_cmdfile_version = 5.0f;
@@ -41,10 +42,6 @@ static const char *const Version_refused =
     "first line of all new command/macro files contains       VERSION #.#   To eliminate this "
     "message add VERSION 6.0 as the first line.           ";
 
-// Redraws every viewport of every display. The viewports' drawing belongs to
-// the viewport subsystem; until it is linked in nothing is drawn.
-void viewports_display_all();
-__attribute__((weak)) void viewports_display_all() {}
 
 static void set_lastcat_nomatch() { snprintf(Cmd_lastcat, sizeof Cmd_lastcat, "%s", "nomatch"); }
 

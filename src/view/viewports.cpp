@@ -19,3 +19,5 @@ void global_init_viewports() {
     vp.ymax = 1.0f;
   }
 }
+
+void viewports_display_all() {}

@@ -20,3 +20,6 @@ extern int Floating_z_planes;    // 1 = z-clip planes follow the scene
 
 // Viewport 0 "Main Viewport" covers the window; viewports 1..15 are not in use.
 void global_init_viewports();
+// Redraws every viewport of every display; nothing to draw until the
+// viewport subsystem exists.
+void viewports_display_all();
