@@ -262,8 +262,11 @@ int gwin_catchpbuf_error(Display *dpy, XErrorEvent *ev) {
 
 // A GL drawing area named name with the visual, the caller's arguments and
 // the callbacks of this module; display 0's areas also take input.
+// holder, when given, receives the widget before it is managed, since
+// managing it under a realised parent realises it at once and its init
+// callback looks the widget up.
 static Widget make_area(const char *name, Widget parent, ArgList args, Cardinal nargs, int d,
-                        XVisualInfo *vi) {
+                        XVisualInfo *vi, Widget *holder = nullptr) {
   if (!vi) return nullptr;
   std::vector<Arg> a;
   a.push_back(Arg{const_cast<char *>(GLwNvisualInfo), (XtArgVal)vi});
@@ -271,8 +274,8 @@ static Widget make_area(const char *name, Widget parent, ArgList args, Cardinal 
                                                                : getshareablecolormap(Dpys[d], vi);
   a.push_back(Arg{const_cast<char *>(XmNcolormap), (XtArgVal)cmap});
   a.insert(a.end(), args, args + nargs);
-  Widget w = XtCreateManagedWidget(name, glwMDrawingAreaWidgetClass, parent, a.data(),
-                                   static_cast<Cardinal>(a.size()));
+  Widget w = XtCreateWidget(name, glwMDrawingAreaWidgetClass, parent, a.data(),
+                            static_cast<Cardinal>(a.size()));
   XtAddCallback(w, GLwNginitCallback, gwin_initCB, nullptr);
   XtAddCallback(w, GLwNexposeCallback, gwin_exposeCB, nullptr);
   XtAddCallback(w, GLwNresizeCallback, gwin_resizeCB, nullptr);
@@ -280,6 +283,8 @@ static Widget make_area(const char *name, Widget parent, ArgList args, Cardinal 
     XtAddCallback(w, GLwNinputCallback, gwin_inputCB, nullptr);
     XtAddEventHandler(w, EnterWindowMask, False, gwin_enterECB, nullptr);
   }
+  if (holder) *holder = w;
+  XtManageChild(w);
   return w;
 }
 
@@ -312,9 +317,8 @@ Widget gen_graphics_win(Widget parent, ArgList args, Cardinal nargs) {
   Graphics_form = XmCreateForm(parent, const_cast<char *>("MainViewDialog"), args, nargs);
   Arg a[4];
   Cardinal n = attach_all(a);
-  Gwxwidgetnorm[0] = gwin_create(Graphics_form, a, n, 0);
+  Gwxwidgetnorm[0] = make_area("glDrawArea", Graphics_form, a, n, 0, Visinfo[0], &Gwxwidgetnorm[0]);
   Gwxwidget[0] = Gwxwidgetnorm[0];
-  if (Gwxwidgetnorm[0]) XtManageChild(Gwxwidgetnorm[0]);
   return Graphics_form;
 }
 
@@ -322,7 +326,8 @@ Widget gen_stereographics_win(int dpy, int, int) {
   if (!Gwxwidgetnorm[dpy] || !Visinfo_stereo[dpy]) return nullptr;
   Arg a[4];
   Cardinal n = attach_all(a);
-  Gwxwidgetstereo[dpy] = gwin_stereo_create(XtParent(Gwxwidgetnorm[dpy]), a, n, dpy);
+  make_area("glDrawArea", XtParent(Gwxwidgetnorm[dpy]), a, n, dpy, Visinfo_stereo[dpy],
+            &Gwxwidgetstereo[dpy]);
   return Gwxwidgetstereo[dpy];
 }
 
@@ -379,8 +384,7 @@ void genmanage_vargwin_windep(int normal, short x, short y, unsigned short width
   if (!form) {
     Arg a[4];
     Cardinal n = attach_all(a);
-    form = normal ? gwin_vargwinnorm_create(dialog, a, n, d) : gwin_vargwinstereo_create(dialog, a, n, d);
-    if (form) XtManageChild(form);
+    make_area("glVarDrawArea", dialog, a, n, d, normal ? Visinfo[d] : Visinfo_stereo[d], &form);
   }
   XtManageChild(dialog);
 }

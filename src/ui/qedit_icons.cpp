@@ -267,13 +267,15 @@ void qedit_flip_specialtgglCB(Widget button, XtPointer state, XtPointer) {
   Display *dpy = XtDisplay(button);
   GC gc = copy_gc(button, pix);
   Pixel black = BlackPixelOfScreen(XtScreen(button));
-  // Off half x 0..24, on half x 24..48; the chosen half is framed green.
-  XSetForeground(dpy, gc, on ? black : Green.pixel);
-  XDrawRectangle(dpy, pix, gc, 0, 0, 25, 27);
-  XDrawRectangle(dpy, pix, gc, 1, 1, 23, 25);
-  XSetForeground(dpy, gc, on ? Green.pixel : black);
-  XDrawRectangle(dpy, pix, gc, 24, 0, 25, 27);
-  XDrawRectangle(dpy, pix, gc, 25, 1, 23, 25);
+  // Off half x 0..24, on half x 24..48: the other half is framed black
+  // first, then the chosen half green.
+  const int off_x = on ? 0 : 24, on_x = on ? 24 : 0;
+  XSetForeground(dpy, gc, black);
+  XDrawRectangle(dpy, pix, gc, off_x, 0, 25, 27);
+  XDrawRectangle(dpy, pix, gc, off_x + 1, 1, 23, 25);
+  XSetForeground(dpy, gc, Green.pixel);
+  XDrawRectangle(dpy, pix, gc, on_x, 0, 25, 27);
+  XDrawRectangle(dpy, pix, gc, on_x + 1, 1, 23, 25);
   XFreeGC(dpy, gc);
   refresh_picture(button);
 }

@@ -250,13 +250,14 @@ static Widget create_area(int code, Widget parent, ArgList args, Cardinal nargs)
   al.push_back(Arg{const_cast<char *>(GLwNvisualInfo), (XtArgVal)Visinfo[0]});
   if (Main_color_map) al.push_back(Arg{const_cast<char *>(XmNcolormap), (XtArgVal)Main_color_map});
   al.insert(al.end(), args, args + nargs);
-  Widget w = XtCreateManagedWidget(a->name, glwMDrawingAreaWidgetClass, parent, al.data(),
-                                   static_cast<Cardinal>(al.size()));
-  *a->widget = w;  // the host stores it too; the init callback finds it here
+  Widget w = XtCreateWidget(a->name, glwMDrawingAreaWidgetClass, parent, al.data(),
+                            static_cast<Cardinal>(al.size()));
+  *a->widget = w;  // the host stores it too; the init callback looks it up here
   XtAddCallback(w, GLwNginitCallback, gwin_initCB, nullptr);
   XtAddCallback(w, GLwNexposeCallback, gwin_exposeCB, nullptr);
   if (a->resize_redraws || code >= 20) XtAddCallback(w, GLwNresizeCallback, gwin_resizeCB, nullptr);
   if (a->input) XtAddCallback(w, GLwNinputCallback, a->input, nullptr);
+  XtManageChild(w);
   if (code != 8 && code < 20) bind_main0();
   return w;
 }
