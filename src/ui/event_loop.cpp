@@ -127,15 +127,21 @@ static void send_with_focus(Widget target, Widget focus_subtree, XEvent *ev, lon
   if (focus_subtree) XtSetKeyboardFocus(focus_subtree, None);
 }
 
+// A synthetic event of type for win, marked as sent; other fields zero.
+static XEvent synthetic_event(int type, Display *dpy, Window win) {
+  XEvent ev;
+  memset(&ev, 0, sizeof ev);
+  ev.xany.type = type;
+  ev.xany.send_event = True;
+  ev.xany.display = dpy;
+  ev.xany.window = win;
+  return ev;
+}
+
 int sendnoopevent_windep(Widget target, Widget focus_subtree, int dpy_index) {
   Display *dpy = Dpys[dpy_index];
   if (!dpy || !target || !XtIsRealized(target)) return 1;
-  XEvent ev;
-  memset(&ev, 0, sizeof ev);
-  ev.xkey.type = KeyPress;
-  ev.xkey.send_event = True;
-  ev.xkey.display = dpy;
-  ev.xkey.window = XtWindow(target);
+  XEvent ev = synthetic_event(KeyPress, dpy, XtWindow(target));
   ev.xkey.root = DefaultRootWindow(dpy);
   ev.xkey.state = ShiftMask | LockMask;
   ev.xkey.keycode = XKeysymToKeycode(dpy, XK_Return);
@@ -195,12 +201,7 @@ int sendexposureevent(Widget w, int, int dpy_index) {
   Display *dpy = Dpys[dpy_index];
   Window win = w ? (XtIsRealized(w) ? XtWindow(w) : 0) : Gwxmain[0];
   if (!dpy || !win) return 1;
-  XEvent ev;
-  memset(&ev, 0, sizeof ev);
-  ev.xexpose.type = Expose;
-  ev.xexpose.send_event = True;
-  ev.xexpose.display = dpy;
-  ev.xexpose.window = win;
+  XEvent ev = synthetic_event(Expose, dpy, win);
   ev.xexpose.width = 100;
   ev.xexpose.height = 100;
   XSendEvent(dpy, win, False, ExposureMask, &ev);
@@ -210,12 +211,7 @@ int sendexposureevent(Widget w, int, int dpy_index) {
 int sendbutreleaseevent(Widget w, Widget focus_subtree, int dpy_index) {
   Display *dpy = Dpys[dpy_index];
   if (!dpy || !w || !XtIsRealized(w)) return 1;
-  XEvent ev;
-  memset(&ev, 0, sizeof ev);
-  ev.xbutton.type = ButtonRelease;
-  ev.xbutton.send_event = True;
-  ev.xbutton.display = dpy;
-  ev.xbutton.window = XtWindow(w);
+  XEvent ev = synthetic_event(ButtonRelease, dpy, XtWindow(w));
   ev.xbutton.root = DefaultRootWindow(dpy);
   ev.xbutton.state = Button1Mask;
   ev.xbutton.button = Button1;

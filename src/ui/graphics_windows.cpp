@@ -304,7 +304,7 @@ Widget gwin_vargwinstereo_create(Widget parent, ArgList args, Cardinal nargs, in
   return make_area("glVarDrawArea", parent, args, nargs, dpy, Visinfo_stereo[dpy]);
 }
 
-static Cardinal attach_all(Arg *a) {
+Cardinal gwin_attach_all_args(Arg *a) {
   Cardinal n = 0;
   XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
   XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
@@ -316,7 +316,7 @@ static Cardinal attach_all(Arg *a) {
 Widget gen_graphics_win(Widget parent, ArgList args, Cardinal nargs) {
   Graphics_form = XmCreateForm(parent, const_cast<char *>("MainViewDialog"), args, nargs);
   Arg a[4];
-  Cardinal n = attach_all(a);
+  Cardinal n = gwin_attach_all_args(a);
   Gwxwidgetnorm[0] = make_area("glDrawArea", Graphics_form, a, n, 0, Visinfo[0], &Gwxwidgetnorm[0]);
   Gwxwidget[0] = Gwxwidgetnorm[0];
   return Graphics_form;
@@ -325,7 +325,7 @@ Widget gen_graphics_win(Widget parent, ArgList args, Cardinal nargs) {
 Widget gen_stereographics_win(int dpy, int, int) {
   if (!Gwxwidgetnorm[dpy] || !Visinfo_stereo[dpy]) return nullptr;
   Arg a[4];
-  Cardinal n = attach_all(a);
+  Cardinal n = gwin_attach_all_args(a);
   make_area("glDrawArea", XtParent(Gwxwidgetnorm[dpy]), a, n, dpy, Visinfo_stereo[dpy],
             &Gwxwidgetstereo[dpy]);
   return Gwxwidgetstereo[dpy];
@@ -383,7 +383,7 @@ void genmanage_vargwin_windep(int normal, short x, short y, unsigned short width
   Widget &form = normal ? Gwxwidgetvarnorm[d] : Gwxwidgetvarstereo[d];
   if (!form) {
     Arg a[4];
-    Cardinal n = attach_all(a);
+    Cardinal n = gwin_attach_all_args(a);
     make_area("glVarDrawArea", dialog, a, n, d, normal ? Visinfo[d] : Visinfo_stereo[d], &form);
   }
   XtManageChild(dialog);
@@ -442,9 +442,13 @@ void swapvar_norm_stereo(int normal, short x, short y, unsigned short width,
 }
 
 void toggle_stereo_buffer(int buffer) {
+  int code = 0, dpy = 0;
+  gwin_gl_curwin(&code, 0, &dpy);
   for (int d = 0; d < Dpy_cnt; d++) {
     if (!Dpys[d]) continue;
+    bind_code0(d);  // the buffer choice belongs to the display's current context
     qvn_set_stereo_buffer(Dpys[d], Gwxmain[d], buffer);
     XSync(Dpys[d], False);
   }
+  gwin_gl_curwin(&code, 1, &dpy);
 }

@@ -69,6 +69,9 @@ void gwin_iconificationECB(Widget w, XtPointer client, XEvent *ev, Boolean *go_o
 // X error handler while a pixel buffer is made: "Error code %s\n"; 0.
 int gwin_catchpbuf_error(Display *dpy, XErrorEvent *ev);
 
+// Writes the four attachments to the form's sides into a (room for 4); 4.
+Cardinal gwin_attach_all_args(Arg *a);
+
 // Builds the bitmap display lists of the X font "-adobe-times-medium-r-normal--14*"
 // in the current context; the list base, or 0 after "no font found" /
 // "out of display lists" on standard output.

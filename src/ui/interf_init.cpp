@@ -361,11 +361,7 @@ static void build_detached_display() {
   snprintf(name, sizeof name, "%s%d", "MainForm", 1);
   Main_intf[1] = XmCreateForm(Main_win[1], name, a, n);
   XtManageChild(Main_intf[1]);
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
+  n = gwin_attach_all_args(a);
   Gwxwidgetnorm[1] = gwin_create(Main_intf[1], a, n, 1);
   XtManageChild(Gwxwidgetnorm[1]);
 }

@@ -244,56 +244,51 @@ static void refresh_picture(Widget button) {
   XtVaSetValues(button, XmNlabelType, XmPIXMAP, nullptr);
 }
 
-static GC copy_gc(Widget button, Pixmap pix) {
-  XGCValues v;
-  v.function = GXcopy;
-  return XCreateGC(XtDisplay(button), pix, GCFunction, &v);
-}
-
-// An icon without a picture shows its state by its text colour.
-static void text_state(Widget button, int on) {
-  Pixel fg = BlackPixelOfScreen(XtScreen(button));
-  XtVaSetValues(button, XmNforeground, on ? Green.pixel : fg, nullptr);
-}
-
-void qedit_flip_specialtgglCB(Widget button, XtPointer state, XtPointer) {
+// Draws an icon's state: into its picture with draw (a copy-mode GC, then
+// the picture is shown again), or, for an icon without a picture, as its
+// text colour.
+static void draw_state(Widget button, XtPointer state,
+                       void (*draw)(Display *, Pixmap, GC, Widget, int on)) {
   if (!button) return;
   int on = (long)state == 1;
   Pixmap pix = button_picture(button);
   if (!pix) {
-    text_state(button, on);
+    Pixel black = BlackPixelOfScreen(XtScreen(button));
+    XtVaSetValues(button, XmNforeground, on ? Green.pixel : black, nullptr);
     return;
   }
   Display *dpy = XtDisplay(button);
-  GC gc = copy_gc(button, pix);
-  Pixel black = BlackPixelOfScreen(XtScreen(button));
-  // Off half x 0..24, on half x 24..48: the other half is framed black
-  // first, then the chosen half green.
+  XGCValues v;
+  v.function = GXcopy;
+  GC gc = XCreateGC(dpy, pix, GCFunction, &v);
+  draw(dpy, pix, gc, button, on);
+  XFreeGC(dpy, gc);
+  refresh_picture(button);
+}
+
+// Off half x 0..24, on half x 24..48: the other half is framed black first,
+// then the chosen half green.
+static void draw_two_state(Display *dpy, Pixmap pix, GC gc, Widget button, int on) {
   const int off_x = on ? 0 : 24, on_x = on ? 24 : 0;
-  XSetForeground(dpy, gc, black);
+  XSetForeground(dpy, gc, BlackPixelOfScreen(XtScreen(button)));
   XDrawRectangle(dpy, pix, gc, off_x, 0, 25, 27);
   XDrawRectangle(dpy, pix, gc, off_x + 1, 1, 23, 25);
   XSetForeground(dpy, gc, Green.pixel);
   XDrawRectangle(dpy, pix, gc, on_x, 0, 25, 27);
   XDrawRectangle(dpy, pix, gc, on_x + 1, 1, 23, 25);
-  XFreeGC(dpy, gc);
-  refresh_picture(button);
 }
 
-void qedit_flip_tgglCB(Widget button, XtPointer state, XtPointer) {
-  if (!button) return;
-  int on = (long)state == 1;
-  Pixmap pix = button_picture(button);
-  if (!pix) {
-    text_state(button, on);
-    return;
-  }
-  Display *dpy = XtDisplay(button);
-  GC gc = copy_gc(button, pix);
+static void draw_indicator(Display *dpy, Pixmap pix, GC gc, Widget, int on) {
   Pixel bg = 0;
   get_ui_colorpixelonly(&bg, nullptr, nullptr, nullptr);
   XSetForeground(dpy, gc, on ? Green.pixel : bg);
   XFillRectangle(dpy, pix, gc, 4, 10, 8, 8);
-  XFreeGC(dpy, gc);
-  refresh_picture(button);
+}
+
+void qedit_flip_specialtgglCB(Widget button, XtPointer state, XtPointer) {
+  draw_state(button, state, draw_two_state);
+}
+
+void qedit_flip_tgglCB(Widget button, XtPointer state, XtPointer) {
+  draw_state(button, state, draw_indicator);
 }

@@ -316,31 +316,16 @@ void gwin_small_area_resize(Widget w, XtPointer, XtPointer) {
 #define SHOW_ROW 12  // Widgen_tbl row of the "Selected Part(s) Window"
 
 Widget gen_showparts_win() {
-  const Widgen_rec &r = Widgen_tbl[SHOW_ROW];
   Arg a[12];
-  Cardinal n = 0;
-  if (r.x != -1) {
-    XtSetArg(a[n], XmNx, r.x); n++;
-    XtSetArg(a[n], XmNy, r.y); n++;
-    XtSetArg(a[n], XmNdefaultPosition, False); n++;
-  }
-  if (r.width != -1) {
-    XtSetArg(a[n], XmNwidth, r.width); n++;
-    XtSetArg(a[n], XmNheight, r.height); n++;
-  }
+  XmString title = nullptr;
+  Cardinal n = widgen_apply_args(SHOW_ROW, a, 0, &title);
   XtSetArg(a[n], XmNautoUnmanage, False); n++;
   XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
-  XmString title = qvn_xmstring(r.title);
-  XtSetArg(a[n], XmNdialogTitle, title); n++;
   Graphics_show_dialog = XmCreateFormDialog(Main_win[0], const_cast<char *>("ShowPartsDialog"), a, n);
   XmStringFree(title);
   Atom wm_delete = XmInternAtom(Dpys[0], const_cast<char *>("WM_DELETE_WINDOW"), False);
   XmAddWMProtocolCallback(XtParent(Graphics_show_dialog), wm_delete, part_showsel_closeCB, nullptr);
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
+  n = gwin_attach_all_args(a);
   Showwidget = gwin_show_create(Graphics_show_dialog, a, n);
   if (Showwidget) XtManageChild(Showwidget);
   return Graphics_show_dialog;

@@ -26,32 +26,32 @@ bool ends_with(const std::string &text, const std::string &tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-qtest::RunResult run_client(const std::vector<std::string> &args, const std::string &home,
-                            const char *quivane_home) {
+qtest::RunOptions client_options(const std::string &home, const char *quivane_home) {
   qtest::RunOptions o;
   o.env["HOME"] = home;
   if (quivane_home)
     o.env["QUIVANE7_HOME"] = quivane_home;
   else
     o.unset_env.push_back("QUIVANE7_HOME");
+  return o;
+}
+
+std::vector<std::string> client_argv(const std::vector<std::string> &args) {
   std::vector<std::string> argv{qtest::client_bin()};
   argv.insert(argv.end(), args.begin(), args.end());
-  return qtest::run_program(argv, o);
+  return argv;
+}
+
+qtest::RunResult run_client(const std::vector<std::string> &args, const std::string &home,
+                            const char *quivane_home) {
+  return qtest::run_program(client_argv(args), client_options(home, quivane_home));
 }
 
 // Starts the client, which stays in its event loop once ready; what it wrote
 // up to the ready line, and its end by SIGINT (the fatal-signal path, status 1).
 qtest::RunResult run_until_ready(const std::vector<std::string> &args, const std::string &home,
                                  const char *quivane_home) {
-  qtest::RunOptions o;
-  o.env["HOME"] = home;
-  if (quivane_home)
-    o.env["QUIVANE7_HOME"] = quivane_home;
-  else
-    o.unset_env.push_back("QUIVANE7_HOME");
-  std::vector<std::string> argv{qtest::client_bin()};
-  argv.insert(argv.end(), args.begin(), args.end());
-  qtest::RunningProgram client(argv, o);
+  qtest::RunningProgram client(client_argv(args), client_options(home, quivane_home));
   qtest::RunResult r;
   client.wait_for_err("\n<Ready>\n", std::chrono::seconds(30));
   r.err = client.err();
