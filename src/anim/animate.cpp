@@ -12,3 +12,7 @@ int Loading_flipbook = 0;
 static int Keyframe_count = 0;  // keyframes defined; none until keyframing exists
 
 void animation_extra_init() { Keyframe_count = 0; }
+
+int Animation_abort = 0;
+int Loading_flippix = 0;
+Widget Featintr_flipstatus_dialog = nullptr;

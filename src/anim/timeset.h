@@ -9,3 +9,8 @@ extern int Timeset_cnt;                        // number of time sets
 extern Timeset_rec *Timesets[MAX_TIMESETS];    // null = unused
 extern int Time_set_geometry[16];              // time set of a case's changing geometry; -1 none
 extern int Time_set_mgeom[16];                 // time set of a case's measured geometry; -1 none
+
+// Time-set scales of the solution-time dialog (nothing to draw until time
+// sets arrive); a press in a scale has no effect.
+void draw_timeset_area_gl();
+void manage_timeset_gl(int scale);

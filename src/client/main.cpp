@@ -1,12 +1,12 @@
-// Entry point of the client: the start-up sequence. The user interface is
-// started here; until its event loop exists the program ends after the ready
-// line.
+// Entry point of the client: the start-up sequence, then the event loop,
+// which never returns; the run ends through quit_rout or a fatal signal.
 #include <cstdio>
 #include <cstdlib>
 
 #include "client/conect.h"
 #include "client/startup.h"
 #include "client/version.h"
+#include "ui/event_loop.h"
 #include "ui/interf_init.h"
 
 int main(int argc, char **argv) {
@@ -18,7 +18,7 @@ int main(int argc, char **argv) {
   main_make_resource_directory();
   connect_prescan_args(argc, argv);
   main_set_connection_defaults();
-  if (interf_init(argc, argv) == -1) fprintf(stderr, "Error initializing the user interface.\n");
+  interf_init(argc, argv);
   fprintf(stderr, "\n<Ready>\n");
-  return 0;
+  main_event_loop();
 }

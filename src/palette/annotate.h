@@ -3,3 +3,10 @@
 
 extern int Txttog;  // 1 = annotation text shown
 extern int Txtdyn;  // 1 = coded annotation text present
+
+// Annotation mode of the graphics window (nothing to show until annotation
+// arrives).
+void annotate_read_window_image();
+void display_annotation_mode();
+// Modal loop of annotation mode; argument ignored.
+void annotation_move_manage(int unused);

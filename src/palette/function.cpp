@@ -5,3 +5,9 @@ int Auto_legend_replace = 1;
 int Legenf = 1;
 int Fringt = 1;
 int Use_10_range = 0;
+
+void update_function() {}
+void update_function_hist() {}
+int function_legend_level() { return 0; }
+void fncedt_palcurlev_set(int) {}
+void manage_function_histogram(Widget, XtPointer, XtPointer) {}

@@ -2,3 +2,5 @@
 #include "query/plotter.h"
 
 int Plttog = 1;
+
+void plotter_move_manage(int) {}

@@ -2,3 +2,6 @@
 #pragma once
 
 extern int Plttog;  // 1 = plotters drawn over the scene
+
+// Modal loop of plotter mode; argument ignored.
+void plotter_move_manage(int unused);

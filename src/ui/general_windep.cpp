@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "client/extdriver.h"
+#include "ui/event_loop.h"
 #include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"
 
@@ -123,16 +124,9 @@ static void set_font_if_fixed(std::vector<Arg> &args, const char *resource) {
   if (Fixedfont && Menufont) args.push_back(Arg{const_cast<char *>(resource), (XtArgVal)Menufont});
 }
 
-void dialog_modal_wait() {
-  Xproc_done = 0;
-  while (!Xproc_done && App_con) XtAppProcessEvent(App_con, XtIMAll);
-  Xproc_done = 0;
-}
+void dialog_modal_wait() { check_xevents(App_con, 5); }
 
-void dialog_drain_events() {
-  if (!App_con) return;
-  while (XtAppPending(App_con)) XtAppProcessEvent(App_con, XtIMAll);
-}
+void dialog_drain_events() { check_xevents(App_con, 3); }
 
 // "ERROR: " and the text, a blank turned into a newline once more than 75
 // characters were copied since the start or the last line break.

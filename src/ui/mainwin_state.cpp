@@ -6,22 +6,6 @@
 
 #define OWNED_ELSEWHERE __attribute__((weak))
 
-XtAppContext App_con OWNED_ELSEWHERE = nullptr;
-Display *Dpys[2] OWNED_ELSEWHERE = {nullptr, nullptr};
-Widget Main_win[2] OWNED_ELSEWHERE = {nullptr, nullptr};
-Widget Main_intf[2] OWNED_ELSEWHERE = {nullptr, nullptr};
-int Machinetype OWNED_ELSEWHERE = 0;
-XColor Red OWNED_ELSEWHERE = {};
-XColor Realgreen OWNED_ELSEWHERE = {};
-XColor Darkgreen OWNED_ELSEWHERE = {};
-XColor Yellow OWNED_ELSEWHERE = {};
-XColor Green OWNED_ELSEWHERE = {};
-XColor Section_color OWNED_ELSEWHERE = {};
-Pixel Qvn_backgroundpix OWNED_ELSEWHERE = 0;
-
-Widget Main_control_form OWNED_ELSEWHERE = nullptr;
-Widget Main_status OWNED_ELSEWHERE = nullptr;
-Widget Main_info_button OWNED_ELSEWHERE = nullptr;
 Widget Main_message_dialog OWNED_ELSEWHERE = nullptr;
 Widget Main_textport OWNED_ELSEWHERE = nullptr;
 int Main_message_open_requests OWNED_ELSEWHERE = 0;
@@ -30,14 +14,6 @@ OWNED_ELSEWHERE void main_message_window_open() {
   Main_message_open_requests++;
   if (Main_message_dialog) XtManageChild(Main_message_dialog);
 }
-
-Window Gwxmain[2] OWNED_ELSEWHERE = {0, 0};
-Window Gwxmainpbuf[2] OWNED_ELSEWHERE = {0, 0};
-int Pbuffer_rendering OWNED_ELSEWHERE = 0;
-int Pbuffer_width OWNED_ELSEWHERE = 0;
-int Pbuffer_height OWNED_ELSEWHERE = 0;
-Window Funxwin OWNED_ELSEWHERE = 0;
-Window Funxhistwin OWNED_ELSEWHERE = 0;
 
 Widget Transformation_dialog OWNED_ELSEWHERE = nullptr;
 Widget Command_dialog OWNED_ELSEWHERE = nullptr;

@@ -1,8 +1,8 @@
-// Windows, colours and dialog holders that the message boxes, prompts, the
-// dialog registry and the widget helpers read but other modules build: the
-// interface start-up (application context, displays, shells, colours), the
-// main window and its message window, the graphics windows, the registered
-// dialogs and their builders, and the time line.  Everything here starts
+// Windows and dialog holders that the message boxes, prompts, the dialog
+// registry and the widget helpers read but other modules build: the message
+// window, the registered dialogs and their builders, and the time line (the
+// start-up, main-window and graphics-window globals come from the headers
+// included below).  Everything here starts
 // empty (null widgets, window 0, pixel 0); the owning modules fill it in.
 // The definitions in mainwin_state.cpp are weak, so that the owning module's
 // own definition takes over when it is linked in.
@@ -10,24 +10,15 @@
 
 #include <X11/Intrinsic.h>
 
-// ---- interface start-up ---------------------------------------------------
-extern XtAppContext App_con;     // the one application context, null until start-up
-extern Display *Dpys[2];         // [0] main display, [1] detached graphics display; null = none
-extern Widget Main_win[2];       // top-level shell per display; null until built
-extern Widget Main_intf[2];      // main interface form per display; null until built
-extern int Machinetype;          // screen class: 0 above 1000 px high, 2 for 905..1000, 1 up to 904
-extern XColor Red;               // error level colour of the Info button
-extern XColor Realgreen;         // information level colour
-extern XColor Darkgreen;         // level 0 colour
-extern XColor Yellow;            // warning level colour
-extern XColor Green;             // highlight of changed values
-extern XColor Section_color;     // foreground of section titles
-extern Pixel Qvn_backgroundpix;  // normal button background pixel
+// ---- interface start-up, main window, graphics windows ---------------------
+// Declared by their owning modules; included here for the readers of this
+// header.
+#include "ui/graphics_windows.h"
+#include "ui/interf_init.h"
+#include "ui/main_window.h"
+#include "ui/window_codes.h"
 
-// ---- main window and message window -----------------------------------------
-extern Widget Main_control_form;    // main form "mainForm"; parent of the message boxes
-extern Widget Main_status;          // status area (a drawing area) of the main window
-extern Widget Main_info_button;     // the Info button, coloured by the message level
+// ---- message window -----------------------------------------------------------
 extern Widget Main_message_dialog;  // the message window
 extern Widget Main_textport;        // its text
 // Asks for the message window to be shown (an error line opens it).  Until
@@ -35,15 +26,6 @@ extern Widget Main_textport;        // its text
 // is there and counts the request.
 void main_message_window_open();
 extern int Main_message_open_requests;  // number of open requests made so far, >= 0
-
-// ---- graphics windows -------------------------------------------------------
-extern Window Gwxmain[2];      // main graphics window per display; 0 = none
-extern Window Gwxmainpbuf[2];  // pixel-buffer drawable per display; 0 = none
-extern int Pbuffer_rendering;  // 1 while the graphics go to an off-screen pixel buffer
-extern int Pbuffer_width;      // pixel-buffer size in pixels, 0 when none
-extern int Pbuffer_height;     // pixel-buffer size in pixels, 0 when none
-extern Window Funxwin;         // palette editor legend window; 0 = none
-extern Window Funxhistwin;     // palette editor histogram window; 0 = none
 
 // ---- registered dialogs (the registry's widget holders) --------------------
 extern Widget Transformation_dialog;

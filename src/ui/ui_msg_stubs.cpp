@@ -1,10 +1,8 @@
-// Console forms of the event drain and the Command dialog services used by
-// the command language until the event loop and the Command dialog exist.
+// Console forms of the Command dialog services used by the command language
+// until the Command dialog exists.
 #include "ui/ui_msg_stubs.h"
 
 #include "client/command_dlog.h"
-
-void check_for_events() {}
 
 int cmdrec_windep(const char *line) { return cmd_record_to_file(line); }
 

@@ -1,9 +1,9 @@
-// Console forms of the user-interface services the command language calls,
-// for as long as the main window and the Command dialog do not exist: each
-// behaves as the real service does before the main window is realised.
+// Console forms of the Command dialog services the command language calls,
+// for as long as the Command dialog does not exist: each behaves as the real
+// service does before the main window is realised.
 #pragma once
 
-void check_for_events();
+#include "ui/event_loop.h"  // check_for_events, for the callers of this header
 // Command dialog: a recorded line enters its history and reaches the record
 // files through its record action. Without the dialog it goes straight to
 // the record files. Result as cmd_record_to_file.

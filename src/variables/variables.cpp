@@ -23,3 +23,5 @@ int initialize_connection_map() {
     for (int &link : row) link = -1;
   return 1;
 }
+
+void var_menuinfo_init() {}

@@ -20,3 +20,6 @@ extern int Number_CaseMap_connections;  // recorded server-to-server connections
 
 // Clears the 16 x 16 table of server-to-server connections to -1; 1.
 int initialize_connection_map();
+
+// Sets the variable menus from the variable table (none yet).
+void var_menuinfo_init();

@@ -20,4 +20,39 @@ void global_init_viewports() {
   }
 }
 
-void viewports_display_all() {}
+// ---- graphics-window side --------------------------------------------------
+#include "render/display.h"
+#include "ui/interf_init.h"
+#include "ui/window_codes.h"
+
+int Stencil_current_viewport = -1;
+Widget Viewp_bgcolorattr_dialog = nullptr;
+Widget Transf_redowhichviewp_dialog = nullptr;
+
+void viewport_all_resize() {}
+
+void fix_up_viewport(int, int) {}
+
+void viewports_display_all() {
+  int code = 0, dpy = 0;
+  gwin_gl_curwin(&code, 0, &dpy);
+  for (int d = 0; d < Dpy_cnt; d++) {
+    int zero = 0, dd = d;
+    gwin_gl_curwin(&zero, 1, &dd);
+    clear_current_window();
+  }
+  gwin_gl_curwin(&code, 1, &dpy);
+}
+
+void copy_to_backbuffer() {}
+void viewport_move_manage(int) {}
+void draw_part_viewport_vis_gl(int) {}
+void manage_part_viewport_vis_gl(int) {}
+void draw_selected_viewport_chooser_gl(int) {}
+void manage_selected_viewport_chooser_gl(int, XtPointer, XtPointer) {}
+void draw_background_editor() {}
+void manage_background_editor(Widget, XtPointer, XtPointer) {}
+void draw_zclipp_area_gl() {}
+void manage_zclip_gl(Widget, XtPointer, XtPointer) {}
+void draw_atfrom_gl() {}
+void manage_viewer_gl(Widget, XtPointer, XtPointer) {}

@@ -20,6 +20,31 @@ extern int Floating_z_planes;    // 1 = z-clip planes follow the scene
 
 // Viewport 0 "Main Viewport" covers the window; viewports 1..15 are not in use.
 void global_init_viewports();
-// Redraws every viewport of every display; nothing to draw until the
-// viewport subsystem exists.
+
+// ---- graphics-window side of the viewports -------------------------------
+#include <X11/Intrinsic.h>
+
+extern int Stencil_current_viewport;        // viewport whose mask is in the stencil buffer, -1 = rebuild
+extern Widget Viewp_bgcolorattr_dialog;     // holds GL window code 9, null until built
+extern Widget Transf_redowhichviewp_dialog; // holds GL window code 18, null until built
+
+// Recomputes every viewport's pixel rectangle from the display's bounds.
+void viewport_all_resize();
+// Reloads the current viewport's GL viewport and matrices.
+void fix_up_viewport(int a, int b);
+// The central redraw: with nothing loaded every display's window is cleared
+// to the background colour.
 void viewports_display_all();
+void copy_to_backbuffer();
+// Modal loop of viewport mode; argument ignored.
+void viewport_move_manage(int unused);
+void draw_part_viewport_vis_gl(int code);
+void manage_part_viewport_vis_gl(int code);
+void draw_selected_viewport_chooser_gl(int code);
+void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer call);
+void draw_background_editor();
+void manage_background_editor(Widget w, XtPointer client, XtPointer call);
+void draw_zclipp_area_gl();
+void manage_zclip_gl(Widget w, XtPointer client, XtPointer call);
+void draw_atfrom_gl();
+void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);

@@ -1,11 +1,14 @@
 // The client's start-up as a user sees it: banner, installation and per-user
 // directories, the usage text and the options that end the program.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "client_proc.h"
 #include "harness.h"
 
 namespace {
@@ -23,17 +26,38 @@ bool ends_with(const std::string &text, const std::string &tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-qtest::RunResult run_client(const std::vector<std::string> &args, const std::string &home,
-                            const char *quivane_home) {
+qtest::RunOptions client_options(const std::string &home, const char *quivane_home) {
   qtest::RunOptions o;
   o.env["HOME"] = home;
   if (quivane_home)
     o.env["QUIVANE7_HOME"] = quivane_home;
   else
     o.unset_env.push_back("QUIVANE7_HOME");
+  return o;
+}
+
+std::vector<std::string> client_argv(const std::vector<std::string> &args) {
   std::vector<std::string> argv{qtest::client_bin()};
   argv.insert(argv.end(), args.begin(), args.end());
-  return qtest::run_program(argv, o);
+  return argv;
+}
+
+qtest::RunResult run_client(const std::vector<std::string> &args, const std::string &home,
+                            const char *quivane_home) {
+  return qtest::run_program(client_argv(args), client_options(home, quivane_home));
+}
+
+// Starts the client, which stays in its event loop once ready; what it wrote
+// up to the ready line, and its end by SIGINT (the fatal-signal path, status 1).
+qtest::RunResult run_until_ready(const std::vector<std::string> &args, const std::string &home,
+                                 const char *quivane_home) {
+  qtest::RunningProgram client(client_argv(args), client_options(home, quivane_home));
+  qtest::RunResult r;
+  client.wait_for_err("\n<Ready>\n", std::chrono::seconds(30));
+  r.err = client.err();
+  r.out = client.out();
+  r.status = client.stop(SIGINT);
+  return r;
 }
 
 int permission_bits(const std::string &path) {
@@ -44,8 +68,9 @@ int permission_bits(const std::string &path) {
 
 TEST(Startup, TildeHomeAndPerUserDirectoryOnFirstRunOnly) {
   qtest::TempDir home("qhome");
-  auto first = run_client({}, home.path(), "~/inst");
-  EXPECT_EQ(first.status, 0) << first.err;
+  ASSERT_EQ(symlink(qtest::source_home().c_str(), home.file("inst").c_str()), 0);
+  auto first = run_until_ready({}, home.path(), "~/inst");
+  EXPECT_EQ(first.status, 1) << first.err;
   EXPECT_EQ(first.err.rfind(Banner, 0), 0u) << first.err;
   EXPECT_NE(first.err.find("getenv(QUIVANE7_HOME) returned [~/inst]\r\n"), std::string::npos);
   EXPECT_EQ(qtest::count_of(first.err, Note), 1) << first.err;
@@ -56,24 +81,28 @@ TEST(Startup, TildeHomeAndPerUserDirectoryOnFirstRunOnly) {
   EXPECT_EQ(permission_bits(home.file(".quivane7")), (int)(0750 & ~mask));
   EXPECT_EQ(permission_bits(home.file(".quivane7/macros")), (int)(0750 & ~mask));
 
-  auto second = run_client({}, home.path(), "~/inst");
-  EXPECT_EQ(second.status, 0) << second.err;
+  auto second = run_until_ready({}, home.path(), "~/inst");
+  EXPECT_EQ(second.status, 1) << second.err;
   EXPECT_EQ(qtest::count_of(second.err, "**NOTE**"), 0) << second.err;
   EXPECT_TRUE(ends_with(second.err, "\n<Ready>\n")) << second.err;
 }
 
+// Without an installation directory the main window finds no icons and the
+// start ends with status 255.
 TEST(Startup, UnsetInstallationVariable) {
   qtest::TempDir home("qhome");
   auto r = run_client({}, home.path(), nullptr);
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 255) << r.err;
   EXPECT_NE(r.err.find("getenv(QUIVANE7_HOME) returned NULL\r\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("* Error - Could not find icons to initialize    *\n"), std::string::npos)
+      << r.err;
 }
 
 TEST(Startup, UnknownOptionsAreLeftToTheToolkit) {
   qtest::TempDir home("qhome");
-  auto r = run_client({"-geometry", "800x600+0+0", "-nb", "-xyz"}, home.path(),
+  auto r = run_until_ready({"-geometry", "800x600+0+0", "-nb", "-xyz"}, home.path(),
                       qtest::source_home().c_str());
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1) << r.err;
   EXPECT_EQ(r.err.find("USAGE"), std::string::npos) << r.err;
 }
 

@@ -1,0 +1,6 @@
+// Particle traces (see trace.h).
+#include "flow/trace.h"
+
+int Surf_restricted_emitter = 0;
+
+void create_surf_emitter(int) {}

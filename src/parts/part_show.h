@@ -1,0 +1,7 @@
+// The "Selected Part(s) Window" of the parts subsystem: its close callback.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+// Window-manager close of the "Selected Part(s) Window": hides it.
+void part_showsel_closeCB(Widget w, XtPointer client, XtPointer call);

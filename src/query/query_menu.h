@@ -1,0 +1,6 @@
+// The Query menu of the main menu bar; its entries arrive with queries.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+void create_query_interf(Widget menubar);
