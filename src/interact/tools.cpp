@@ -3,6 +3,9 @@
 
 #include "ui/menus.h"
 
+int Middle_Mouse_Setting = 1;
+int Right_Mouse_Setting = 4;
+
 void create_tools_interf(Widget menubar) {
   XtManageChild(XtarvCreatePulldownMenu(menubar, "Tools", 'T', nullptr, 0, nullptr, 0, 0));
 }

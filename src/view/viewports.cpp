@@ -52,6 +52,8 @@ void draw_selected_viewport_chooser_gl(int) {}
 void manage_selected_viewport_chooser_gl(int, XtPointer, XtPointer) {}
 void draw_background_editor() {}
 void manage_background_editor(Widget, XtPointer, XtPointer) {}
+void set_current_background_color(float, float, float) {}
+void viewp_bgcolortext_chng(float, float, float) {}
 void draw_zclipp_area_gl() {}
 void manage_zclip_gl(Widget, XtPointer, XtPointer) {}
 void draw_atfrom_gl() {}

@@ -44,6 +44,10 @@ void draw_selected_viewport_chooser_gl(int code);
 void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer call);
 void draw_background_editor();
 void manage_background_editor(Widget w, XtPointer client, XtPointer call);
+// Colour chooser coupling of the background editor (RGB 0..1); nothing
+// while the background editor's area does not exist.
+void set_current_background_color(float r, float g, float b);
+void viewp_bgcolortext_chng(float r, float g, float b);
 void draw_zclipp_area_gl();
 void manage_zclip_gl(Widget w, XtPointer client, XtPointer call);
 void draw_atfrom_gl();
