@@ -7,7 +7,6 @@
 
 #include <Xm/Form.h>
 #include <Xm/LabelG.h>
-#include <Xm/PushB.h>
 #include <Xm/RowColumn.h>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -109,13 +108,7 @@ void version_gen_dialog() {
       XmNrightAttachment, XmATTACH_FORM, XmNrightOffset, 10, nullptr);
   XmStringFree(s);
   if (Fixedfont && Menufont) XtVaSetValues(label, XmNfontList, Menufont, nullptr);
-  s = qvn_xmstring("Close");
-  Widget close = XtVaCreateManagedWidget(
-      "Close", xmPushButtonWidgetClass, Version_dialog, XmNlabelString, s, XmNtopAttachment,
-      XmATTACH_WIDGET, XmNtopWidget, label, XmNtopOffset, 40, XmNleftAttachment, XmATTACH_FORM,
-      XmNleftOffset, 5, XmNbottomAttachment, XmATTACH_FORM, XmNbottomOffset, 5, nullptr);
-  XmStringFree(s);
-  XtAddCallback(close, XmNactivateCallback, okcallback, nullptr);
+  info_dialog_close_button(Version_dialog, label, 40);
 }
 
 void version_dialog_manageinitCB(Widget, XtPointer, XtPointer) {

@@ -83,13 +83,19 @@ void cominfo_gen_dialog() {
     if (above) XtVaSetValues(w, XmNtopWidget, above, nullptr);
     above = w;
   }
+  info_dialog_close_button(Cominfo_dialog, above, 10);
+}
+
+Widget info_dialog_close_button(Widget dialog, Widget above, int offset) {
   XmString s = qvn_xmstring("Close");
   Widget close = XtVaCreateManagedWidget(
-      "Close", xmPushButtonWidgetClass, Cominfo_dialog, XmNlabelString, s, XmNtopAttachment,
-      XmATTACH_WIDGET, XmNtopWidget, above, XmNtopOffset, 10, XmNleftAttachment, XmATTACH_FORM,
-      XmNleftOffset, 5, XmNbottomAttachment, XmATTACH_FORM, XmNbottomOffset, 5, nullptr);
+      "Close", xmPushButtonWidgetClass, dialog, XmNlabelString, s, XmNtopAttachment,
+      XmATTACH_WIDGET, XmNtopWidget, above, XmNtopOffset, offset, XmNleftAttachment,
+      XmATTACH_FORM, XmNleftOffset, 5, XmNbottomAttachment, XmATTACH_FORM, XmNbottomOffset, 5,
+      nullptr);
   XmStringFree(s);
   XtAddCallback(close, XmNactivateCallback, okcallback, nullptr);
+  return close;
 }
 
 void cominfo_dialog_manageinitCB(Widget, XtPointer, XtPointer) {

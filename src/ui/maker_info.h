@@ -10,3 +10,6 @@ extern Widget Cominfo_dialog;  // form dialog "ComInfoDialog", null until first 
 // Help menu callback: builds the dialog on first use and shows it.
 void cominfo_dialog_manageinitCB(Widget w, XtPointer client, XtPointer call);
 void cominfo_gen_dialog();
+// The "Close" button at the bottom left of a static information dialog,
+// offset pixels below above; the dialog unmanages itself when it is pressed.
+Widget info_dialog_close_button(Widget dialog, Widget above, int offset);

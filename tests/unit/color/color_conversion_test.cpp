@@ -8,52 +8,46 @@ namespace {
 
 const float Undefined_hue = -1.0f / 360.0f;
 
+using Convert = void (*)(float, float, float, float *, float *, float *);
+
+struct Case {
+  const char *name;
+  float in[3];
+  float out[3];
+};
+
+void check(Convert f, const Case &c) {
+  float o[3] = {9, 9, 9};
+  f(c.in[0], c.in[1], c.in[2], &o[0], &o[1], &o[2]);
+  for (int i = 0; i < 3; i++) EXPECT_NEAR(o[i], c.out[i], 1e-6) << c.name << " component " << i;
+}
+
 TEST(ColorConversion, RgbToHsvTable) {
-  struct Case {
-    const char *name;
-    float r, g, b;
-    float h, s, v;
-  } cases[] = {
-      {"pure red", 1, 0, 0, 0, 1, 1},
-      {"pure blue", 0, 0, 1, 240.0f / 360, 1, 1},
-      {"pure green", 0, 1, 0, 120.0f / 360, 1, 1},
-      {"yellow", 1, 1, 0, 60.0f / 360, 1, 1},
-      {"magenta wraps past 360", 1, 0, 1, 300.0f / 360, 1, 1},
-      {"steel blue", 0.2f, 0.4f, 0.6f, 210.0f / 360, 2.0f / 3, 0.6f},
-      {"grey has no hue", 0.5f, 0.5f, 0.5f, Undefined_hue, 0, 0.5f},
-      {"black has no hue", 0, 0, 0, Undefined_hue, 0, 0},
+  const Case cases[] = {
+      {"pure red", {1, 0, 0}, {0, 1, 1}},
+      {"pure blue", {0, 0, 1}, {240.0f / 360, 1, 1}},
+      {"pure green", {0, 1, 0}, {120.0f / 360, 1, 1}},
+      {"yellow", {1, 1, 0}, {60.0f / 360, 1, 1}},
+      {"magenta wraps past 360", {1, 0, 1}, {300.0f / 360, 1, 1}},
+      {"steel blue", {0.2f, 0.4f, 0.6f}, {210.0f / 360, 2.0f / 3, 0.6f}},
+      {"grey has no hue", {0.5f, 0.5f, 0.5f}, {Undefined_hue, 0, 0.5f}},
+      {"black has no hue", {0, 0, 0}, {Undefined_hue, 0, 0}},
   };
-  for (const Case &c : cases) {
-    float h = 9, s = 9, v = 9;
-    rgb_to_hsv(c.r, c.g, c.b, &h, &s, &v);
-    EXPECT_NEAR(h, c.h, 1e-6) << c.name;
-    EXPECT_NEAR(s, c.s, 1e-6) << c.name;
-    EXPECT_NEAR(v, c.v, 1e-6) << c.name;
-  }
+  for (const Case &c : cases) check(rgb_to_hsv, c);
 }
 
 TEST(ColorConversion, HsvToRgbTable) {
-  struct Case {
-    const char *name;
-    float h, s, v;
-    float r, g, b;
-  } cases[] = {
-      {"hue 1 is red", 1, 1, 1, 1, 0, 0},
-      {"hue 0 is red", 0, 1, 1, 1, 0, 0},
-      {"blue", 240.0f / 360, 1, 1, 0, 0, 1},
-      {"grey ignores hue 0", 0, 0, 0.3f, 0.3f, 0.3f, 0.3f},
-      {"grey ignores hue 0.5", 0.5f, 0, 0.3f, 0.3f, 0.3f, 0.3f},
-      {"grey ignores the undefined hue", Undefined_hue, 0, 0.3f, 0.3f, 0.3f, 0.3f},
-      {"half saturated cyan", 0.5f, 0.5f, 0.8f, 0.4f, 0.8f, 0.8f},
-      {"dark magenta", 300.0f / 360, 1, 0.5f, 0.5f, 0, 0.5f},
+  const Case cases[] = {
+      {"hue 1 is red", {1, 1, 1}, {1, 0, 0}},
+      {"hue 0 is red", {0, 1, 1}, {1, 0, 0}},
+      {"blue", {240.0f / 360, 1, 1}, {0, 0, 1}},
+      {"grey ignores hue 0", {0, 0, 0.3f}, {0.3f, 0.3f, 0.3f}},
+      {"grey ignores hue 0.5", {0.5f, 0, 0.3f}, {0.3f, 0.3f, 0.3f}},
+      {"grey ignores the undefined hue", {Undefined_hue, 0, 0.3f}, {0.3f, 0.3f, 0.3f}},
+      {"half saturated cyan", {0.5f, 0.5f, 0.8f}, {0.4f, 0.8f, 0.8f}},
+      {"dark magenta", {300.0f / 360, 1, 0.5f}, {0.5f, 0, 0.5f}},
   };
-  for (const Case &c : cases) {
-    float r = 9, g = 9, b = 9;
-    hsv_to_rgb(c.h, c.s, c.v, &r, &g, &b);
-    EXPECT_NEAR(r, c.r, 1e-6) << c.name;
-    EXPECT_NEAR(g, c.g, 1e-6) << c.name;
-    EXPECT_NEAR(b, c.b, 1e-6) << c.name;
-  }
+  for (const Case &c : cases) check(hsv_to_rgb, c);
 }
 
 TEST(ColorConversion, HueOutsideATurnLeavesTheOutputs) {
