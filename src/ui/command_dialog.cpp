@@ -154,19 +154,27 @@ static void set_play_buttons(int sensitive) {
     if (w) XtSetSensitive(w, sensitive ? True : False);
 }
 
-static Widget build_play_frame(Widget dialog, Widget top) {
-  Widget frame;
-  Widget form = framed_form(dialog, "cmdplayFrame", "cmdplayForm", top, &frame);
+// The first row of the play and record frames: a toggle and, right of it,
+// the file name field (at most 254 characters).
+static void toggle_and_file(Widget form, const char *tname, const char *tlabel, XtCallbackProc cb,
+                            const char *fname, Widget *tggl, Widget *field) {
   Args ta;
   ta.add(XmNtopAttachment, XmATTACH_FORM);
   ta.add(XmNleftAttachment, XmATTACH_FORM);
-  Cmd_play_tggl = toggle(form, "cmdplaytggl", "Play  ", cmd_playmodeCB, ta);
+  *tggl = toggle(form, tname, tlabel, cb, ta);
   Args fa;
   fa.add(XmNtopAttachment, XmATTACH_FORM);
   fa.add(XmNleftAttachment, XmATTACH_WIDGET);
-  fa.add(XmNleftWidget, (XtArgVal)Cmd_play_tggl);
+  fa.add(XmNleftWidget, (XtArgVal)*tggl);
   fa.add(XmNrightAttachment, XmATTACH_FORM);
-  Cmd_playfile_text = text_field(form, "cmdplayfile", 254, fa);
+  *field = text_field(form, fname, 254, fa);
+}
+
+static Widget build_play_frame(Widget dialog, Widget top) {
+  Widget frame;
+  Widget form = framed_form(dialog, "cmdplayFrame", "cmdplayForm", top, &frame);
+  toggle_and_file(form, "cmdplaytggl", "Play  ", cmd_playmodeCB, "cmdplayfile", &Cmd_play_tggl,
+                  &Cmd_playfile_text);
   Args ra;
   stack_below(ra, Cmd_playfile_text, 2);
   Widget buttons = row(form, "cmdplayButtons", ra);
@@ -202,16 +210,8 @@ static Widget build_play_frame(Widget dialog, Widget top) {
 static Widget build_record_frame(Widget dialog, Widget top) {
   Widget frame;
   Widget form = framed_form(dialog, "cmdrecFrame", "cmdrecForm", top, &frame);
-  Args ta;
-  ta.add(XmNtopAttachment, XmATTACH_FORM);
-  ta.add(XmNleftAttachment, XmATTACH_FORM);
-  Cmd_record_tggl = toggle(form, "cmdrectggl", "Record", cmdrec_modeCB, ta);
-  Args fa;
-  fa.add(XmNtopAttachment, XmATTACH_FORM);
-  fa.add(XmNleftAttachment, XmATTACH_WIDGET);
-  fa.add(XmNleftWidget, (XtArgVal)Cmd_record_tggl);
-  fa.add(XmNrightAttachment, XmATTACH_FORM);
-  Cmd_recordfile_text = text_field(form, "cmdrecfile", 254, fa);
+  toggle_and_file(form, "cmdrectggl", "Record", cmdrec_modeCB, "cmdrecfile", &Cmd_record_tggl,
+                  &Cmd_recordfile_text);
   Args oa;
   stack_below(oa, Cmd_recordfile_text, 2);
   oa.add(XmNbottomAttachment, XmATTACH_FORM);

@@ -27,13 +27,8 @@ bool ends_with(const std::string &text, const std::string &tail) {
 class Cases : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(xvfb.ok());
-    driver_port = qtest::free_tcp_port();
-    int server_port = qtest::free_tcp_port();
-    while (server_port == driver_port) server_port = qtest::free_tcp_port();
-    client = qtest::start_driven_client(servers, xvfb.display(), home.path(), driver_port,
-                                        server_port, {"-c"});
-    ASSERT_TRUE(driver.connect(driver_port, 30000)) << client->err();
+    ASSERT_TRUE(c.xvfb.ok());
+    ASSERT_TRUE(driver.connect(c.port, 30000)) << client->err();
     ASSERT_EQ(driver.greeting(), "Hello Command Driver");
     ASSERT_TRUE(servers.wait_started(1)) << client->err();
   }
@@ -52,12 +47,10 @@ class Cases : public testing::Test {
     EXPECT_TRUE(ends_with(servers.log_of(pid), "Exit\n")) << servers.log_of(pid);
   }
 
-  qtest::Xvfb xvfb;
-  qtest::TempDir home{"qcasehome"};
-  qtest::CaseServers servers;
-  int driver_port = 0;
-  std::unique_ptr<qtest::RunningProgram> client;
-  qtest::DriverClient driver;
+  qtest::DrivenClient c{{"-c"}};
+  const qtest::CaseServers &servers = c.servers;
+  std::unique_ptr<qtest::RunningProgram> &client = c.client;
+  qtest::DriverClient &driver = c.driver;
 };
 
 TEST_F(Cases, AddViewportsDeleteReplaceAndQuitWithRealServers) {

@@ -19,20 +19,7 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 
-struct DrivenClient {
-  explicit DrivenClient(const std::vector<std::string> &extra) {
-    port = qtest::free_tcp_port();
-    int server_port = qtest::free_tcp_port();
-    client = qtest::start_driven_client(servers, xvfb.display(), home.path(), port, server_port,
-                                        extra);
-  }
-  qtest::Xvfb xvfb;
-  qtest::TempDir home{"qdrvhome"};
-  qtest::CaseServers servers;
-  int port = 0;
-  std::unique_ptr<qtest::RunningProgram> client;
-  qtest::DriverClient driver;
-};
+using qtest::DrivenClient;
 
 TEST(DriverClient, AnswersLinesAndClosesTheLinkWhileTheClientGoesOn) {
   DrivenClient c({});

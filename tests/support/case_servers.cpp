@@ -97,6 +97,13 @@ std::unique_ptr<RunningProgram> start_driven_client(const CaseServers &servers,
   return std::unique_ptr<RunningProgram>(new RunningProgram(argv, o));
 }
 
+DrivenClient::DrivenClient(const std::vector<std::string> &extra) {
+  port = free_tcp_port();
+  int server_port = free_tcp_port();
+  while (server_port == port) server_port = free_tcp_port();
+  client = start_driven_client(servers, xvfb.display(), home.path(), port, server_port, extra);
+}
+
 std::string session_record_name(const std::string &err) {
   const std::string lead = "Backup file for this run of Quivane is ";
   size_t at = err.find(lead);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "client_proc.h"
+#include "driver_client.h"
 #include "harness.h"
 
 namespace qtest {
@@ -46,6 +47,18 @@ std::unique_ptr<RunningProgram> start_driven_client(const CaseServers &servers,
                                                     const std::string &home, int driver_port,
                                                     int server_port,
                                                     const std::vector<std::string> &extra);
+
+// A driven client with its own X server, HOME, servers and driver (not yet
+// connected), on free ports.
+struct DrivenClient {
+  explicit DrivenClient(const std::vector<std::string> &extra);
+  Xvfb xvfb;
+  TempDir home{"qdrvhome"};
+  CaseServers servers;
+  int port = 0;  // driver port
+  std::unique_ptr<RunningProgram> client;
+  DriverClient driver;
+};
 
 // The session record's name from the client's standard error, "" when not printed.
 std::string session_record_name(const std::string &err);
