@@ -96,6 +96,17 @@ static int read_next_line(FILE *fp, char *buf) {
   return r;
 }
 
+// Played lines go through the Command dialog's command widget (history,
+// execution, record); without the dialog they are executed and recorded
+// the same way directly.
+static int execute_line(const char *line) {
+  int r = cmd_entry_execute(line);
+  if (r != -2) return r;
+  r = cmd_process_and_refresh(line);
+  if (Recrdr == 1) cmd_record_to_file(line);
+  return r;
+}
+
 static void wait_delay() {
   if (Cmd_play_delay_time > 0) sleep((unsigned)Cmd_play_delay_time);
 }
@@ -149,7 +160,7 @@ static void play_interrupt_line(const char *line) {
     else
       caddtxt("Message: Command file Interrupted");
   }
-  cmd_process_basedonmode(line);
+  execute_line(line);
   cmd_playinterrupt();
   set_lastcat_nomatch();
   cmd_refresh();
@@ -201,7 +212,7 @@ static void play_line(int status, const char *line, int *in_block) {
     quit_rout();
     return;
   }
-  cmd_process_basedonmode(line);
+  execute_line(line);
   if (!Cmd_play_step_flag) wait_delay();
 }
 
@@ -226,6 +237,8 @@ int cmdplay(const char *file, int reset_toggle) {
     return refuse_file(0);
   }
 
+  cmdplay_toggle_windep(1, 0);
+  cmdplay_showfile_windep(name);
   Cmd_play_quit_flag = 0;
   Cmd_play_continue_flag = 1;
   set_lastcat_nomatch();
@@ -265,15 +278,21 @@ int cmdplay(const char *file, int reset_toggle) {
       pause_wait();
       continue;
     }
+    cmd_entry_show(line);
     play_line(status, line, &in_block);
     status = read_next_line(Play_files[level], line);
     if (Cmd_play_step_flag) {
+      if (status == 1) cmd_entry_show(line);
       set_lastcat_nomatch();
       cmd_refresh();
       Cmd_play_step_flag = 0;
       Cmd_play_continue_flag = 0;
     }
-    if (!Cmd_play_quit_flag) check_for_events();
+    if (!Cmd_play_quit_flag) {
+      sendcmdnoopevent();
+      check_for_events();
+    }
+    if (!Cmd_play_continue_flag && status == 1) cmd_entry_show(line);
   }
 
   if (Cmd_play_quit_flag) {
@@ -296,7 +315,7 @@ int cmdplay(const char *file, int reset_toggle) {
     if (Play_file_no_update) cmd_delay_refresh(0, 1);
   }
   cmd_refresh();
-  (void)reset_toggle;  // the Play toggle belongs to the Command dialog
+  if (reset_toggle) cmdplay_toggle_windep(0, 0);
   Cmd_file_format = 6;
   return 1;
 }
@@ -356,8 +375,15 @@ void cmd_delay_refresh(int on, int norecord) {
   cmd_interf_refresh();
 }
 
+// A line from the driver: executed as if typed, then three no-op events
+// go through the X server so that what the line changed is drawn before
+// the driver gets its answer.
 int cmd_process_basedonmode(const char *line) {
-  int r = cmd_process_and_refresh(line);
-  if (Recrdr == 1) cmd_record_to_file(line);
+  int r = execute_line(line);
+  if (Command_dialog && !Synchronize_state) {
+    synchronous_events(1);
+    for (int i = 0; i < 3; i++) sendcmdnoopevent();
+    synchronous_events(0);
+  }
   return r;
 }

@@ -249,6 +249,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: connect: Bad command for this category.\n");
+    } else if (c.proc == case_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: case: The command does not exist.\n");
     } else {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);

@@ -1,0 +1,66 @@
+// Stand-in servers started by a client under test, made observable: a
+// wrapper named "quivane7.server" (found first on the client's PATH) starts
+// the real stand-in with "-log <dir>/server.<pid>.log" and the client's
+// arguments, so every server the client starts leaves a log named by its
+// process id. A file "fail" in the directory makes the next starts fail.
+#pragma once
+
+#include <sys/types.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "client_proc.h"
+#include "driver_client.h"
+#include "harness.h"
+
+namespace qtest {
+
+class CaseServers {
+ public:
+  CaseServers();
+  const std::string &bin_dir() const { return bin_; }
+  const std::string &tmp_dir() const { return tmp_; }  // the client's TMPDIR (FIFOs, record)
+  // Process ids of the servers started so far, in the order they started
+  // (the wrapper notes each one before it becomes the server).
+  std::vector<pid_t> started() const;
+  std::string log_of(pid_t pid) const;
+  // Waits until n servers have started and the newest one logged its handshake.
+  bool wait_started(size_t n, int ms = 20000) const;
+  // Makes the following starts fail at once (or work again).
+  void set_failing(bool failing) const;
+  // Names in the TMPDIR other than the session record files.
+  std::vector<std::string> leftovers() const;
+
+ private:
+  TempDir dir_{"qcases"};
+  std::string bin_, logs_, tmp_;
+};
+
+// The real client on display with a fresh HOME, driven on driver_port (with
+// -externalcmds) and listening for servers on server_port, the wrapper's
+// directory first on PATH, TMPDIR in the servers' directory; extra
+// arguments after those.
+std::unique_ptr<RunningProgram> start_driven_client(const CaseServers &servers,
+                                                    const std::string &display,
+                                                    const std::string &home, int driver_port,
+                                                    int server_port,
+                                                    const std::vector<std::string> &extra);
+
+// A driven client with its own X server, HOME, servers and driver (not yet
+// connected), on free ports.
+struct DrivenClient {
+  explicit DrivenClient(const std::vector<std::string> &extra);
+  Xvfb xvfb;
+  TempDir home{"qdrvhome"};
+  CaseServers servers;
+  int port = 0;  // driver port
+  std::unique_ptr<RunningProgram> client;
+  DriverClient driver;
+};
+
+// The session record's name from the client's standard error, "" when not printed.
+std::string session_record_name(const std::string &err);
+
+}  // namespace qtest
