@@ -373,11 +373,13 @@ int mainprt_select_parts(int add, int count, const int *internal, int refresh_pa
   int n = modinternal_to_match_pfrmlist(count, rows.data());
   if (n < 0) return -1;
   rows.resize(n);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   if (add) {
     for (int s : selected_positions(Main_part_list)) {
       auto at = std::find(rows.begin(), rows.end(), s);
       if (at != rows.end())
-        rows.erase(std::remove(rows.begin(), rows.end(), s), rows.end());
+        rows.erase(at);
       else
         rows.push_back(s);
     }
