@@ -405,7 +405,8 @@ static Pixel normal_background() {
       XtVaGetValues(r.button, XmNbackground, &bg, nullptr);
       return bg;
     }
-  get_ui_colorpixelonly(&bg, nullptr, nullptr, nullptr);
+  // Without the bottom row the selectors' own column has the normal colour.
+  if (Qedit_select_rowcol) XtVaGetValues(Qedit_select_rowcol, XmNbackground, &bg, nullptr);
   return bg;
 }
 
