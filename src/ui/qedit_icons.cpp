@@ -549,46 +549,41 @@ void qedit_flip_tgglCB(Widget button, XtPointer state, XtPointer) {
 
 // ---- view-mode icons -------------------------------------------------------------
 
-static XtPointer future(int setting) { return (XtPointer)(long)(setting ? 0 : 1); }
+// Draws the state a view setting is about to take, flips it and refreshes
+// the View menu (and the main toggles for the shading settings).  Refused
+// with refused when the current case lacks the ids the setting shows.
+static void flip_view_setting(Widget w, int setting, void (*flip)(), const int *available,
+                              const char *refused, bool main_toggles) {
+  if (available && !available[Case_num]) {
+    disperr(refused);
+    return;
+  }
+  qedit_flip_specialtgglCB(w, (XtPointer)(long)(setting ? 0 : 1), nullptr);
+  flip();
+  view_menu_init();
+  if (main_toggles) main_viewtggls_init();
+}
 
 void qedit_hsurf_chngCB(Widget w, XtPointer, XtPointer) {
-  qedit_flip_specialtgglCB(w, future(Solidt), nullptr);
-  tggl_hsrf();
-  view_menu_init();
-  main_viewtggls_init();
+  flip_view_setting(w, Solidt, tggl_hsrf, nullptr, nullptr, true);
 }
 
 void qedit_hline_chngCB(Widget w, XtPointer, XtPointer) {
-  qedit_flip_specialtgglCB(w, future(Hlinet), nullptr);
-  tggl_hlin();
-  view_menu_init();
-  main_viewtggls_init();
+  flip_view_setting(w, Hlinet, tggl_hlin, nullptr, nullptr, true);
 }
 
 void qedit_elmlbl_chngCB(Widget w, XtPointer, XtPointer) {
-  if (!Element_labels[Case_num]) {
-    disperr("Element labels not available for parts in this case.");
-    return;
-  }
-  qedit_flip_specialtgglCB(w, future(Labele), nullptr);
-  tggl_elmlbl();
-  view_menu_init();
+  flip_view_setting(w, Labele, tggl_elmlbl, Element_labels,
+                    "Element labels not available for parts in this case.", false);
 }
 
 void qedit_nodlbl_chngCB(Widget w, XtPointer, XtPointer) {
-  if (!Node_labels[Case_num]) {
-    disperr("Node labels not available for parts in this case.");
-    return;
-  }
-  qedit_flip_specialtgglCB(w, future(Labnod), nullptr);
-  tggl_nodlbl();
-  view_menu_init();
+  flip_view_setting(w, Labnod, tggl_nodlbl, Node_labels,
+                    "Node labels not available for parts in this case.", false);
 }
 
 void qedit_auxclip_chngCB(Widget w, XtPointer, XtPointer) {
-  qedit_flip_specialtgglCB(w, future(Plane_clipp_toggle), nullptr);
-  tggl_auxclip();
-  view_menu_init();
+  flip_view_setting(w, Plane_clipp_toggle, tggl_auxclip, nullptr, nullptr, false);
 }
 
 int qedit_scene_refresh() {
