@@ -6,3 +6,9 @@
 void part_showsel_closeCB(Widget, XtPointer, XtPointer) {
   if (Graphics_show_dialog) XtUnmanageChild(Graphics_show_dialog);
 }
+
+#include "render/display.h"
+
+void part_show() {
+  if (Graphics_show_dialog && XtIsManaged(Graphics_show_dialog)) part_show_refresh();
+}

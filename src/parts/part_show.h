@@ -5,3 +5,6 @@
 
 // Window-manager close of the "Selected Part(s) Window": hides it.
 void part_showsel_closeCB(Widget w, XtPointer client, XtPointer call);
+
+// Redraws the Selected Part(s) window, when it is shown, with the selected parts.
+void part_show();

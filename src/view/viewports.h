@@ -52,3 +52,24 @@ void draw_zclipp_area_gl();
 void manage_zclip_gl(Widget w, XtPointer client, XtPointer call);
 void draw_atfrom_gl();
 void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
+
+// ---- viewport panel (quick-edit viewport mode) ------------------------------
+// The viewport selection and editing arrive with the viewport subsystem; until
+// then the panel's icons change nothing.
+struct Menu_item_rec;
+extern Menu_item_rec Viewp_layout_menu[6];  // "1 Full" .. "4 With 3 Equal Horizontal"
+
+// Draws the screen of viewport mode (all viewports with their outlines).
+void display_viewport_mode();
+// Brings the viewport panel in line with the selected viewports.
+void viewp_icons_refresh();
+void viewp_layoutCB(Widget w, XtPointer layout, XtPointer call);
+void viewp_newCB(Widget w, XtPointer client, XtPointer call);
+void viewp_vis_chngCB(Widget w, XtPointer client, XtPointer call);
+void viewp_pushpopCB(Widget w, XtPointer client, XtPointer call);
+void viewp_colorattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_borderattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_locaattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_specialattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_selectallCB(Widget w, XtPointer client, XtPointer call);
+void viewp_deleteCB(Widget w, XtPointer client, XtPointer call);

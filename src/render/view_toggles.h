@@ -1,0 +1,17 @@
+// The scene's display toggles flipped by the View menu, the main toggles and
+// the view-mode quick-edit icons, and the labeling-attributes dialog.  Each
+// flip changes its setting and redraws; rebuilding display objects for it
+// arrives with rendering.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+void tggl_hsrf();     // shaded display (Solidt)
+void tggl_hlin();     // hidden line (Hlinet)
+void tggl_elmlbl();   // element labels (Labele)
+void tggl_nodlbl();   // node labels (Labnod)
+void tggl_auxclip();  // auxiliary clip plane (Plane_clipp_toggle)
+// Opens the labeling-attributes dialog (not built yet: nothing to open).
+void entlbl_manageCB(Widget w, XtPointer client, XtPointer call);
+// Refreshes that dialog when it exists.
+void entlbl_dialog_init();
