@@ -14,3 +14,16 @@ void update_function_hist();
 int function_legend_level();
 void fncedt_palcurlev_set(int level);
 void manage_function_histogram(Widget w, XtPointer client, XtPointer call);
+
+// Palette editor of the detail editor's variables section.  Until palettes
+// arrive there are no fields to apply, no marks to clear and no palettes
+// to save or restore.
+// Apply Changes (button's client data, callback data).
+void fncedt_apply(XtPointer client, XtPointer call);
+// Clears the palette editor's change marks (nothing while immediate).
+void fncedt_clear_changeindicators();
+// Okay routines of the File Selection dialog: save the selected or all
+// palettes into, or restore palettes from, the chosen file.
+void fncedt_getfile_saveselpalettes();
+void fncedt_getfile_saveallpalettes();
+void fncedt_getfile_restorepalettes();

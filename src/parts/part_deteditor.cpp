@@ -1,12 +1,48 @@
-// Parts section of the detail editor (see part_deteditor.h).
+// Parts section of the detail editor (see part_deteditor.h).  Until the part
+// subsystem arrives the section is an empty form below the editor's icons
+// and there are no parts to operate on.
 #include "parts/part_deteditor.h"
+
+#include <Xm/Form.h>
+
+#include "ui/mainwin_state.h"
 
 Widget Parts_listw = nullptr;
 int Deted_part_mapcnt = 0;
 int *Deted_partlist_to_internal = nullptr;
 int Part_dlog_current = 0;
 
-void part_detedit_refresh(int, int, const int *, int) {}
+float Part_wrking_attr[PART_ATTR_SLOTS] = {};
+int Part_wrkingchng_flags[PART_ATTR_SLOTS] = {};
+int Part_wrkingchng_desc_flag = 0;
 
-// Part deletion arrives with the part subsystem: nothing is deleted.
+Widget Parts_create_arobut = nullptr;
+Widget Parts_general_arobut = nullptr;
+Widget Parts_ndelmlin_arobut = nullptr;
+Widget Parts_disp_arobut = nullptr;
+
+Part_rout_rec Part_rout[PART_ROUT_ROWS] = {};
+
+Widget part_gen_deteditor() {
+  if (!Detaileditor_dialog) return nullptr;
+  Widget above = XtNameToWidget(Detaileditor_dialog, "DetEdIconFrame");
+  return XtVaCreateWidget("partDetEdForm", xmFormWidgetClass, Detaileditor_dialog,
+                          XmNtopAttachment, above ? XmATTACH_WIDGET : XmATTACH_FORM,
+                          XmNtopWidget, above, XmNleftAttachment, XmATTACH_FORM,
+                          XmNrightAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
+                          XmNwidth, 10, XmNheight, 10, nullptr);
+}
+
+void part_detedit_refresh(int, int, const int *, int) {}
+void part_detedit_apply(XtPointer, XtPointer) {}
+void part_clear_changeindicators(int *, int) {}
+void part_manage_create_sect(int) {}
+void part_immedmode_change() {}
+
 void part_delete_from_list(int) {}
+void part_copy_from_list(int) {}
+void part_group_from_list(int) {}
+void part_ungroup_from_list(int) {}
+void part_createassign_viewports(int) {}
+void part_general_extract_merge(int, int, int) {}
+void mainpart_cut_parts(int) {}

@@ -1,10 +1,14 @@
-// The parts section of the Feature Detail Editor: its part list and the
-// list operations the main list's menus share with it.  The section arrives
-// with the part subsystem; until then its list does not exist and the
-// operations find nothing to act on.
+// The parts section of the Feature Detail Editor: its part list, its pending
+// attribute edits, the part-creation routines by part type and the list
+// operations the main list's menus share with it.  The section arrives with
+// the part subsystem; until then its builder makes an empty form, its list
+// does not exist and the operations find nothing to act on.
 #pragma once
 
 #include <X11/Intrinsic.h>
+
+#define PART_ATTR_SLOTS 108  // slots of a part's pending attribute vector
+#define PART_ROUT_ROWS 17    // part types 0..16 that have routines
 
 extern Widget Parts_listw;               // the editor's part list, null until built
 extern int Deted_part_mapcnt;            // its row count
@@ -12,8 +16,53 @@ extern int *Deted_partlist_to_internal;  // by row position from 1: internal num
                                          // when the editor shows frames); null until built
 extern int Part_dlog_current;            // part type the parts section shows (4 = frames)
 
+extern float Part_wrking_attr[PART_ATTR_SLOTS];     // pending attribute values
+extern int Part_wrkingchng_flags[PART_ATTR_SLOTS];  // 1 = that slot was changed, else 0
+extern int Part_wrkingchng_desc_flag;               // 1 = the description was changed
+
+// Arrow buttons of the parts section's expandable sections "Creation
+// Attributes", "General Attributes", "Node, Element" and "Displacement
+// Attributes"; null until the parts section is built.
+extern Widget Parts_create_arobut;
+extern Widget Parts_general_arobut;
+extern Widget Parts_ndelmlin_arobut;
+extern Widget Parts_disp_arobut;
+
+// The routines of one part-creating type; null where the type has none.
+struct Part_rout_rec {
+  void (*init)();                                  // initialise the creation fields
+  int (*check_values)();                           // 1 when the creation fields are valid
+  int (*create)();                                 // create a part from the fields
+  int (*apply_attr)();                             // apply a creation attribute
+  void (*clear_changes)(float *attr, int *flags);  // clear the change marks of the edits
+};
+extern Part_rout_rec Part_rout[PART_ROUT_ROWS];  // by Part_type_code
+
+// Builds the parts section form into the detail editor; the form (unmanaged).
+Widget part_gen_deteditor();
 // Reloads the editor's working selection from the given rows (ignored, ignored, rows, count).
 void part_detedit_refresh(int, int, const int *rows, int count);
-// Deletes the parts selected in the main list (1) or the editor's list (0)
-// after the user's confirmation; records the command.
+// Refreshes the editor's part list in its listing mode.  (Its stand-in is
+// among the case module's stand-ins until the part subsystem arrives.)
+void part_list_refresh();
+// Apply Changes of the parts section (button's client data, callback data).
+void part_detedit_apply(XtPointer client, XtPointer call);
+// Removes the "changed" marking of every flagged field when the section is up.
+void part_clear_changeindicators(int *flags, int desc_flag);
+// Shows the creation subsection of feature 2..12's part type.
+void part_manage_create_sect(int feature);
+// Apply Changes insensitive while immediate modification is on (not in subsets).
+void part_immedmode_change();
+
+// List operations on the main list (1) or the editor's list (0); each
+// records its command and reports its own errors.
 void part_delete_from_list(int list_flag);
+void part_copy_from_list(int list_flag);
+void part_group_from_list(int list_flag);
+void part_ungroup_from_list(int list_flag);
+// One new viewport for all selected parts (1) or one per part (0).
+void part_createassign_viewports(int single);
+// Extracts (operation 0) or merges (1) the parts selected in the main list.
+void part_general_extract_merge(int, int, int operation);
+// Cuts the selected parts with the clip tool: 0 split, 1 remove.
+void mainpart_cut_parts(int remove);

@@ -544,4 +544,3 @@ int cmd_chng_macpath() {
   return 1;
 }
 
-__attribute__((weak)) void iconpanel_save_generalpref() {}

@@ -25,7 +25,6 @@ Widget File_n3sdata_dialog OWNED_ELSEWHERE = nullptr;
 Widget File_estetdata_dialog OWNED_ELSEWHERE = nullptr;
 Widget File_estetvctbld_dialog OWNED_ELSEWHERE = nullptr;
 Widget File_plot3ddata_dialog OWNED_ELSEWHERE = nullptr;
-Widget Detaileditor_dialog OWNED_ELSEWHERE = nullptr;
 Widget Graphics_show_dialog OWNED_ELSEWHERE = nullptr;
 Widget Fileselect_dialog OWNED_ELSEWHERE = nullptr;
 Widget Main_large_partlist_dialog OWNED_ELSEWHERE = nullptr;
@@ -41,14 +40,9 @@ OWNED_ELSEWHERE void gen_n3sread_dialog() {}
 OWNED_ELSEWHERE void gen_estetread_dialog() {}
 OWNED_ELSEWHERE void gen_estetvctbld_dialog() {}
 OWNED_ELSEWHERE void gen_plot3dread_dialog() {}
-OWNED_ELSEWHERE void gen_detailed_dialog() {}
 OWNED_ELSEWHERE void gen_filesel_dialog() {}
 
-Widget Parts_create_arobut OWNED_ELSEWHERE = nullptr;
 Widget Trace_timstpdet_arobut OWNED_ELSEWHERE = nullptr;
-Widget Parts_general_arobut OWNED_ELSEWHERE = nullptr;
-Widget Parts_ndelmlin_arobut OWNED_ELSEWHERE = nullptr;
-Widget Parts_disp_arobut OWNED_ELSEWHERE = nullptr;
 Widget Fileselect_case_arobut OWNED_ELSEWHERE = nullptr;
 Widget File_plot3diblankinfo_form OWNED_ELSEWHERE = nullptr;
 Widget File_genericiblankinfo_form OWNED_ELSEWHERE = nullptr;

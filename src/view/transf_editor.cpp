@@ -25,3 +25,11 @@ int transf_record_whattrans(int mode) {
 }
 
 void transf_dialog_init() {}
+
+#include "ui/mainwin_state.h"
+#include "ui/widgen.h"
+
+void transf_dialog_manageinitCB(Widget w, XtPointer, XtPointer call) {
+  manage_rout(w, reinterpret_cast<XtPointer>(&Transformation_dialog), call);
+  transf_dialog_init();
+}

@@ -7,3 +7,8 @@
 int transf_record_whattrans(int mode);
 // Refreshes the Transformation Editor from the current state (not built: nothing).
 void transf_dialog_init();
+
+#include <X11/Intrinsic.h>
+// "Transformation Editor..." of the Edit menu: shows the editor (built on
+// first use through the dialog registry) and refreshes it.
+void transf_dialog_manageinitCB(Widget w, XtPointer client, XtPointer call);

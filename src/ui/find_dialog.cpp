@@ -1,0 +1,201 @@
+// Find dialog (see find_dialog.h).  Owns the dialog's widget holders; the
+// search and the selection belong to the main part list.
+#include "ui/find_dialog.h"
+
+#include <Xm/Form.h>
+#include <Xm/List.h>
+#include <Xm/Protocols.h>
+#include <Xm/TextF.h>
+#include <Xm/ToggleBG.h>
+
+#include <algorithm>
+
+#include "ui/general_windep.h"
+#include "ui/help_menu.h"
+#include "ui/interf_init.h"
+#include "ui/part_list.h"
+#include "ui/textc_windep.h"
+#include "ui/widget_helpers.h"
+#include "ui/widgen.h"
+
+const char *const Find_regexp_items[FIND_PATTERN_ROWS] = {
+    "* - Match Any # of Chars.", ". - Match Any 1 Char.", "~ - Match All But Key",
+    "| - Match Each Key"};
+
+Widget Edit_find_dialog = nullptr;
+Widget Edit_findwhat_text = nullptr;
+Widget Edit_findwhole_tggl = nullptr;
+Widget Edit_findcase_tggl = nullptr;
+Widget Edit_findregexp_tggl = nullptr;
+Widget Edit_findregexp_list = nullptr;
+Widget Edit_findaddto_toggle = nullptr;
+
+// The pointer's screen position plus the main shell window's own offset,
+// each coordinate at least 0.
+static void place_at_pointer(Position *x, Position *y) {
+  *x = *y = 0;
+  Widget shell = Main_win[0];
+  if (!shell || !XtIsRealized(shell)) return;
+  Window root, child;
+  int rx = 0, ry = 0, wx, wy;
+  unsigned int mask;
+  XQueryPointer(XtDisplay(shell), XtWindow(shell), &root, &child, &rx, &ry, &wx, &wy, &mask);
+  XWindowAttributes wa;
+  int ox = 0, oy = 0;
+  if (XGetWindowAttributes(XtDisplay(shell), XtWindow(shell), &wa)) {
+    ox = wa.x;
+    oy = wa.y;
+  }
+  *x = static_cast<Position>(std::max(0, rx + ox));
+  *y = static_cast<Position>(std::max(0, ry + oy));
+}
+
+// A toggle gadget of the dialog below (or, with beside, right of) another widget.
+static Widget find_toggle(const char *prefix, const char *label, Widget above, Widget beside) {
+  Arg a[6];
+  Cardinal n = 0;
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
+  XtSetArg(a[n], XmNtopWidget, above); n++;
+  XtSetArg(a[n], XmNtopOffset, beside ? 0 : 2); n++;
+  if (beside) {
+    XtSetArg(a[n], XmNleftAttachment, XmATTACH_WIDGET); n++;
+    XtSetArg(a[n], XmNleftWidget, beside); n++;
+    XtSetArg(a[n], XmNleftOffset, 20); n++;
+  } else {
+    XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
+    XtSetArg(a[n], XmNleftOffset, 5); n++;
+  }
+  Widget t = XtarvCreateButton(Edit_find_dialog, prefix, label, XtarvTOGGLEBUTTON, ' ', nullptr,
+                               nullptr, a, n);
+  XmToggleButtonGadgetSetState(t, False, False);
+  return t;
+}
+
+// A push button of the dialog attached by the given resources.
+static Widget find_button(const char *prefix, const char *label, XtCallbackProc cb,
+                          XtPointer client, ArgList a, Cardinal n) {
+  return XtarvCreateButton(Edit_find_dialog, prefix, label, XtarvPUSHBUTTON, ' ', cb, client, a, n);
+}
+
+void edit_genfind_dialog() {
+  if (Edit_find_dialog) return;
+  Position x, y;
+  place_at_pointer(&x, &y);
+  XmString title = qvn_xmstring("Select Part(s) By Keyword");
+  Arg a[10];
+  Cardinal n = 0;
+  XtSetArg(a[n], XmNdialogTitle, title); n++;
+  XtSetArg(a[n], XmNx, x); n++;
+  XtSetArg(a[n], XmNy, y); n++;
+  XtSetArg(a[n], XmNdefaultPosition, False); n++;
+  XtSetArg(a[n], XmNautoUnmanage, False); n++;
+  XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
+  Edit_find_dialog = XmCreateFormDialog(Main_win[0], const_cast<char *>("EditFindDialog"), a, n);
+  XmStringFree(title);
+  Widget shell = XtParent(Edit_find_dialog);
+  Atom del = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_DELETE_WINDOW"), False);
+  XmAddWMProtocolCallback(shell, del, unmanage_rout, &Edit_find_dialog);
+
+  n = 0;
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNtopOffset, 8); n++;
+  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNleftOffset, 5); n++;
+  Widget key_label = nullptr;
+  XtarvCreateInput(Edit_find_dialog, "EditFindWhat", "Find What:", 30, FIND_KEY_TEXT, 0, 5,
+                   &key_label, &Edit_findwhat_text, 1, 0, a, n);
+  XtAddCallback(Edit_findwhat_text, XmNactivateCallback, edit_find_selectCB, (XtPointer)1L);
+
+  Edit_findwhole_tggl = find_toggle("EditFindWhole", "Match Whole Word Only", Edit_findwhat_text, nullptr);
+  Edit_findcase_tggl = find_toggle("EditFindCase", "Match Case", Edit_findwhole_tggl, nullptr);
+  Edit_findregexp_tggl = find_toggle("EditFindRegExp", "Use Regular Expression", Edit_findcase_tggl, nullptr);
+  XtAddCallback(Edit_findregexp_tggl, XmNvalueChangedCallback, edit_findregexp_tgglCB, nullptr);
+
+  const int char_width = Menu_font_width > 0 ? Menu_font_width : 8;
+  n = 0;
+  XtSetArg(a[n], XmNvisibleItemCount, FIND_PATTERN_ROWS); n++;
+  XtSetArg(a[n], XmNselectionPolicy, XmBROWSE_SELECT); n++;
+  XtSetArg(a[n], XmNwidth, 24 * char_width); n++;
+  XtSetArg(a[n], XmNsensitive, False); n++;
+  if (Fixedfont && Menufont) {
+    XtSetArg(a[n], XmNfontList, Menufont); n++;
+  }
+  Edit_findregexp_list = XmCreateScrolledList(Edit_find_dialog,
+                                              const_cast<char *>("EditFindRegExpScrolledList"), a, n);
+  XtVaSetValues(XtParent(Edit_findregexp_list), XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget,
+                Edit_findregexp_tggl, XmNtopOffset, 2, XmNleftAttachment, XmATTACH_FORM,
+                XmNleftOffset, 20, nullptr);
+  for (const char *item : Find_regexp_items) {
+    XmString s = qvn_xmstring(item);
+    XmListAddItemUnselected(Edit_findregexp_list, s, 0);
+    XmStringFree(s);
+  }
+  XtAddCallback(Edit_findregexp_list, XmNbrowseSelectionCallback, edit_findregexp_pickCB, nullptr);
+  XtManageChild(Edit_findregexp_list);
+
+  Edit_findaddto_toggle = find_toggle("EditFindAddTo", "Add To Current Selection",
+                                      Edit_findwhat_text, Edit_findwhole_tggl);
+  XtVaSetValues(Edit_findaddto_toggle, XmNtopOffset, 2, nullptr);
+
+  n = 0;
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
+  XtSetArg(a[n], XmNtopWidget, Edit_findaddto_toggle); n++;
+  XtSetArg(a[n], XmNtopOffset, 10); n++;
+  XtSetArg(a[n], XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
+  XtSetArg(a[n], XmNleftWidget, Edit_findaddto_toggle); n++;
+  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNrightOffset, 5); n++;
+  Widget next = find_button("EditFindSelNext", "   Select Next Match  ", edit_find_selectCB,
+                            (XtPointer)2L, a, n);
+  a[1].value = (XtArgVal)next;
+  a[2].value = 5;
+  find_button("EditFindSelAll", "Select All Matches", edit_find_selectCB, (XtPointer)1L, a, n);
+
+  n = 0;
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
+  XtSetArg(a[n], XmNtopWidget, XtParent(Edit_findregexp_list)); n++;
+  XtSetArg(a[n], XmNtopOffset, 10); n++;
+  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNbottomOffset, 5); n++;
+  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNleftOffset, 5); n++;
+  find_button("EditFindClose", "Close", unmanage_rout, &Edit_find_dialog, a, n);
+  XtSetArg(a[5], XmNrightAttachment, XmATTACH_FORM);
+  XtSetArg(a[6], XmNrightOffset, 5);
+  find_button("EditFindHelp", "Help...", info_manCB, const_cast<char *>("UM-C3"), a, n);
+}
+
+void edit_find_manage() {
+  if (!Edit_find_dialog) edit_genfind_dialog();
+  XtManageChild(Edit_find_dialog);
+}
+
+void edit_find_selectCB(Widget, XtPointer mode, XtPointer) {
+  char *key = XmTextFieldGetString(Edit_findwhat_text);
+  if (!key || !key[0]) {
+    XtFree(key);
+    disperr("No search key specified.");
+    return;
+  }
+  mainprt_searchandselect((int)(long)mode, key, XmToggleButtonGadgetGetState(Edit_findwhole_tggl),
+                          XmToggleButtonGadgetGetState(Edit_findcase_tggl),
+                          XmToggleButtonGadgetGetState(Edit_findaddto_toggle),
+                          XmToggleButtonGadgetGetState(Edit_findregexp_tggl));
+  XtFree(key);
+}
+
+void edit_findregexp_tgglCB(Widget w, XtPointer, XtPointer) {
+  XtSetSensitive(Edit_findregexp_list, XmToggleButtonGadgetGetState(w));
+}
+
+void edit_findregexp_pickCB(Widget list, XtPointer, XtPointer) {
+  int *pos = nullptr, count = 0;
+  if (!XmListGetSelectedPos(list, &pos, &count)) return;
+  const int row = count > 0 ? pos[0] - 1 : -1;
+  XtFree(reinterpret_cast<char *>(pos));
+  if (row < 0 || row >= FIND_PATTERN_ROWS) return;
+  const char ch[2] = {Find_regexp_items[row][0], '\0'};
+  XmTextPosition at = XmTextFieldGetInsertionPosition(Edit_findwhat_text);
+  XmTextFieldInsert(Edit_findwhat_text, at, const_cast<char *>(ch));
+  XmTextFieldSetInsertionPosition(Edit_findwhat_text, at + 1);
+}
