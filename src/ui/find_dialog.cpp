@@ -116,7 +116,6 @@ void edit_genfind_dialog() {
   XtSetArg(a[n], XmNvisibleItemCount, FIND_PATTERN_ROWS); n++;
   XtSetArg(a[n], XmNselectionPolicy, XmBROWSE_SELECT); n++;
   XtSetArg(a[n], XmNwidth, 24 * char_width); n++;
-  XtSetArg(a[n], XmNsensitive, False); n++;
   if (Fixedfont && Menufont) {
     XtSetArg(a[n], XmNfontList, Menufont); n++;
   }
@@ -131,6 +130,7 @@ void edit_genfind_dialog() {
     XmStringFree(s);
   }
   XtAddCallback(Edit_findregexp_list, XmNbrowseSelectionCallback, edit_findregexp_pickCB, nullptr);
+  XtSetSensitive(Edit_findregexp_list, False);  // the list only, not its scrolled window
   XtManageChild(Edit_findregexp_list);
 
   Edit_findaddto_toggle = find_toggle("EditFindAddTo", "Add To Current Selection",
