@@ -3,9 +3,7 @@
 // and there are no parts to operate on.
 #include "parts/part_deteditor.h"
 
-#include <Xm/Form.h>
-
-#include "ui/mainwin_state.h"
+#include "ui/detail_editor.h"
 
 Widget Parts_listw = nullptr;
 int Deted_part_mapcnt = 0;
@@ -24,13 +22,7 @@ Widget Parts_disp_arobut = nullptr;
 Part_rout_rec Part_rout[PART_ROUT_ROWS] = {};
 
 Widget part_gen_deteditor() {
-  if (!Detaileditor_dialog) return nullptr;
-  Widget above = XtNameToWidget(Detaileditor_dialog, "DetEdIconFrame");
-  return XtVaCreateWidget("partDetEdForm", xmFormWidgetClass, Detaileditor_dialog,
-                          XmNtopAttachment, above ? XmATTACH_WIDGET : XmATTACH_FORM,
-                          XmNtopWidget, above, XmNleftAttachment, XmATTACH_FORM,
-                          XmNrightAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
-                          XmNwidth, 10, XmNheight, 10, nullptr);
+  return detedit_section_form("partDetEdForm");
 }
 
 void part_detedit_refresh(int, int, const int *, int) {}

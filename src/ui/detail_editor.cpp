@@ -189,6 +189,15 @@ void gen_detailed_dialog() {
   display_feature_edit_icons(Detedit_icon_rowcol);
 }
 
+Widget detedit_section_form(const char *name) {
+  if (!Detaileditor_dialog) return nullptr;
+  Widget above = XtParent(Detedit_icon_scrollwin);  // the icon frame
+  return XtVaCreateWidget(name, xmFormWidgetClass, Detaileditor_dialog, XmNtopAttachment,
+                          XmATTACH_WIDGET, XmNtopWidget, above, XmNleftAttachment, XmATTACH_FORM,
+                          XmNrightAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
+                          nullptr);
+}
+
 // ---- opening and switching ------------------------------------------------------
 
 // Holds the dialog's size for a section exchange (1) or lets it go (0).

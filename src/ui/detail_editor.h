@@ -53,6 +53,9 @@ int detedit_feat_change(int feature);
 void gen_detailed_dialog();
 // Builds the icon buttons into the row column.  1.
 int display_feature_edit_icons(Widget rowcol);
+// A section form of the dialog below the icon row, attached to the other
+// edges, unmanaged (the section builders' parent); null before the dialog.
+Widget detedit_section_form(const char *name);
 // Help topic of "Entity Selected..." for a feature; null when there is none.
 const char *detedit_help_topic(int feature);
 

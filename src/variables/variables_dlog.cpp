@@ -1,9 +1,7 @@
 // Variables sections (see variables_dlog.h).
 #include "variables/variables_dlog.h"
 
-#include <Xm/Form.h>
-
-#include "ui/mainwin_state.h"
+#include "ui/detail_editor.h"
 
 Widget Var_sumpalinfo_frame = nullptr;
 Widget Var_transresp_frame = nullptr;
@@ -14,13 +12,7 @@ int Main_var_liststype[VAR_PANEL_LISTS] = {};
 void var_transphasesect_init(int, int) {}
 
 Widget var_gen_deteditor() {
-  if (!Detaileditor_dialog) return nullptr;
-  Widget above = XtNameToWidget(Detaileditor_dialog, "DetEdIconFrame");
-  return XtVaCreateWidget("varDetEdForm", xmFormWidgetClass, Detaileditor_dialog,
-                          XmNtopAttachment, above ? XmATTACH_WIDGET : XmATTACH_FORM,
-                          XmNtopWidget, above, XmNleftAttachment, XmATTACH_FORM,
-                          XmNrightAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_FORM,
-                          XmNwidth, 10, XmNheight, 10, nullptr);
+  return detedit_section_form("varDetEdForm");
 }
 
 void var_dialog_init() {}
