@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "client/command_dlog.h"
+#include "state/iconpanel.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"

@@ -87,8 +87,3 @@ void cmd_cancel_play();
 void cmdrec_mode();
 // Re-reads the key macros and refreshes the dialog; 1.
 int cmd_chng_macpath();
-
-// ---- services of other modules ---------------------------------------------------
-// Writes the per-user general preferences file. Until preference saving
-// exists this stand-in (weak, in command_dialog.cpp) writes nothing.
-void iconpanel_save_generalpref();

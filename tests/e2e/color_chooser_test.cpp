@@ -53,7 +53,30 @@ class ColorSelector : public testing::Test {
     XWarpPointer(s->dpy, None, DefaultRootWindow(s->dpy), 0, 0, 0, 0, 100, 100);
     gen_colorselect_dialog(s->shell, fr, fg, fb, "%4.2f", r, g, b, count_apply, 0, 0);
     ASSERT_TRUE(qtest::xt_wait_for([] { return Colorselpatchwin && Colorselmixwin; }));
-    qtest::xt_wait_for([] { return false; }, 300);  // first exposes
+    // The first exposes draw both areas; on a loaded machine that can take a
+    // while, so wait until the mix area holds a picture that no longer changes.
+    std::string last;
+    bool settled = qtest::xt_wait_for(
+        [&] {
+          std::string now = window_pixels(Colorselmixwin);
+          bool drawn = now.find_first_not_of(now.substr(0, 4)) != std::string::npos;
+          bool same = now == last;
+          last = now;
+          if (!(drawn && same)) qtest::xt_wait_for([] { return false; }, 50);
+          return drawn && same;
+        },
+        10000);
+    ASSERT_TRUE(settled) << "the chooser areas were never drawn";
+  }
+  // All pixels of a window, as raw bytes, for comparing one moment with the next.
+  std::string window_pixels(Window w) {
+    XWindowAttributes wa;
+    XGetWindowAttributes(s->dpy, w, &wa);
+    XImage *img = XGetImage(s->dpy, w, 0, 0, wa.width, wa.height, AllPlanes, ZPixmap);
+    if (!img) return "";
+    std::string out(img->data, (size_t)img->bytes_per_line * img->height);
+    XDestroyImage(img);
+    return out;
   }
   std::string field(Widget w) {
     char *t = XmTextFieldGetString(w);
