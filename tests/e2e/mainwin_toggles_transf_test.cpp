@@ -136,3 +136,25 @@ TEST(MainToggles, InitShowsTheSettingsWithoutRunningCallbacks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LargePartList, OpenUsesItsListsAndCloseRestoresTheMainWindowsPair) {
+  ASSERT_TRUE(qtest::inproc_main_window());
+  Widget small = Main_part_list, small_indic = Main_partindic_list;
+  ASSERT_EQ(main_partlargelist_open(), 1);
+  ASSERT_NE(Main_large_partlist_dialog, nullptr);
+  EXPECT_TRUE(XtIsManaged(Main_large_partlist_dialog));
+  EXPECT_EQ(Main_part_list, Main_large_partlist);
+  EXPECT_EQ(Main_partindic_list, Main_large_partindiclist);
+  EXPECT_FALSE(XtIsSensitive(small));
+  EXPECT_FALSE(XtIsSensitive(small_indic));
+
+  main_partlargelist_closeCB(nullptr, nullptr, nullptr);  // the window manager's close
+  EXPECT_FALSE(XtIsManaged(Main_large_partlist_dialog));
+  EXPECT_EQ(Main_part_list, small);
+  EXPECT_EQ(Main_partindic_list, small_indic);
+  EXPECT_TRUE(XtIsSensitive(small));
+}
+
+}  // namespace
