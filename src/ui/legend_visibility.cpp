@@ -88,6 +88,19 @@ static void add_font(Arg *a, Cardinal &n) {
   }
 }
 
+// A label or toggle gadget named name with text, the resources in
+// a[0..n) (room for 2 more), managed.
+static Widget labelled(Widget (*create)(Widget, String, ArgList, Cardinal), Widget parent,
+                       const char *name, const char *text, Arg *a, Cardinal n) {
+  XmString s = qvn_xmstring(text);
+  XtSetArg(a[n], XmNlabelString, s); n++;
+  add_font(a, n);
+  Widget w = create(parent, const_cast<char *>(name), a, n);
+  XmStringFree(s);
+  XtManageChild(w);
+  return w;
+}
+
 void gen_main_showlgnd_prompt() {
   const Widgen_rec &row = Widgen_tbl[LEGEND_DIALOG_ROW];
   int x = row.x, y = row.y;
@@ -131,31 +144,20 @@ void gen_main_showlgnd_prompt() {
   Widget close = add_button(d, "Close", main_closelegendCB, nullptr, a, n);
 
   n = 0;
-  XmString note = qvn_xmstring(Note_text);
-  XtSetArg(a[n], XmNlabelString, note); n++;
   XtSetArg(a[n], XmNbottomAttachment, XmATTACH_WIDGET); n++;
   XtSetArg(a[n], XmNbottomWidget, close); n++;
   XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
   XtSetArg(a[n], XmNrecomputeSize, False); n++;
   XtSetArg(a[n], XmNalignment, XmALIGNMENT_BEGINNING); n++;
-  add_font(a, n);
-  Widget note_lbl = XmCreateLabelGadget(d, const_cast<char *>("LgndNoteLabel"), a, n);
-  XmStringFree(note);
-  XtManageChild(note_lbl);
+  Widget note_lbl = labelled(XmCreateLabelGadget, d, "LgndNoteLabel", Note_text, a, n);
 
   n = 0;
-  XmString head = qvn_xmstring("Select Below To Change Legend Visibility.");
-  XtSetArg(a[n], XmNlabelString, head); n++;
   XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
   XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  add_font(a, n);
-  Widget head_lbl = XmCreateLabelGadget(d, const_cast<char *>("LgndCmpntsVarLabel"), a, n);
-  XmStringFree(head);
-  XtManageChild(head_lbl);
+  Widget head_lbl = labelled(XmCreateLabelGadget, d, "LgndCmpntsVarLabel",
+                             "Select Below To Change Legend Visibility.", a, n);
 
   n = 0;
-  XmString comp = qvn_xmstring("Show Components");
-  XtSetArg(a[n], XmNlabelString, comp); n++;
   XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
   XtSetArg(a[n], XmNtopWidget, head_lbl); n++;
   XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
@@ -163,12 +165,9 @@ void gen_main_showlgnd_prompt() {
   XtSetArg(a[n], XmNindicatorType, XmN_OF_MANY); n++;
   XtSetArg(a[n], XmNmarginWidth, 0); n++;
   XtSetArg(a[n], XmNmarginHeight, 0); n++;
-  add_font(a, n);
-  Main_legendcomp_tggl =
-      XmCreateToggleButtonGadget(d, const_cast<char *>("LgndCmpntsShowCompToggle"), a, n);
-  XmStringFree(comp);
+  Main_legendcomp_tggl = labelled(XmCreateToggleButtonGadget, d, "LgndCmpntsShowCompToggle",
+                                  "Show Components", a, n);
   XtAddCallback(Main_legendcomp_tggl, XmNvalueChangedCallback, main_legendshowcomp_chngCB, nullptr);
-  XtManageChild(Main_legendcomp_tggl);
 
   n = 0;
   XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;

@@ -152,6 +152,24 @@ static void add_font(Arg *a, Cardinal &n) {
   }
 }
 
+// A list of the large window between the label and "Close", with the
+// side attachments in a[0..n) (room for 8 more): extended selection,
+// constant size, managed.
+static Widget large_list(Widget (*create)(Widget, String, ArgList, Cardinal), const char *name,
+                         Widget label, Widget close, Arg *a, Cardinal n) {
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
+  XtSetArg(a[n], XmNtopWidget, label); n++;
+  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_WIDGET); n++;
+  XtSetArg(a[n], XmNbottomWidget, close); n++;
+  XtSetArg(a[n], XmNbottomOffset, 5); n++;
+  XtSetArg(a[n], XmNselectionPolicy, XmEXTENDED_SELECT); n++;
+  XtSetArg(a[n], XmNlistSizePolicy, XmCONSTANT); n++;
+  add_font(a, n);
+  Widget list = create(Main_large_partlist_dialog, const_cast<char *>(name), a, n);
+  XtManageChild(list);
+  return list;
+}
+
 void create_largepartslist_dialog() {
   const Widgen_rec &row = Widgen_tbl[LARGE_PARTLIST_ROW];
   Arg a[16];
@@ -197,37 +215,18 @@ void create_largepartslist_dialog() {
   XtManageChild(label);
 
   n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, label); n++;
   XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
   XtSetArg(a[n], XmNleftOffset, 2); n++;
   XtSetArg(a[n], XmNrightAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
   XtSetArg(a[n], XmNrightWidget, label); n++;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNbottomWidget, close); n++;
-  XtSetArg(a[n], XmNbottomOffset, 5); n++;
-  XtSetArg(a[n], XmNselectionPolicy, XmEXTENDED_SELECT); n++;
-  XtSetArg(a[n], XmNlistSizePolicy, XmCONSTANT); n++;
-  add_font(a, n);
-  Main_large_partindiclist = XmCreateList(Main_large_partlist_dialog,
-                                          const_cast<char *>("mainlargepartindicList"), a, n);
-  XtManageChild(Main_large_partindiclist);
+  Main_large_partindiclist = large_list(XmCreateList, "mainlargepartindicList", label, close, a, n);
 
   n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, label); n++;
   XtSetArg(a[n], XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
   XtSetArg(a[n], XmNleftWidget, label); n++;
   XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
   XtSetArg(a[n], XmNrightOffset, 5); n++;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNbottomWidget, close); n++;
-  XtSetArg(a[n], XmNbottomOffset, 5); n++;
-  XtSetArg(a[n], XmNselectionPolicy, XmEXTENDED_SELECT); n++;
-  XtSetArg(a[n], XmNlistSizePolicy, XmCONSTANT); n++;
-  add_font(a, n);
-  Main_large_partlist = XmCreateScrolledList(Main_large_partlist_dialog,
-                                             const_cast<char *>("mainlargepartList"), a, n);
+  Main_large_partlist = large_list(XmCreateScrolledList, "mainlargepartList", label, close, a, n);
   XtAddCallback(Main_large_partlist, XmNdefaultActionCallback, main_partlist_selectdblCB, nullptr);
   XtAddCallback(Main_large_partlist, XmNextendedSelectionCallback, main_partlist_selectCB, nullptr);
   XtVaGetValues(XtParent(Main_large_partlist), XmNverticalScrollBar, &Main_large_partvertscrollbar,
@@ -245,7 +244,6 @@ void create_largepartslist_dialog() {
       XtAddCallback(Main_large_partvertscrollbar, s.reason, main_partlist_sbarstepCB,
                     (XtPointer)s.client);
   }
-  XtManageChild(Main_large_partlist);
 }
 
 static void main_pair_sensitive(int on) {

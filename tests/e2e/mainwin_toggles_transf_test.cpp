@@ -11,6 +11,7 @@
 #include "client/command_dlog.h"
 #include "harness.h"
 #include "inproc_main_window.h"
+#include "record_capture.h"
 #include "render/disobj.h"
 #include "ui/interf_init.h"
 #include "ui/main_toggles.h"
@@ -48,24 +49,12 @@ class TransfButtons : public testing::Test {
     ASSERT_EQ(qedit_transformbutrefresh_windep(), 1);
     black = BlackPixel(Dpys[0], DefaultScreen(Dpys[0]));
   }
-  // Records into a user record file while fn runs; the lines recorded.
-  std::string recorded(const std::function<void()> &fn) {
-    qtest::TempDir dir("qtransf");
-    std::string path = dir.file("user.rec");
-    Recrdr_backup = 0;
-    EXPECT_EQ(cmd_recordto(path.c_str()), 1);
-    Recrdr = 1;
-    fn();
-    cmd_record_off();
-    Recrdr = 0;
-    return qtest::read_file(path);
-  }
   Pixel black = 0;
 };
 
 TEST_F(TransfButtons, RubberBandZoomFramesZoomSetsTheActionAndRecordsIt) {
   EXPECT_TRUE(framed(0, Green.pixel));
-  std::string rec = recorded([] { qtest::xt_activate(Qedit_transfbut_tbl[3].button); });
+  std::string rec = qtest::recorded_lines([] { qtest::xt_activate(Qedit_transfbut_tbl[3].button); });
   EXPECT_EQ(Vewglb, 5);
   EXPECT_NE(rec.find("view_transf: action band_zoom\n"), std::string::npos) << rec;
   EXPECT_TRUE(framed(2, Green.pixel));   // "Zom" stands for the rubber band
@@ -99,7 +88,7 @@ TEST_F(TransfButtons, TextButtonsNeverMoveTheFrame) {
 }
 
 TEST_F(TransfButtons, CommandThenRefreshFramesTheNewActionWithoutRecording) {
-  std::string rec = recorded([] {
+  std::string rec = qtest::recorded_lines([] {
     ASSERT_GE(cmd_process_and_refresh("view_transf: action scale"), 0);
   });
   EXPECT_EQ(Vewglb, 2);

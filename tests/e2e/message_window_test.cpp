@@ -15,6 +15,7 @@
 #include "client/command_dlog.h"
 #include "harness.h"
 #include "inproc_main_window.h"
+#include "record_capture.h"
 #include "palette/annot_legend.h"
 #include "palette/palette_attr.h"
 #include "ui/general_windep.h"
@@ -132,20 +133,6 @@ std::vector<std::string> rows() {
   return out;
 }
 
-std::string recorded(const std::function<void()> &fn) {
-  qtest::TempDir dir("qlgnd");
-  std::string path = dir.file("user.rec");
-  Recrdr_backup = 0;
-  EXPECT_EQ(cmd_recordto(path.c_str()), 1);
-  Recrdr = 1;
-  fn();
-  cmd_record_off();
-  Recrdr = 0;
-  std::string rec = qtest::read_file(path);
-  const std::string header = "VERSION 7.10\n";  // the record file's first line
-  return rec.compare(0, header.size(), header) == 0 ? rec.substr(header.size()) : rec;
-}
-
 size_t count_of(const std::string &text, const std::string &what) {
   size_t n = 0;
   for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) n++;
@@ -164,7 +151,7 @@ TEST(LegendVisibility, RowsPerVariableAndComponentFlipAndRecord) {
                                               "( )    velocity[Y]", "( )    velocity[Z]"}));
 
   int xrow = 3;  // velocity [X]: the variable is activated first
-  std::string rec = recorded([&] { EXPECT_EQ(main_showlegend(1, &xrow), 1); });
+  std::string rec = qtest::recorded_lines([&] { EXPECT_EQ(main_showlegend(1, &xrow), 1); });
   EXPECT_EQ(Variables[1].active, 1);
   EXPECT_TRUE(visible(4, 1));
   EXPECT_FALSE(visible(4, 0));
@@ -172,11 +159,11 @@ TEST(LegendVisibility, RowsPerVariableAndComponentFlipAndRecord) {
                  "legend: visible ON\n");
   EXPECT_EQ(rows()[2], "(*)    velocity[X]");
 
-  rec = recorded([] { EXPECT_EQ(main_alllegends_off(), 1); });
+  rec = qtest::recorded_lines([] { EXPECT_EQ(main_alllegends_off(), 1); });
   EXPECT_FALSE(visible(4, 1));
   EXPECT_EQ(rec, "legend: select_palette_begin\nvelocity x\nlegend: select_palette_end\n"
                  "legend: visible OFF\n");
-  rec = recorded([] { main_alllegends_off(); });
+  rec = qtest::recorded_lines([] { main_alllegends_off(); });
   EXPECT_EQ(rec, "legend: select_default\n");
 }
 
@@ -195,14 +182,14 @@ TEST(LegendVisibility, MoreThanTheWorkingListGoesInBatches) {
   std::vector<int> all(nvars);
   for (int i = 0; i < nvars; i++) all[i] = i + 1;
 
-  std::string rec = recorded([&] { EXPECT_EQ(main_showlegend(nvars, all.data()), 1); });
+  std::string rec = qtest::recorded_lines([&] { EXPECT_EQ(main_showlegend(nvars, all.data()), 1); });
   for (int i = 0; i < nvars; i++) ASSERT_TRUE(visible(100 + i, 0)) << i;
   EXPECT_LE(Annot_wrking_lgndcnt, ANNOT_MAX_WRKLGND);
   EXPECT_EQ(count_of(rec, "legend: visible ON\n"), 2u);
   EXPECT_EQ(count_of(rec, "\ns"), static_cast<size_t>(nvars));  // every name recorded once
   EXPECT_NE(rec.find("\ns349\nlegend: select_palette_end\nlegend: visible ON\n"), std::string::npos);
 
-  rec = recorded([] { main_alllegends_off(); });
+  rec = qtest::recorded_lines([] { main_alllegends_off(); });
   for (int i = 0; i < nvars; i++) ASSERT_FALSE(visible(100 + i, 0)) << i;
   EXPECT_EQ(count_of(rec, "legend: visible OFF\n"), 2u);
   EXPECT_EQ(count_of(rec, "legend: select_palette_begin\n"), 2u);
