@@ -15,3 +15,13 @@ void tggl_auxclip();  // auxiliary clip plane (Plane_clipp_toggle)
 void entlbl_manageCB(Widget w, XtPointer client, XtPointer call);
 // Refreshes that dialog when it exists.
 void entlbl_dialog_init();
+void tggl_curs();     // cursor tool (Curson)
+void tggl_line();     // line tool (Lineon)
+void tggl_plane();    // plane tool (Planon)
+// Flips an axis triad: 1 local frames (Axiso1), 2 model (Axiso3), other
+// values global (Axiso2).
+void tggl_axis(int which);
+// Sets fast display (bounding boxes) to state 0 or 1.
+void view_mod_fastdisplay(int state);
+// Mode 0: the fast-display state into *state; 1.
+int box_toggle(int *state, int mode);

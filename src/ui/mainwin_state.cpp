@@ -6,15 +6,6 @@
 
 #define OWNED_ELSEWHERE __attribute__((weak))
 
-Widget Main_message_dialog OWNED_ELSEWHERE = nullptr;
-Widget Main_textport OWNED_ELSEWHERE = nullptr;
-int Main_message_open_requests OWNED_ELSEWHERE = 0;
-
-OWNED_ELSEWHERE void main_message_window_open() {
-  Main_message_open_requests++;
-  if (Main_message_dialog) XtManageChild(Main_message_dialog);
-}
-
 Widget Transformation_dialog OWNED_ELSEWHERE = nullptr;
 Widget Command_dialog OWNED_ELSEWHERE = nullptr;
 Widget Connect_dialog OWNED_ELSEWHERE = nullptr;
@@ -27,8 +18,6 @@ Widget File_estetvctbld_dialog OWNED_ELSEWHERE = nullptr;
 Widget File_plot3ddata_dialog OWNED_ELSEWHERE = nullptr;
 Widget Graphics_show_dialog OWNED_ELSEWHERE = nullptr;
 Widget Fileselect_dialog OWNED_ELSEWHERE = nullptr;
-Widget Main_large_partlist_dialog OWNED_ELSEWHERE = nullptr;
-Widget Main_showlgndcmpnts_dialog OWNED_ELSEWHERE = nullptr;
 
 OWNED_ELSEWHERE void transf_gen_dialog() {}
 OWNED_ELSEWHERE void cmd_gen_interf() {}

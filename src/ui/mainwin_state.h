@@ -18,14 +18,10 @@
 #include "ui/main_window.h"
 #include "ui/window_codes.h"
 
-// ---- message window -----------------------------------------------------------
-extern Widget Main_message_dialog;  // the message window
-extern Widget Main_textport;        // its text
-// Asks for the message window to be shown (an error line opens it).  Until
-// the message window module exists this manages Main_message_dialog when it
-// is there and counts the request.
-void main_message_window_open();
-extern int Main_message_open_requests;  // number of open requests made so far, >= 0
+// ---- message window, large part list, legend visibility dialog --------------
+#include "ui/legend_visibility.h"
+#include "ui/main_toggles.h"
+#include "ui/message_window.h"
 
 // ---- registered dialogs (the registry's widget holders) --------------------
 extern Widget Transformation_dialog;
@@ -41,8 +37,6 @@ extern Widget File_plot3ddata_dialog;
 extern Widget Detaileditor_dialog;
 extern Widget Graphics_show_dialog;
 extern Widget Fileselect_dialog;
-extern Widget Main_large_partlist_dialog;
-extern Widget Main_showlgndcmpnts_dialog;
 
 // Builders of the registered dialogs.  Until their modules exist they build
 // nothing and leave their holder null.

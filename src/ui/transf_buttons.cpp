@@ -13,6 +13,8 @@
 #include "ui/interf_init.h"
 #include "ui/main_window.h"
 #include "ui/qedit_icons.h"
+#include "view/observer.h"
+#include "view/transf_editor.h"
 
 Transf_button_rec Qedit_transfbut_tbl[TRANSF_BUTTON_ROWS] = {
     {"TRAN_ROTA", "Rot", nullptr, 0, "rotate.xpm"},
@@ -28,17 +30,55 @@ Widget Qedit_transficon_rowcol = nullptr;
 Widget Main_transfbut_form = nullptr;
 
 #define ICON_BUTTONS 5
+#define BAND_ZOOM_ROW 3
 
-// The green frame of the current action, drawn into a picture.
-static void draw_frame(Widget ref, Pixmap pix) {
+static Pixmap Icon_pixmaps[ICON_BUTTONS];  // picture of each icon row, 0 = text button
+
+// The frame of an action drawn into a picture: green marks the current
+// action, black erases the mark.
+static void draw_frame(Widget ref, Pixmap pix, Pixel colour) {
   Display *dpy = XtDisplay(ref);
   XGCValues v;
   v.function = GXcopy;
-  v.foreground = Green.pixel;
+  v.foreground = colour;
   GC gc = XCreateGC(dpy, pix, GCFunction | GCForeground, &v);
   XDrawRectangle(dpy, pix, gc, 0, 0, 32, 18);
   XDrawRectangle(dpy, pix, gc, 1, 1, 30, 16);
   XFreeGC(dpy, gc);
+}
+
+// Marks or unmarks icon row `row`: frame in its picture, else its text colour.
+static void mark_row(int row, int on) {
+  Widget b = Qedit_transfbut_tbl[row].button;
+  if (!b) return;
+  Pixel colour = on ? Green.pixel : BlackPixelOfScreen(XtScreen(b));
+  if (Icon_pixmaps[row])
+    draw_frame(b, Icon_pixmaps[row], colour);
+  else
+    XtVaSetValues(b, XmNforeground, colour, nullptr);
+}
+
+// A button shows a changed picture only once its label is set again.
+static void reshow_picture(int row) {
+  Widget b = Qedit_transfbut_tbl[row].button;
+  if (!b || !Icon_pixmaps[row]) return;
+  XtVaSetValues(b, XmNlabelType, XmSTRING, nullptr);
+  XtVaSetValues(b, XmNlabelType, XmPIXMAP, nullptr);
+}
+
+int transf_framed_row(int vewglb) {
+  switch (vewglb) {
+    case 0: return 0;
+    case 1: return 1;
+    case 2: return 4;
+    case 4:
+    case 5: return 2;
+    default: return -1;
+  }
+}
+
+Pixmap transf_button_pixmap(int row) {
+  return (row >= 0 && row < ICON_BUTTONS) ? Icon_pixmaps[row] : 0;
 }
 
 static Widget make_button(Widget parent, int row, ArgList extra, Cardinal nextra) {
@@ -54,7 +94,8 @@ static Widget make_button(Widget parent, int row, ArgList extra, Cardinal nextra
   XtSetArg(a[n], XmNalignment, XmALIGNMENT_CENTER); n++;
   Pixmap pix = 0, insensitive = 0;
   if (r.icon_file[0] && read_icon_picture(parent, r.icon_file, &pix) == 1) {
-    if (r.action == 0) draw_frame(parent, pix);
+    if (r.action == 0) draw_frame(parent, pix, Green.pixel);
+    if (row < ICON_BUTTONS) Icon_pixmaps[row] = pix;
     std::string dname = std::string("d") + r.icon_file;
     XtSetArg(a[n], XmNlabelType, XmPIXMAP); n++;
     XtSetArg(a[n], XmNlabelPixmap, pix); n++;
@@ -112,4 +153,43 @@ void gen_transf_butsection() {
   XtManageChild(Main_transfbut_form);
 }
 
-void qedit_switch_actionCB(Widget, XtPointer, XtPointer) {}
+void qedit_switch_actionCB(Widget w, XtPointer action, XtPointer) {
+  qedit_switch_action_windep(static_cast<int>(reinterpret_cast<long>(action)), w, 1);
+}
+
+int qedit_switch_action_windep(int action, Widget button, int record) {
+  if (action < 0 || action > 7) return -1;
+  if (action < 5) {
+    int old_row = transf_framed_row(Vewglb);
+    int new_row = -1;
+    for (int r = 0; r < ICON_BUTTONS; r++)
+      if (Qedit_transfbut_tbl[r].button == button) new_row = r;
+    if (new_row < 0) new_row = action;  // the row of an action code 0..4 is the code itself
+    if (new_row == BAND_ZOOM_ROW) new_row = transf_framed_row(4);
+    if (old_row >= 0 && old_row != new_row) mark_row(old_row, 0);
+    mark_row(new_row, 1);
+    if (Qedit_transfbut_tbl[new_row].button) {
+      XFlush(XtDisplay(Qedit_transfbut_tbl[new_row].button));
+      if (old_row >= 0 && old_row != new_row) reshow_picture(old_row);
+      reshow_picture(new_row);
+    }
+  }
+  return transf_action_reset_chng(action, record);
+}
+
+int qedit_transformbutrefresh_windep() {
+  for (int r = 0; r < ICON_BUTTONS; r++) {
+    if (!Qedit_transfbut_tbl[r].button) continue;
+    if (!Icon_pixmaps[r]) {
+      mark_row(r, 0);
+    } else if (r != BAND_ZOOM_ROW) {
+      mark_row(r, 0);
+      reshow_picture(r);
+    }
+  }
+  // The button of each Vewglb value, band zoom as itself.
+  static const int action_row[6] = {0, 1, 4, -1, 2, 3};
+  if (Vewglb < 0 || Vewglb > 5 || action_row[Vewglb] < 0) return 0;
+  int row = action_row[Vewglb];
+  return qedit_switch_action_windep(row, Qedit_transfbut_tbl[row].button, 0);
+}

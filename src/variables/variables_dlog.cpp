@@ -7,6 +7,7 @@ Widget Var_sumpalinfo_frame = nullptr;
 Widget Var_transresp_frame = nullptr;
 Widget Var_create_frame = nullptr;
 Widget Var_avail_list = nullptr;
+Widget Main_var_lists[VAR_PANEL_LISTS] = {};
 int Main_var_liststype[VAR_PANEL_LISTS] = {};
 
 void var_transphasesect_init(int, int) {}
@@ -20,7 +21,8 @@ void var_dialog_varlistinit() {}
 void var_immedmode_change() {}
 void var_avail_select(int) {}
 
-int var_index_from_list(int, int, int, int *, int **list, int *count) {
+int var_index_from_list(int, int, int, int *index, int **list, int *count) {
+  if (index) *index = -1;
   if (list) *list = nullptr;
   if (count) *count = 0;
   return 0;

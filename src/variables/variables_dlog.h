@@ -11,6 +11,7 @@ extern Widget Var_sumpalinfo_frame;  // summary and palette frame, null until bu
 extern Widget Var_transresp_frame;   // transient-response frame, null until built
 extern Widget Var_create_frame;      // calculator's creation frame, null until built
 extern Widget Var_avail_list;        // available-variables list, null until built
+extern Widget Main_var_lists[VAR_PANEL_LISTS];   // variable list of each feature panel, null = none
 extern int Main_var_liststype[VAR_PANEL_LISTS];  // kind of variables each panel's list shows
 
 // Shows or hides the transient-response phase section (mode, show flag).
@@ -26,7 +27,8 @@ void var_immedmode_change();
 void var_avail_select(int mode);
 // Variable-table indexes of the items selected in a variable list (kind:
 // feature panel + 6 for the interaction area's panels): one in *index,
-// several in *list (heap, the caller frees); the count.
+// several in *list (heap, the caller frees); the count. Nothing can be
+// selected yet: *index -1, 0.
 int var_index_from_list(int kind, int type, int by_case, int *index, int **list, int *count);
 // Selects that variable's row in the section's available list; 0 when out of range.
 int var_select_in_list(int list, int variable, int mode, int by_case, int notify);

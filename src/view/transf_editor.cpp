@@ -4,6 +4,10 @@
 #include <cstdio>
 
 #include "client/command_dlog.h"
+#include "ui/mainwin_state.h"
+#include "ui/widgen.h"
+#include "view/observer.h"
+#include "view/viewports.h"
 
 // The mode words of "view_transf: function", by What_trans code.
 static const struct {
@@ -26,10 +30,39 @@ int transf_record_whattrans(int mode) {
 
 void transf_dialog_init() {}
 
-#include "ui/mainwin_state.h"
-#include "ui/widgen.h"
-
 void transf_dialog_manageinitCB(Widget w, XtPointer, XtPointer call) {
   manage_rout(w, reinterpret_cast<XtPointer>(&Transformation_dialog), call);
   transf_dialog_init();
+}
+
+// "view_transf: action" words by Vewglb value.
+static const struct {
+  int vewglb;
+  const char *word;
+} Action_words[] = {{0, "rotate"}, {1, "translate"}, {2, "scale"}, {4, "zoom"}, {5, "band_zoom"}};
+
+const char *transf_action_word(int vewglb) {
+  for (const auto &a : Action_words)
+    if (a.vewglb == vewglb) return a.word;
+  return nullptr;
+}
+
+int transf_action_reset_chng(int item, int record) {
+  static const int item_vewglb[5] = {0, 1, 4, 5, 2};  // rotate translate zoom band_zoom scale
+  if (item >= 0 && item <= 4) {
+    Vewglb = item_vewglb[item];
+    if (record) {
+      char line[64];
+      snprintf(line, sizeof line, "%s %s %s", "view_transf:", "action", transf_action_word(Vewglb));
+      cmdrec(line);
+    }
+    return 1;
+  }
+  return (item >= 5 && item <= 7) ? 1 : -1;
+}
+
+int switch_views_process_command(int, int code, int, int) {
+  if (code < 3 || code > 9) return -1;
+  viewports_display_all();
+  return 1;
 }

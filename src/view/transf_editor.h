@@ -12,3 +12,16 @@ void transf_dialog_init();
 // "Transformation Editor..." of the Edit menu: shows the editor (built on
 // first use through the dialog registry) and refreshes it.
 void transf_dialog_manageinitCB(Widget w, XtPointer client, XtPointer call);
+
+// Carries out a transformation button: items 0 rotate, 1 translate, 2 zoom,
+// 3 rubber-band zoom and 4 scale set the drag action (Vewglb) and, with
+// record set, record "view_transf: action <word>"; 5 (front/back clip tool),
+// 6 (reset) and 7 (the editor) open dialogs that do not exist yet.  1, or -1
+// for an unknown item.
+int transf_action_reset_chng(int item, int record);
+// The word of "view_transf: action" for a Vewglb value, or null.
+const char *transf_action_word(int vewglb);
+// Turns the current viewport to a view direction (3..8 +X +Y +Z -X -Y -Z,
+// 9 the previous position) and redraws; control = Control held.  No
+// viewport exists yet: -1 for a code outside 3..9, else 1 after the redraw.
+int switch_views_process_command(int control, int code, int b, int unused);

@@ -1,9 +1,24 @@
 // Placeholder command entry points of Viewports, frames and view transforms: nothing is loaded,
-// so every keyword is refused and there is nothing to refresh.
+// so every keyword is refused and there is nothing to refresh, except the
+// "view_transf:" mode and drag action ("function", "action"), which only set
+// What_trans and Vewglb; its refresh brings the transformation buttons in line.
 #include "view/view_cmdproc.h"
 
+#include "client/command_dlog.h"
+#include "ui/general_windep.h"
+#include "ui/transf_buttons.h"
+#include "view/observer.h"
+
+static const Cmd_option_rec Vt_modes[] = {
+    {"global", 0}, {"local", 1},      {"cursor", 2},     {"line", 3},  {"plane", 4}, {"cylinder", 6},
+    {"sphere", 7}, {"cone", 8},       {"revolution", 9}, {"frame", 10}, {"", -99}};
+static const Cmd_option_rec Vt_action[] = {
+    {"rotate", 0}, {"translate", 1}, {"scale", 2}, {"zoom", 4}, {"band_zoom", 5}, {"", -99}};
+
 const Cmd_keyword_rec Cmds_viewp[] = {CMD_KEYWORD_END};
-const Cmd_keyword_rec Cmds_viewtransf[] = {CMD_KEYWORD_END};
+const Cmd_keyword_rec Cmds_viewtransf[] = {{"function", 1, 's', 0, 0, Vt_modes},
+                                           {"action", 1, 's', 0, 1, Vt_action},
+                                           CMD_KEYWORD_END};
 const Cmd_keyword_rec Cmds_frame[] = {CMD_KEYWORD_END};
 
 int viewport_vis_part_changed_pattern(int *pattern, int) {
@@ -18,9 +33,34 @@ int viewp_cmdproc(const char *, const char *, const char *keyword, const char *,
   return cmd_refuse_unbuilt(cat_index, keyword);
 }
 
-int transf_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
-                   int, int, const int *, int) {
-  return cmd_refuse_unbuilt(cat_index, keyword);
+// "action" is refused where the mode forbids it: rotate in the tool modes
+// 2, 3, 6..9; zoom and band zoom in every mode but global.
+static int action_allowed(int action) {
+  const int m = What_trans;
+  if (action == 0 && (m == 2 || m == 3 || (m >= 6 && m <= 9))) return 0;
+  if ((action == 4 || action == 5) && m != 0) return 0;
+  return 1;
+}
+
+int transf_cmdproc(const char *, const char *, const char *keyword, const char *params,
+                   int cat_index, int, int cmd_id, const int *, int) {
+  if (cmd_id != 0 && cmd_id != 1) return cmd_refuse_unbuilt(cat_index, keyword);
+  int kw_row = cmd_id;  // ids equal rows
+  int value = cmd_process_strparams(params ? params : "", cat_index, kw_row);
+  if (cmd_id == 0) {
+    if (value < 0) {
+      disperr("view_transf: Incorrect mode.");
+      return -1;
+    }
+    What_trans = value;
+    return 1;
+  }
+  if (value < 0 || !action_allowed(value)) {
+    disperr("view_transf: Incorrect action.");
+    return -1;
+  }
+  Vewglb = value;
+  return 1;
 }
 
 int frame_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
@@ -34,5 +74,8 @@ int frame_cmdrec(int mode, int cmd_id, const char *category, int slot, float *sa
 }
 
 void viewp_ref(int cat_index) { cmd_clear_refresh(cat_index); }
-void transf_ref(int cat_index) { cmd_clear_refresh(cat_index); }
+void transf_ref(int cat_index) {
+  qedit_transformbutrefresh_windep();
+  cmd_clear_refresh(cat_index);
+}
 void frame_ref(int cat_index) { cmd_clear_refresh(cat_index); }

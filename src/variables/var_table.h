@@ -1,0 +1,39 @@
+// The variable table as the user-interface lists read it: name, type,
+// activation, palette and the per-case server ids of every variable.  The
+// variable subsystem fills it when cases are loaded; until then it is empty
+// (Var_avail_cnt 0) and every lookup fails.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+#include <vector>
+
+#define VAR_NAME_TEXT 80
+#define VAR_CASES 16
+
+struct Var_rec {
+  char name[VAR_NAME_TEXT];  // variable name
+  int type;                  // 0 scalar, 1 vector, 2 coordinates, 3 time, 4 tensor,
+                             // 5 complex scalar, 6 complex vector, -1 constant
+  int active;                // 1 = activated on the servers
+  int palette;               // palette id, -1 = none
+  int caseid[VAR_CASES];     // server id per case slot, -1 = absent from that case
+  int legend_list;           // 1 = listed by the legend visibility dialog
+};
+
+extern std::vector<Var_rec> Variables;     // rows 0 .. Var_avail_cnt - 1
+extern char Data_variable_name[VAR_NAME_TEXT];  // name var_active acts on
+
+// Fills the outs of variable index (any out may be null): name, type, active,
+// palette, server id in case Case_num; f6, f7 and f9 are not kept (0); the
+// eighth value is the legend-list flag.  1, or -1 for an index outside the
+// table.
+int varinfo(int index, char *name, int *type, int *active, int *palette, int *id, int *f6,
+            int *f7, int *legend_list, int *f9);
+// Activates the variable named in Data_variable_name; 1, or -1 when no such
+// variable exists.
+int var_active(int mode, int record);
+// Records the names selected in the variable lists ("variables:" select
+// lines); nothing is selectable yet.
+void var_rec_selvarnames(int mode, const char *names, int count);
+
