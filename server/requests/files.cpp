@@ -1,8 +1,7 @@
 // Requests about the server's file system.
 //   "get file listing" <- string filter "dir/pattern" (no NUL; "./*" when
 //   the client had none); -> int path length, or -1 when the directory cannot
-//   be read (nothing follows); string path (the listed directory, resolved,
-//   with "/" and the pattern: the filter the listing answers); int directory count; int block
+//   be read (nothing follows); string path; int directory count; int block
 //   length; string block of directory names; int file count; int block
 //   length; string block of file names. Each block holds its names one
 //   after another, every name followed by a newline.
@@ -81,13 +80,10 @@ int srv_get_file_listing(int ch) {
     srv_log("get file listing %s -> -1", filter);
     return ccsint(ch, -1) == 0 ? 0 : -1;
   }
-  std::string answered = full;
-  if (answered.back() != '/') answered += "/";
-  answered += pattern;
-  srv_log("get file listing %s -> %s %zu dirs %zu files", filter, answered.c_str(), dirs.size(),
+  srv_log("get file listing %s -> %s %zu dirs %zu files", filter, full, dirs.size(),
           files.size());
-  int n = (int)answered.size();
-  if (ccsint(ch, n) != 0 || ccsstr(ch, answered.c_str(), n) != 0) return -1;
+  int n = (int)strlen(full);
+  if (ccsint(ch, n) != 0 || ccsstr(ch, full, n) != 0) return -1;
   if (send_names(ch, dirs) != 0 || send_names(ch, files) != 0) return -1;
   return 0;
 }

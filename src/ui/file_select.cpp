@@ -137,6 +137,18 @@ void fsel_split_setname(const char *text, std::string *name, std::string *path, 
   }
 }
 
+std::string fsel_listed_filter(const char *path, const char *filter) {
+  std::string shown = path;
+  if (shown.empty() || shown.back() == '/') return shown + "*";
+  const char *slash = strrchr(filter, '/');
+  std::string pattern = slash ? slash + 1 : filter;
+  if (pattern.empty()) pattern = "*";
+  size_t last = shown.rfind('/');
+  if (shown.compare(last == std::string::npos ? 0 : last + 1, std::string::npos, pattern) == 0)
+    return shown;
+  return shown + "/" + pattern;
+}
+
 // ---- remote listing -----------------------------------------------------------------------
 
 // Items prefix + name for each listed name; over-long ones are left out
@@ -173,8 +185,7 @@ void fsel_dirremotesearch(Widget fsb, XtPointer) {
   char **dirs = nullptr, **files = nullptr;
   int ndirs = 0, nfiles = 0;
   if (remotefilelist(filter.c_str(), &path, &ndirs, &dirs, &nfiles, &files) < 0) return;
-  std::string shown = path;
-  if (!shown.empty() && shown.back() == '/') shown += "*";
+  std::string shown = fsel_listed_filter(path, filter.c_str());
   set_text(Fileselect_filter_text, shown);
   std::string prefix = shown.substr(0, shown.rfind('/') + 1);
 

@@ -59,6 +59,10 @@ void fsel_setsearchproc(int remote, int purpose);
 // The remote listing's checks and items, without widgets.
 // Checks a remote filter: "" when it may be sent, else the error text.
 std::string fsel_remote_filter_error(const char *filter);
+// The filter a listing answers, from the path the server returned and the
+// filter sent: a path ending in '/' gets "*"; a path naming the listed
+// directory without the pattern gets "/" and the filter's pattern.
+std::string fsel_listed_filter(const char *path, const char *filter);
 // Composes prefix + name into item (FSEL_ITEM_LEN bytes); false, with item
 // empty, when the two do not fit.
 bool fsel_compose_item(const char *prefix, const char *name, char *item);

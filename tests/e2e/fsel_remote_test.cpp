@@ -189,3 +189,21 @@ TEST_F(FselRemote, ServerPurposeNeedsTheServerLocalDoesNot) {
 }
 
 }  // namespace
+
+namespace {
+
+// The filter shown after a listing, for the two forms a server may answer.
+TEST(FselListedFilter, FromServerPathAndSentFilter) {
+  struct Case {
+    const char *path, *filter, *shown;
+  } cases[] = {
+      {"/d/", "/d/*.geo", "/d/*"},
+      {"/d", "/d/*.geo", "/d/*.geo"},
+      {"/d/*.geo", "/d/*.geo", "/d/*.geo"},
+      {"/d/sub", "./*", "/d/sub/*"},
+      {"/", "/*", "/*"},
+  };
+  for (const Case &c : cases) EXPECT_EQ(fsel_listed_filter(c.path, c.filter), c.shown) << c.path;
+}
+
+}  // namespace
