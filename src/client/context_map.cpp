@@ -208,7 +208,8 @@ static int keyword_line(const char *line) {
     if (!*name) return header_error("Context file: Part Name is incorrect");
     if (Context_old_partcnt >= Context_old_totalparts)
       return header_error("Context file: Too Many Part Names. Doesn't match count.");
-    Context_old_partnames[Context_old_partcnt++] = std::string(name).substr(0, CONTEXT_PARTNAME_LEN - 1);
+    Context_old_partnames[Context_old_partcnt++] =
+        std::string(name).substr(0, CONTEXT_PARTNAME_LEN - 1);
     if (!Buildfile && Context_buildfile_name.empty())
       Buildfile = open_temp(&Context_buildfile_name, "part",
                             "build commands. Build commands ignored.");
@@ -228,7 +229,8 @@ static int keyword_line(const char *line) {
     if (!*name) return header_error("Context file: Variable Name is incorrect");
     if (Context_old_varcnt >= Context_old_totalvars)
       return header_error("Context file: Too many variable names. Doesn't match count.");
-    Context_old_varnames[Context_old_varcnt++] = std::string(name).substr(0, CONTEXT_VARNAME_LEN - 1);
+    Context_old_varnames[Context_old_varcnt++] =
+        std::string(name).substr(0, CONTEXT_VARNAME_LEN - 1);
     if (Context_old_varcnt == Context_old_totalvars) return run_comparison();
     return -100;
   }
@@ -242,8 +244,9 @@ int cmd_context_header_line(const char *line) {
     case EXPECT_BUILD_COUNT:
     case EXPECT_DATA_COUNT:
       Block_left = atol(line + 1);
-      Expect = Block_left < 1 ? EXPECT_KEYWORD
-                              : (Expect == EXPECT_BUILD_COUNT ? EXPECT_BUILD_LINE : EXPECT_DATA_LINE);
+      Expect = Block_left < 1
+                   ? EXPECT_KEYWORD
+                   : (Expect == EXPECT_BUILD_COUNT ? EXPECT_BUILD_LINE : EXPECT_DATA_LINE);
       return -100;
     case EXPECT_BUILD_LINE:
     case EXPECT_DATA_LINE: {
@@ -268,7 +271,8 @@ int cmd_context_header_line(const char *line) {
 static void list_names_on_stderr(const char *title, const std::vector<std::string> &names,
                                  int count) {
   fprintf(stderr, "%s", title);
-  for (int i = 0; i < count && i < (int)names.size(); i++) fprintf(stderr, "%s\n", names[i].c_str());
+  for (int i = 0; i < count && i < (int)names.size(); i++)
+    fprintf(stderr, "%s\n", names[i].c_str());
 }
 
 // Plays a temporary command file and deletes it.
@@ -463,7 +467,8 @@ int cmd_map_contextparts_sel(const std::vector<int> *list1, const std::vector<in
   if (!numbers.empty()) numbers.push_back(-1);
   for (int pos : *list1) {
     int old = row_of(Context_listtoold_partindxs, pos);
-    if (old >= 0 && old < Context_oldtonew_partmapcnt) Context_oldtonew_partmap[(size_t)old] = numbers;
+    if (old >= 0 && old < Context_oldtonew_partmapcnt)
+      Context_oldtonew_partmap[(size_t)old] = numbers;
   }
   if (list2) cmd_init_contextmapdialog(Map_context_state);
   return 1;

@@ -237,6 +237,7 @@ void case_viewpvis_inputCB(Widget w, XtPointer, XtPointer call) {
   if (!cb || !cb->event || cb->event->type != ButtonPress) return;
   Dimension width = 0, height = 0;
   XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
-  case_viewpvis_toggle(case_viewpvis_pick(cb->event->xbutton.x, cb->event->xbutton.y, width, height));
+  case_viewpvis_toggle(
+      case_viewpvis_pick(cb->event->xbutton.x, cb->event->xbutton.y, width, height));
   draw_part_viewport_vis_gl(14);
 }

@@ -119,7 +119,8 @@ void gen_conn_dialog() {
   XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
   Connect_dialog = XmCreateFormDialog(Main_win[0], const_cast<char *>("ConnectDialog"), a, n);
   XmStringFree(title);
-  Atom wm_delete = XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
+  Atom wm_delete =
+      XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
   XmAddWMProtocolCallback(XtParent(Connect_dialog), wm_delete, connect_cancelCB, nullptr);
   Widget d = Connect_dialog;
 
@@ -139,8 +140,8 @@ void gen_conn_dialog() {
                                   Con_type_optmen, CON_TEXT - 1, &Conn_mach_lbl);
   Conn_exec_text = labelled_field(d, "ConnectExecLabel", "Executable [path/]name:",
                                   "ConnectExecText", Conn_mach_lbl, CON_TEXT - 1, &Conn_exec_lbl);
-  Conn_workdir_text = labelled_field(d, "ConnectWdirLabel", "Working Directory:",
-                                     "ConnectWdirText", Conn_exec_lbl, CON_TEXT - 1, &Conn_workdir_lbl);
+  Conn_workdir_text = labelled_field(d, "ConnectWdirLabel", "Working Directory:", "ConnectWdirText",
+                                     Conn_exec_lbl, CON_TEXT - 1, &Conn_workdir_lbl);
   Conn_loginid_text = labelled_field(d, "ConnectLoginLabel", "Alternate Login ID:",
                                      "ConnectLoginText", Conn_workdir_lbl, CON_TEXT - 1,
                                      &Conn_loginid_lbl);
@@ -151,7 +152,8 @@ void gen_conn_dialog() {
 
   Conn_transf_lbl = make(xmLabelWidgetClass, d, "ConnectTransfLabel",
                          "Transfer Summary\nClient<--->Server", below(Conn_connect_but, 8));
-  if (Section_color.pixel) XtVaSetValues(Conn_transf_lbl, XmNforeground, Section_color.pixel, nullptr);
+  if (Section_color.pixel)
+    XtVaSetValues(Conn_transf_lbl, XmNforeground, Section_color.pixel, nullptr);
   Args fa = below(Conn_transf_lbl, 2);
   fa.add(XmNrightAttachment, XmATTACH_FORM);
   Conn_transum_frm = make(xmFrameWidgetClass, d, "ConnectTransfFrame", nullptr, fa);
@@ -231,9 +233,9 @@ int connect_apply() {
   if (!Connect_dialog) return -1;
   int once = Connected_server_once;
   int manual = XtarvOptionMenuGetState(Con_type_optmen, Con_type_menu, 1) ? 1 : 0;
-  int r = connect_apply_fields(field_text(Conn_mach_text).c_str(), field_text(Conn_exec_text).c_str(),
-                               field_text(Conn_workdir_text).c_str(),
-                               field_text(Conn_loginid_text).c_str(), manual);
+  int r = connect_apply_fields(
+      field_text(Conn_mach_text).c_str(), field_text(Conn_exec_text).c_str(),
+      field_text(Conn_workdir_text).c_str(), field_text(Conn_loginid_text).c_str(), manual);
   if (!once && r != -1) {
     XmTextFieldSetString(Conn_status, const_cast<char *>("**Connection Established**"));
     XtUnmanageChild(Connect_dialog);
@@ -259,7 +261,9 @@ void connect_show_defaultsCB(Widget, XtPointer, XtPointer) {
   Con_prog = saved;
 }
 
-void connect_type_sensCB(Widget, XtPointer manual, XtPointer) { connect_type_sens((int)(long)manual); }
+void connect_type_sensCB(Widget, XtPointer manual, XtPointer) {
+  connect_type_sens((int)(long)manual);
+}
 
 void connect_applyCB(Widget, XtPointer, XtPointer) { connect_apply(); }
 

@@ -314,7 +314,8 @@ static Widget row(Widget parent, const char *name, int horizontal) {
 }
 
 // A (Set) button and its file field.
-static void set_row(Widget parent, const char *label, const char *fname, Widget *but, Widget *text) {
+static void set_row(Widget parent, const char *label, const char *fname, Widget *but,
+                    Widget *text) {
   Widget r = row(parent, fname, 1);
   *but = make(xmPushButtonWidgetClass, r, label, label);
   *text = field(r, fname, 0, 255);
@@ -328,18 +329,19 @@ static void build_work_area(Widget fsb) {
       XtCreateWidget("FileSelectSpecRowColumn", xmRowColumnWidgetClass, fsb, a, 1);
 
   Widget caseform = row(Fileselect_interf_form, "FileSelectSpecCaseForm", 1);
-  Fileselect_case_arobut =
-      XtVaCreateManagedWidget("FileSelectSpecCaseArrowButton", xmArrowButtonWidgetClass, caseform,
-                              XmNarrowDirection, Sectinfo_tbl[5].open ? XmARROW_DOWN : XmARROW_RIGHT,
-                              nullptr);
+  Fileselect_case_arobut = XtVaCreateManagedWidget(
+      "FileSelectSpecCaseArrowButton", xmArrowButtonWidgetClass, caseform, XmNarrowDirection,
+      Sectinfo_tbl[5].open ? XmARROW_DOWN : XmARROW_RIGHT, nullptr);
   XtAddCallback(Fileselect_case_arobut, XmNactivateCallback, fsel_caseexpand_routCB, (XtPointer)0);
   section_label(caseform, "FileSelectSpecCaseLabel", "Case (Add,Replace,Delete)");
 
   Fileselect_caseinfo_form = row(Fileselect_interf_form, "FileSelectCaseForm", 1);
-  Fileselect_newcase_but = make(xmPushButtonWidgetClass, Fileselect_caseinfo_form, " Add... ", " Add... ");
+  Fileselect_newcase_but =
+      make(xmPushButtonWidgetClass, Fileselect_caseinfo_form, " Add... ", " Add... ");
   Fileselect_replacecase_but =
       make(xmPushButtonWidgetClass, Fileselect_caseinfo_form, " Replace... ", " Replace... ");
-  Fileselect_deletecase_but = make(xmPushButtonWidgetClass, Fileselect_caseinfo_form, " Delete ", " Delete ");
+  Fileselect_deletecase_but =
+      make(xmPushButtonWidgetClass, Fileselect_caseinfo_form, " Delete ", " Delete ");
   XtAddCallback(Fileselect_newcase_but, XmNactivateCallback, case_addCB, (XtPointer)0);
   XtAddCallback(Fileselect_replacecase_but, XmNactivateCallback, case_replaceCB, (XtPointer)0);
   XtAddCallback(Fileselect_deletecase_but, XmNactivateCallback, case_deleteCB, (XtPointer)0);
@@ -347,19 +349,22 @@ static void build_work_area(Widget fsb) {
   Widget spec = row(Fileselect_interf_form, "FileSelectSpecForm", 0);
   section_label(spec, "FileSelectFileLabel", "****File Information****");
   Widget start = row(spec, "FileSelectStartRow", 1);
-  Fileselect_spectstep_tggl =
-      make(xmToggleButtonWidgetClass, start, "FileSelectStartToggle", "Specify Starting\nTime Step");
+  Fileselect_spectstep_tggl = make(xmToggleButtonWidgetClass, start, "FileSelectStartToggle",
+                                   "Specify Starting\nTime Step");
   Fileselect_spectstep_text = field(start, "FileSelectStartText", 3, 10);
-  Fileselect_format_optmen = XtarvCreateOptionMenu(spec, "FileSelectFormatOption", "Format",
-                                                   nullptr, 0, Data_format_menu, DATA_FORMAT_ROWS, 0);
+  Fileselect_format_optmen = XtarvCreateOptionMenu(
+      spec, "FileSelectFormatOption", "Format", nullptr, 0, Data_format_menu, DATA_FORMAT_ROWS, 0);
   XtManageChild(Fileselect_format_optmen);
   Fileselect_native_tggl =
       make(xmToggleButtonWidgetClass, spec, "FileNativeToggle", "Binary Files\nAre Native  ");
   Fileselect_formatdesc_lbl =
       make(xmLabelWidgetClass, spec, "FileSelectFormatDescLabel", "****Format Information****");
-  set_row(spec, "(Set) Geometry", "FileSelectGeomText", &Fileselect_geom_but, &Fileselect_geom_text);
-  set_row(spec, "(Set) Result", "FileSelectResText", &Fileselect_result_but, &Fileselect_result_text);
-  set_row(spec, "(Set) Measured", "FileSelectMeasText", &Fileselect_meas_but, &Fileselect_meas_text);
+  set_row(spec, "(Set) Geometry", "FileSelectGeomText", &Fileselect_geom_but,
+          &Fileselect_geom_text);
+  set_row(spec, "(Set) Result", "FileSelectResText", &Fileselect_result_but,
+          &Fileselect_result_text);
+  set_row(spec, "(Set) Measured", "FileSelectMeasText", &Fileselect_meas_but,
+          &Fileselect_meas_text);
   Widget path = row(spec, "FileSelectPathRow", 1);
   make(xmLabelWidgetClass, path, "FileSelectPathLabel", "Path");
   Fileselect_path_text = field(path, "FileSelectPathText", 0, 255);
@@ -376,7 +381,8 @@ void gen_filesel_dialog() {
   XtSetArg(a[n], XmNapplyLabelString, apply); n++;
   XtSetArg(a[n], XmNautoUnmanage, False); n++;
   XtSetArg(a[n], XmNchildPlacement, XmPLACE_BELOW_SELECTION); n++;
-  Fileselect_dialog = XmCreateFileSelectionDialog(Main_win[0], const_cast<char *>("FileSelectDialog"), a, n);
+  Fileselect_dialog =
+      XmCreateFileSelectionDialog(Main_win[0], const_cast<char *>("FileSelectDialog"), a, n);
   XmStringFree(title);
   XmStringFree(okay);
   XmStringFree(apply);

@@ -40,7 +40,8 @@ std::vector<std::string> shown_labels(int first, int last) {
   std::vector<std::string> labels;
   for (int r = first; r <= last; r++) {
     Widget w = Case_menu[r].widget;
-    if (w && XtIsManaged(w) && Case_menu[r].kind != XtarvSEPARATOR) labels.push_back(qtest::xt_label_text(w));
+    if (w && XtIsManaged(w) && Case_menu[r].kind != XtarvSEPARATOR)
+      labels.push_back(qtest::xt_label_text(w));
   }
   return labels;
 }

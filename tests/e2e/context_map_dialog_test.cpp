@@ -19,9 +19,12 @@
 #include "harness.h"
 #include "ui/command_dialog.h"
 #include "ui/mainwin_state.h"
+#include "xm_lists.h"
 #include "xt_shell.h"
 
 namespace {
+
+using qtest::xm_list_items;
 
 std::vector<std::string> Probes;  // what each "part: probe NAME" resolved to
 
@@ -40,20 +43,6 @@ int probe_proc(const char *, const char *, const char *keyword, const char *para
 }
 
 void no_refresh(int cat) { Cmds_cat[cat].refresh_needed = 0; }
-
-std::vector<std::string> items(Widget list) {
-  XmStringTable t = nullptr;
-  int n = 0;
-  XtVaGetValues(list, XmNitems, &t, XmNitemCount, &n, nullptr);
-  std::vector<std::string> out;
-  for (int i = 0; i < n; i++) {
-    char *s = static_cast<char *>(
-        XmStringUnparse(t[i], nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, nullptr, 0, XmOUTPUT_ALL));
-    out.push_back(s ? s : "");
-    XtFree(s);
-  }
-  return out;
-}
 
 TEST(ContextMapDialog, MapBToCAndPlaybackResumes) {
   qtest::XtShell &s = qtest::xt_shell();
@@ -90,12 +79,12 @@ TEST(ContextMapDialog, MapBToCAndPlaybackResumes) {
       cmd_playcontinue();
       return;
     }
-    list1 = items(Cmd_maplist1_list);
-    list2 = items(Cmd_maplist2_list);
+    list1 = xm_list_items(Cmd_maplist1_list);
+    list2 = xm_list_items(Cmd_maplist2_list);
     XmListSelectPos(Cmd_maplist1_list, 1, False);
     XmListSelectPos(Cmd_maplist2_list, 2, False);
     qtest::xt_activate(Cmd_mapl1tol2_button);
-    list1_after = items(Cmd_maplist1_list);
+    list1_after = xm_list_items(Cmd_maplist1_list);
     qtest::xt_activate(XtNameToWidget(Cmd_map_dialog, "CmdMapCloseButton"));
   });
   EXPECT_EQ(cmdplay(file.c_str(), 0), 1);

@@ -21,23 +21,12 @@
 #include "state/backup.h"
 #include "ui/file_select.h"
 #include "ui/general_windep.h"
+#include "xm_lists.h"
 #include "xt_shell.h"
 
 namespace {
 
-std::vector<std::string> items(Widget list) {
-  XmStringTable t = nullptr;
-  int n = 0;
-  XtVaGetValues(list, XmNitems, &t, XmNitemCount, &n, nullptr);
-  std::vector<std::string> out;
-  for (int i = 0; i < n; i++) {
-    char *s = static_cast<char *>(
-        XmStringUnparse(t[i], nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, nullptr, 0, XmOUTPUT_ALL));
-    out.push_back(s ? s : "");
-    XtFree(s);
-  }
-  return out;
-}
+using qtest::xm_list_items;
 
 std::string text(Widget w) {
   char *t = XmTextFieldGetString(w);
@@ -99,21 +88,24 @@ TEST_F(FselRemote, ServerOnAnotherHostIsListedRemotely) {
   const std::string dir = data.path();
   apply_filter(dir + "/*.geo");
   EXPECT_EQ(count_of(log(), "get file listing " + dir + "/*.geo"), 1);
-  EXPECT_EQ(items(Fileselect_dir_list), (std::vector<std::string>{dir + "/..", dir + "/sub"}));
-  EXPECT_EQ(items(Fileselect_file_list), std::vector<std::string>{dir + "/a.geo"});
+  EXPECT_EQ(xm_list_items(Fileselect_dir_list),
+            (std::vector<std::string>{dir + "/..", dir + "/sub"}));
+  EXPECT_EQ(xm_list_items(Fileselect_file_list), std::vector<std::string>{dir + "/a.geo"});
   EXPECT_EQ(text(Fileselect_filter_text), dir + "/*.geo");
 
   // An empty subdirectory: no directories but its parent, no files.
   apply_filter(dir + "/sub/*");
-  EXPECT_EQ(items(Fileselect_dir_list), std::vector<std::string>{dir + "/sub/.."});
-  for (const std::string &item : items(Fileselect_file_list))  // the toolkit's no-match line only
+  EXPECT_EQ(xm_list_items(Fileselect_dir_list), std::vector<std::string>{dir + "/sub/.."});
+  for (const std::string &item :
+       xm_list_items(Fileselect_file_list)) // the toolkit's no-match line only
     EXPECT_NE(item[0], '/') << item;
 
   // Meta-characters: the error, no request, the lists as they were.
   struct Case {
     std::string filter, message;
   } cases[] = {
-      {dir + "/su*/x.geo", "ERROR: For Remote File Selection: Meta characters in the path are not supported."},
+      {dir + "/su*/x.geo",
+       "ERROR: For Remote File Selection: Meta characters in the path are not supported."},
       {dir + "/a?.geo", "ERROR: For Remote File Selection: Meta character ? not supported."},
       {dir + "/[ab].geo", "ERROR: For Remote File Selection: Meta character [ not supported."},
   };
@@ -122,7 +114,7 @@ TEST_F(FselRemote, ServerOnAnotherHostIsListedRemotely) {
     apply_filter(c.filter);
     EXPECT_EQ(qtest::xt_label_text(Disperr_errlabel), c.message) << c.filter;
     EXPECT_EQ(count_of(log(), "get file listing"), before) << c.filter;
-    EXPECT_EQ(items(Fileselect_dir_list), std::vector<std::string>{dir + "/sub/.."});
+    EXPECT_EQ(xm_list_items(Fileselect_dir_list), std::vector<std::string>{dir + "/sub/.."});
   }
 
   // Okay hands the name to the apply routine and hides the dialog.
@@ -144,7 +136,7 @@ TEST_F(FselRemote, OverLongItemsAreSkipped) {
   testing::internal::CaptureStderr();
   apply_filter(dir + "/*.geo");
   std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(items(Fileselect_file_list),
+  EXPECT_EQ(xm_list_items(Fileselect_file_list),
             (std::vector<std::string>{dir + "/a.geo", dir + "/" + long_name}));
   EXPECT_NE(err.find("W> File Select: '" + dir + "/" + too_long +
                      "' is longer than 255 characters; not listed."),

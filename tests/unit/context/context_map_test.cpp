@@ -172,7 +172,8 @@ TEST_F(ContextMap, HeaderErrorsStopTheLine) {
       {"# Number Model Parts: 1\n# Part Name: A\n#0\n# Part Name: B\n",
        "Context file: Too Many Part Names. Doesn't match count."},
       {"# Number Model Parts: 1\n# Part Name:   \n", "Context file: Part Name is incorrect"},
-      {"# Number Orig. Variables: 2\n# Variable Name:\n", "Context file: Variable Name is incorrect"},
+      {"# Number Orig. Variables: 2\n# Variable Name:\n",
+       "Context file: Variable Name is incorrect"},
       {"# Number Orig. Variables: 1\n# Variable Name: p\n",
        "ERROR: No variables loaded. Please read in your results file."},
   };
@@ -182,7 +183,8 @@ TEST_F(ContextMap, HeaderErrorsStopTheLine) {
     std::string text = c.lines, last;
     int r = -100;
     testing::internal::CaptureStderr();
-    for (size_t at = 0, nl; (nl = text.find('\n', at)) != std::string::npos && r == -100; at = nl + 1)
+    for (size_t at = 0, nl; (nl = text.find('\n', at)) != std::string::npos && r == -100;
+         at = nl + 1)
       r = cmd_context_header_line(text.substr(at, nl - at).c_str());
     std::string out = testing::internal::GetCapturedStderr();
     EXPECT_EQ(r, -1) << c.lines;
