@@ -15,7 +15,7 @@
 #include "requests/requests.h"
 #include "server.h"
 
-Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0, 0, 0, nullptr, nullptr};
+Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0, 0, 0, nullptr, nullptr, nullptr};
 
 static const int SRV_THREADS = 1;      // thread count reported to the client
 static const int SRV_KEYWORD_LEN = 256;
@@ -23,7 +23,7 @@ static const int SRV_KEYWORD_LEN = 256;
 static void server_usage() {
   fprintf(stderr,
           "USAGE: quivane7.server [-c host [-ports N]] [-pipe p1 p2] [-security N]\n"
-          "                       [-readerdbg] [-log FILE] [-version TEXT]\n");
+          "                       [-readerdbg] [-log FILE] [-version TEXT] [-host NAME]\n");
 }
 
 // Fills Srv_opts; 0, or -1 when the line cannot be used.
@@ -48,11 +48,15 @@ static int parse_options(int argc, char **argv) {
       Srv_opts.log_path = argv[++i];
     } else if (!strcmp(a, "-version") && more) {
       Srv_opts.version = argv[++i];
+    } else if (!strcmp(a, "-host") && more) {
+      Srv_opts.host_name = argv[++i];
     } else {
       fprintf(stderr, "quivane7.server: Unknown option %s.\n", a);
       return -1;
     }
   }
+  if (!Srv_opts.host_name && getenv("QUIVANE7_SERVER_HOST") && *getenv("QUIVANE7_SERVER_HOST"))
+    Srv_opts.host_name = getenv("QUIVANE7_SERVER_HOST");
   if (!Srv_opts.host && !Srv_opts.pipe1) return -1;
   return 0;
 }

@@ -12,6 +12,7 @@ struct Srv_options_rec {
   int reader_dbg;        // -readerdbg: 1
   const char *log_path;  // -log: request log file; null = no log
   const char *version;   // -version: version string reported instead of the real one (a fault mode for tests); null = real
+  const char *host_name; // -host (or QUIVANE7_SERVER_HOST): host name reported instead of the real one (tests); null = real
 };
 
 extern Srv_options_rec Srv_opts;  // filled once from the command line

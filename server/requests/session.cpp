@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstring>
 
 #include "client/ccp.h"
 #include "requests/requests.h"
@@ -13,6 +14,10 @@
 
 int srv_ccp_get_host(int ch) {
   srv_log("ccp_get_host");
+  if (Srv_opts.host_name) {
+    const char *name = Srv_opts.host_name;
+    return ccsstr(ch, name, (int)strlen(name) + 1) == 0 ? 0 : -1;
+  }
   return ccshst(ch) == 0 ? 0 : -1;
 }
 

@@ -570,7 +570,6 @@ OWNED_ELSEWHERE void mainprt_list_refresh() {}
 OWNED_ELSEWHERE void part_list_refresh() {}
 OWNED_ELSEWHERE void part_refresh() {}
 OWNED_ELSEWHERE void var_reset_interface() {}
-OWNED_ELSEWHERE void connect_init() {}
 OWNED_ELSEWHERE void queryfile_init() {}
 OWNED_ELSEWHERE void query_showinfo_init() {}
 OWNED_ELSEWHERE float soltime_step_time(int) { return 0.0f; }

@@ -48,3 +48,28 @@ void datachange_flags(int *geom, int *result, int *measured, int mode) {
       Pending_change[i] = *flags[i];
   }
 }
+
+// ---- the data side of the File Selection dialog -------------------------------
+#include "client/cases.h"
+#include "ui/file_select.h"
+#include "ui/menus.h"
+#include "ui/widget_helpers.h"
+
+Menu_item_rec Data_format_menu[DATA_FORMAT_ROWS] = {
+    {"Case File", 'C', data_setup_formatCB, (XtPointer)DATA_FORMAT_CASEFILE, XtarvPUSHBUTTON, 0,
+     nullptr},
+};
+Widget File_data_dialog = nullptr;
+
+void data_setup_formatCB(Widget, XtPointer, XtPointer) {}
+
+void data_read_byformatCB(Widget, XtPointer, XtPointer) {
+  if (File_selection_type != 1) return;
+  data_pbuild_manageinit(Data_format[Case_num]);
+}
+
+void data_select_fileCB(Widget, XtPointer, XtPointer) {
+  if (fsel_select(1, &Fileselect_geom_text, &Fileselect_result_text, &Fileselect_meas_text, 0,
+                  nullptr, nullptr) < 0)
+    fprintf(stderr, "Couldn't set up for chosen file.\n");
+}

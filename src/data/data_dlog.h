@@ -29,3 +29,18 @@ void data_pbuild_manageinit(int format);
 // Mode 0 copies the pending geometry/result/measured changed flags into the
 // three ints; mode 1 sets the pending flags from them.
 void datachange_flags(int *geom, int *result, int *measured, int mode);
+
+// ---- the data side of the File Selection dialog -------------------------------
+#include <X11/Intrinsic.h>
+
+struct Menu_item_rec;
+#define DATA_FORMAT_ROWS 1                // rows of Data_format_menu until the readers arrive
+extern Menu_item_rec Data_format_menu[DATA_FORMAT_ROWS];  // reader formats, client data = format code
+extern Widget File_data_dialog;          // data reader dialog tied to the File Selection dialog, null none
+// A format row was chosen in the work area (nothing until the readers arrive).
+void data_setup_formatCB(Widget w, XtPointer format, XtPointer call);
+// Okay of the File Selection dialog for purpose 1: opens the part loader of
+// the chosen format; other purposes return at once.
+void data_read_byformatCB(Widget w, XtPointer client, XtPointer call);
+// Opens the File Selection dialog for the current case's data files.
+void data_select_fileCB(Widget w, XtPointer client, XtPointer call);

@@ -13,7 +13,7 @@ int Annot_wrking_lgndcnt = 0;
 
 // Variable index of a palette id, -1 when none.
 static int palette_variable(int palette) {
-  for (int i = 0; i < Var_avail_cnt && i < static_cast<int>(Variables.size()); i++)
+  for (int i = 0; Variables && i < Var_avail_cnt; i++)
     if (Variables[i].palette == palette) return i;
   return -1;
 }
@@ -31,7 +31,7 @@ int annot_reclgndnames_selitems(int count, const int *ids) {
       cmdrec("legend: select_palette_end");
       return -1;
     }
-    const Var_rec &var = Variables[v];
+    const Variable_rec &var = Variables[v];
     int comp = ids[k] % 1000;
     char line[VAR_NAME_TEXT + 4];
     if ((var.type == 1 || var.type == 6) && comp >= 1 && comp <= 3)

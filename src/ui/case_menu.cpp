@@ -3,22 +3,44 @@
 // through caselist_updt and case_select_pos.
 #include "ui/case_menu.h"
 
+#include <Xm/ArrowB.h>
+#include <Xm/AtomMgr.h>
+#include <Xm/Form.h>
+#include <Xm/LabelG.h>
+#include <Xm/Protocols.h>
 #include <Xm/ToggleB.h>
 #include <Xm/ToggleBG.h>
 
 #include "client/cases.h"
+#include "data/data_dlog.h"
+#include "ui/file_select.h"
 #include "ui/general_windep.h"
+#include "ui/interf_init.h"
+#include "ui/main_window.h"
+#include "ui/part_list.h"
+#include "ui/screen_query.h"
+#include "ui/textc_windep.h"
+#include "ui/widgen.h"
 #include "ui/widget_helpers.h"
+#include "ui/window_codes.h"
+#include "variables/variables.h"
 #include "view/viewports.h"
 
 #define RADIO(n) {"Case " #n, 'x', case_selectCB, (XtPointer)n, XtarvONEOFMANY, 0, nullptr}
 Menu_item_rec Case_menu[CASE_MENU_ROWS] = {
+    {"Add, Replace, Delete...", 'A', case_intf_manageCB, (XtPointer)0, XtarvPUSHBUTTON, 0, nullptr},
+    {"Viewport Visibility...", 'V', case_viewpvis_manageCB, (XtPointer)0, XtarvPUSHBUTTON, 0,
+     nullptr},
+    {"Restrict List Info. Per Case", 'R', case_listdisplay_chngCB, (XtPointer)0,
+     XtarvTOGGLEBUTTON, 0, nullptr},
+    {"Separator", 'S', okcallback, (XtPointer)0, XtarvSEPARATOR, 0, nullptr},
     RADIO(1),  RADIO(2),  RADIO(3),  RADIO(4),  RADIO(5),  RADIO(6),  RADIO(7),  RADIO(8),
     RADIO(9),  RADIO(10), RADIO(11), RADIO(12), RADIO(13), RADIO(14), RADIO(15), RADIO(16),
 };
 #undef RADIO
 
 Widget Case_viewpvis_dialog = nullptr;
+Widget Case_viewpvis_lbl = nullptr;
 
 static Widget radio_item(int position) {
   if (position < 1 || position > MAX_CASES) return nullptr;
@@ -82,4 +104,140 @@ int case_menu_shown_count() {
 
 void case_viewpvis_init(int) {
   if (Case_viewpvis_dialog && XtIsManaged(Case_viewpvis_dialog)) draw_part_viewport_vis_gl(14);
+}
+
+// ---- entries of the menu ------------------------------------------------------------------
+
+void case_intf_manageCB(Widget, XtPointer, XtPointer) {
+  data_select_fileCB(nullptr, nullptr, nullptr);
+  if (!Fileselect_case_arobut) return;
+  XtVaSetValues(Fileselect_case_arobut, XmNarrowDirection, XmARROW_DOWN, nullptr);
+  fsel_caseexpand_routCB(Fileselect_case_arobut, (XtPointer)1, nullptr);
+}
+
+void case_addCB(Widget, XtPointer from_command, XtPointer) { case_add((int)(long)from_command); }
+void case_replaceCB(Widget, XtPointer from_command, XtPointer) {
+  case_replace((int)(long)from_command);
+}
+void case_deleteCB(Widget, XtPointer from_command, XtPointer) {
+  case_delete((int)(long)from_command);
+}
+
+void case_listdisplay_chngCB(Widget w, XtPointer, XtPointer) {
+  int s = XmToggleButtonGetState(w) ? 1 : 0;
+  Var_listbycase = s;
+  Prtfrm_listbytype = Part_listbytype = s ? 1 : 0;
+  var_mainlist_updt();
+  var_dialog_refresh();
+  mainprt_list_refresh();
+  part_list_refresh();
+}
+
+// ---- viewport-visibility dialog -------------------------------------------------------------
+
+void case_viewpvis_closeCB(Widget, XtPointer, XtPointer) {
+  if (Case_viewpvis_dialog) XtUnmanageChild(Case_viewpvis_dialog);
+}
+
+void case_viewpvis_manageCB(Widget, XtPointer, XtPointer) {
+  if (!Case_viewpvis_dialog) case_genviewpvis_dialog();
+  if (!Case_viewpvis_dialog) return;
+  XtManageChild(Case_viewpvis_dialog);
+  case_viewpvis_init(Case_num);
+}
+
+void case_genviewpvis_dialog() {
+  if (Case_viewpvis_dialog || !Main_win[0]) return;
+  int px = 0, py = 0, wx = 0, wy = 0, ww = 0, wh = 0;
+  get_pointer_in_window(XtWindow(Main_win[0]), &px, &py, 0);
+  get_win_location(XtWindow(Main_win[0]), &wx, &wy, &ww, &wh, 0);
+  Arg a[8];
+  Cardinal n = 0;
+  XmString title = qvn_xmstring("Case Visible In Which Viewport?");
+  XtSetArg(a[n], XmNdialogTitle, title); n++;
+  XtSetArg(a[n], XmNx, wx + px - 10 * Menu_font_size); n++;
+  XtSetArg(a[n], XmNy, wy + py - 2 * Menu_font_size); n++;
+  XtSetArg(a[n], XmNdefaultPosition, False); n++;
+  XtSetArg(a[n], XmNautoUnmanage, False); n++;
+  XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
+  Case_viewpvis_dialog =
+      XmCreateFormDialog(Main_win[0], const_cast<char *>("CaseViewpVisDialog"), a, n);
+  XmStringFree(title);
+  Atom wm_delete =
+      XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
+  XmAddWMProtocolCallback(XtParent(Case_viewpvis_dialog), wm_delete, case_viewpvis_closeCB,
+                          nullptr);
+
+  XmString text = qvn_xmstring("Visible In Viewport(s)");
+  n = 0;
+  XtSetArg(a[n], XmNlabelString, text); n++;
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNtopOffset, 5); n++;
+  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNleftOffset, 10 * Menu_font_size); n++;
+  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNrightOffset, 10 * Menu_font_size); n++;
+  if (Fixedfont && Menufont) {
+    XtSetArg(a[n], XmNfontList, Menufont); n++;
+  }
+  Case_viewpvis_lbl = XtCreateManagedWidget("CaseViewpVisLabel", xmLabelGadgetClass,
+                                            Case_viewpvis_dialog, a, n);
+  XmStringFree(text);
+
+  n = 0;
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
+  XtSetArg(a[n], XmNtopWidget, Case_viewpvis_lbl); n++;
+  XtSetArg(a[n], XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
+  XtSetArg(a[n], XmNleftWidget, Case_viewpvis_lbl); n++;
+  XtSetArg(a[n], XmNwidth, 125); n++;
+  XtSetArg(a[n], XmNheight, 110); n++;
+  Widget area = gwin_caseviewpvis_create(Case_viewpvis_dialog, a, n);
+  if (area) {
+    // The picker of this dialog is handled here in full: press, apply, record.
+    XtRemoveAllCallbacks(area, XmNinputCallback);
+    XtAddCallback(area, XmNinputCallback, case_viewpvis_inputCB, nullptr);
+  }
+
+  n = 0;
+  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
+  XtSetArg(a[n], XmNtopWidget, area ? area : Case_viewpvis_lbl); n++;
+  XtSetArg(a[n], XmNtopOffset, 10); n++;
+  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNleftOffset, 10); n++;
+  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
+  XtSetArg(a[n], XmNbottomOffset, 5); n++;
+  Widget close = add_button(Case_viewpvis_dialog, "Close", case_viewpvis_closeCB, nullptr, a, n);
+  (void)close;
+}
+
+int case_viewpvis_pick(int x, int y, int width, int height) {
+  if (width <= 0 || height <= 0) return -1;
+  float fx = (float)x / (float)width, fy = 1.0f - (float)y / (float)height;
+  int hit = -1;
+  for (int v = 0; v < MAX_VIEWPORTS; v++) {
+    const Viewport_rec &vp = Viewports[v];
+    if (vp.in_use && fx >= vp.xmin && fx <= vp.xmax && fy >= vp.ymin && fy <= vp.ymax) hit = v;
+  }
+  return hit;
+}
+
+int case_viewpvis_toggle(int v) {
+  if (v < 0 || v >= MAX_VIEWPORTS || !Viewports[v].in_use) return -1;
+  unsigned short mask = 0;
+  parts_visible_by_case(Case_num, &mask, 0);
+  mask ^= (unsigned short)(1u << v);
+  parts_visible_by_case(Case_num, &mask, 1);
+  viewports_display_all();
+  case_viewportvis_chng();
+  return 1;
+}
+
+void case_viewpvis_inputCB(Widget w, XtPointer, XtPointer call) {
+  auto *cb = static_cast<XmAnyCallbackStruct *>(call);
+  if (!cb || !cb->event || cb->event->type != ButtonPress) return;
+  Dimension width = 0, height = 0;
+  XtVaGetValues(w, XmNwidth, &width, XmNheight, &height, nullptr);
+  case_viewpvis_toggle(
+      case_viewpvis_pick(cb->event->xbutton.x, cb->event->xbutton.y, width, height));
+  draw_part_viewport_vis_gl(14);
 }

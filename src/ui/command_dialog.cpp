@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "client/command_dlog.h"
+#include "client/context_map.h"
 #include "state/iconpanel.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
@@ -299,6 +300,7 @@ void cmd_gen_mapdialog() {
   Cmd_mapl1tol2_button =
       labelled(xmPushButtonWidgetClass, Cmd_map_dialog, "CmdMapL1ToL2Button",
                "      ---->>>>Map List 1 Item To List 2 Item(s)---->>>>      ", ma);
+  XtAddCallback(Cmd_mapl1tol2_button, XmNactivateCallback, cmd_map_list1tolist2CB, nullptr);
 
   // List 1 on the left half, List 2 on the right half, between the
   // directions and the map button.
@@ -320,7 +322,7 @@ void cmd_gen_mapdialog() {
     la.add(XmNleftAttachment, XmATTACH_POSITION);
     la.add(XmNleftPosition, s.left);
     *s.lbl = labelled(xmLabelWidgetClass, Cmd_map_dialog, s.label_name, s.label, la);
-    Arg l[8];
+    Arg l[9];
     Cardinal k = 0;
     XtSetArg(l[k], XmNtopAttachment, XmATTACH_WIDGET); k++;
     XtSetArg(l[k], XmNtopWidget, *s.lbl); k++;
@@ -330,6 +332,7 @@ void cmd_gen_mapdialog() {
     XtSetArg(l[k], XmNrightPosition, s.right); k++;
     XtSetArg(l[k], XmNbottomAttachment, XmATTACH_WIDGET); k++;
     XtSetArg(l[k], XmNbottomWidget, Cmd_mapl1tol2_button); k++;
+    XtSetArg(l[k], XmNselectionPolicy, XmEXTENDED_SELECT); k++;
     *s.list = XmCreateScrolledList(Cmd_map_dialog, const_cast<char *>(s.list_name), l, k);
     XtManageChild(*s.list);
   }
@@ -481,9 +484,57 @@ void cmdrec_partseltype_chngCB(Widget, XtPointer client, XtPointer) {
 
 void cmd_chng_macpathCB(Widget, XtPointer, XtPointer) { cmd_chng_macpath(); }
 
+// Parts done while variables are still to map: the dialog stays (managed
+// again after a window-manager close) and turns to the variables.
 void cmd_map_closeCB(Widget, XtPointer, XtPointer) {
+  if (Map_context_state == 2) {
+    if (Cmd_map_dialog) XtManageChild(Cmd_map_dialog);
+    cmd_init_contextmapdialog(1);
+    return;
+  }
   if (Cmd_map_dialog) XtUnmanageChild(Cmd_map_dialog);
   cmd_playcontinue();
+}
+
+void cmd_map_list1tolist2CB(Widget, XtPointer, XtPointer) {
+  if (Map_context_state == 1)
+    cmd_map_contextvars();
+  else
+    cmd_map_contextparts();
+}
+
+void cmd_mapdialog_show_windep() {
+  if (Cmd_map_dialog) XtManageChild(Cmd_map_dialog);
+}
+
+static void set_list(Widget list, const std::vector<std::string> &items) {
+  if (!list) return;
+  XmListDeleteAllItems(list);
+  for (const std::string &item : items) {
+    XmString s = qvn_xmstring(item.c_str());
+    XmListAddItemUnselected(list, s, 0);
+    XmStringFree(s);
+  }
+}
+
+void cmd_mapdialog_fill_windep(const std::string &label, const std::vector<std::string> &list1,
+                               const std::vector<std::string> &list2) {
+  if (!Cmd_map_dialog) return;
+  XmString s = qvn_xmstring(label.c_str());
+  XtVaSetValues(Cmd_mapdirect_lbl, XmNlabelString, s, nullptr);
+  XmStringFree(s);
+  set_list(Cmd_maplist1_list, list1);
+  set_list(Cmd_maplist2_list, list2);
+}
+
+bool cmd_maplist_selected_windep(int which, std::vector<int> *positions) {
+  Widget list = which == 1 ? Cmd_maplist1_list : Cmd_maplist2_list;
+  positions->clear();
+  int *pos = nullptr, n = 0;
+  if (!list || !XmListGetSelectedPos(list, &pos, &n)) return false;
+  positions->assign(pos, pos + n);
+  XtFree(reinterpret_cast<char *>(pos));
+  return true;
 }
 
 // ---- play and record toggles ----------------------------------------------------------

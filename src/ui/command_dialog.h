@@ -2,10 +2,14 @@
 // command widget is where typed, played and driven lines are executed and
 // where every line recorded from a dialog action passes, so each of them
 // enters its history; its other controls steer playback and recording.
-// The mapping dialog's widgets are built here; its logic comes later.
+// The mapping dialog's widgets are built here; its logic is the context
+// mapping module's.
 #pragma once
 
 #include <X11/Intrinsic.h>
+
+#include <string>
+#include <vector>
 
 #include "ui/menus.h"
 
@@ -40,6 +44,14 @@ extern Widget Cmd_maplist2_list;
 void cmd_gen_interf();
 // Builds a new mapping dialog.
 void cmd_gen_mapdialog();
+// Shows the newest mapping dialog.
+void cmd_mapdialog_show_windep();
+// Puts the directions and the two lists into the mapping dialog.
+void cmd_mapdialog_fill_windep(const std::string &label, const std::vector<std::string> &list1,
+                               const std::vector<std::string> &list2);
+// Selected 1-based positions of List 1 (which 1) or List 2 (which 2); false
+// when nothing is selected there.
+bool cmd_maplist_selected_windep(int which, std::vector<int> *positions);
 
 // Executes line through the command widget as if typed: it enters the
 // history, runs and is recorded. cmd_process's result, or -2 when the
@@ -76,6 +88,7 @@ void cmdrec_modeCB(Widget w, XtPointer client, XtPointer call);
 void cmdrec_partseltype_chngCB(Widget w, XtPointer client, XtPointer call);
 void cmd_chng_macpathCB(Widget w, XtPointer client, XtPointer call);
 void cmd_map_closeCB(Widget w, XtPointer client, XtPointer call);
+void cmd_map_list1tolist2CB(Widget w, XtPointer client, XtPointer call);
 
 // The Play toggle switched: on opens the file selection for a file to
 // play; off stops all playback.

@@ -6,22 +6,11 @@
 
 #include <X11/Intrinsic.h>
 
-#include <vector>
+#include "variables/variables.h"
 
-#define VAR_NAME_TEXT 80
+#define VAR_NAME_TEXT VAR_NAME_LEN
 #define VAR_CASES 16
 
-struct Var_rec {
-  char name[VAR_NAME_TEXT];  // variable name
-  int type;                  // 0 scalar, 1 vector, 2 coordinates, 3 time, 4 tensor,
-                             // 5 complex scalar, 6 complex vector, -1 constant
-  int active;                // 1 = activated on the servers
-  int palette;               // palette id, -1 = none
-  int caseid[VAR_CASES];     // server id per case slot, -1 = absent from that case
-  int legend_list;           // 1 = listed by the legend visibility dialog
-};
-
-extern std::vector<Var_rec> Variables;     // rows 0 .. Var_avail_cnt - 1
 extern char Data_variable_name[VAR_NAME_TEXT];  // name var_active acts on
 
 // Fills the outs of variable index (any out may be null): name, type, active,

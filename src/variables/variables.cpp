@@ -25,3 +25,30 @@ int initialize_connection_map() {
 }
 
 void var_menuinfo_init() {}
+
+// ---- the variable table ----------------------------------------------------------
+#include <cstring>
+
+Variable_rec *Variables = nullptr;
+
+static bool on_case(const Variable_rec &v, int case_index) {
+  if (case_index < 0) return true;
+  return case_index < 16 && v.server_id[case_index] != -1;
+}
+
+int how_many_avail_variables(int case_index) {
+  int n = 0;
+  for (int i = 0; Variables && i < Var_avail_cnt; i++)
+    if (on_case(Variables[i], case_index)) n++;
+  return n;
+}
+
+int varindx_by_namecase(const char *name, int case_index) {
+  if (!name) return -1;
+  for (int i = 0; Variables && i < Var_avail_cnt; i++)
+    if (on_case(Variables[i], case_index) && strcmp(Variables[i].name, name) == 0) return i;
+  return -1;
+}
+
+void var_mainlist_updt() {}
+void var_dialog_refresh() {}

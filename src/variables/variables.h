@@ -23,3 +23,30 @@ int initialize_connection_map();
 
 // Sets the variable menus from the variable table (none yet).
 void var_menuinfo_init();
+
+// ---- the variable table ----------------------------------------------------------
+// One row per variable of every case. The table arrives with the variables
+// subsystem; until then Variables is null (or whatever a test points it at)
+// and Var_avail_cnt 0.
+#define VAR_NAME_LEN 80
+struct Variable_rec {
+  char name[VAR_NAME_LEN];  // variable name
+  int type;                 // 0 scalar, 1 vector, 2 coordinates, 3 time, 4 tensor, 5/6 complex, -1 constant
+  int id;                   // variable id
+  int server_id[16];        // id on each case's server, -1 = not on that case
+  int unique_id;            // unique id across cases
+  int active;               // 1 = activated on the servers
+  int palette;              // palette id, -1 = none
+  int element_based;        // 1 = element-based
+  int context_listed;       // 1 = admitted to the context mapping list
+  int legend_list;          // 1 = listed by the legend visibility dialog
+};
+extern Variable_rec *Variables;  // Var_avail_cnt rows, null when none
+
+// Number of variables (coordinates and time included) on a case (-1 all).
+int how_many_avail_variables(int case_index);
+// Table index of the variable named name that exists on the case (-1 any), or -1.
+int varindx_by_namecase(const char *name, int case_index);
+// Refreshes the main variable list and the variables dialogs (nothing until they exist).
+void var_mainlist_updt();
+void var_dialog_refresh();

@@ -96,19 +96,23 @@ TEST(MessageWindow, SaveErrors) {
 
 // ---- legend visibility ------------------------------------------------------------
 
-Var_rec variable(const char *name, int type, int active, int palette) {
-  Var_rec v{};
+Variable_rec variable(const char *name, int type, int active, int palette) {
+  Variable_rec v{};
   snprintf(v.name, sizeof v.name, "%s", name);
   v.type = type;
   v.active = active;
   v.palette = palette;
-  for (int &c : v.caseid) c = 1;
+  for (int &c : v.server_id) c = 1;
   v.legend_list = 1;
   return v;
 }
 
-void set_variables(const std::vector<Var_rec> &vars) {
-  Variables = vars;
+// The variable table the dialog reads; kept alive here while a test runs.
+std::vector<Variable_rec> Test_variables;
+
+void set_variables(const std::vector<Variable_rec> &vars) {
+  Test_variables = vars;
+  Variables = Test_variables.empty() ? nullptr : Test_variables.data();
   Var_avail_cnt = static_cast<int>(vars.size());
   palette_attributes_clear();
 }
@@ -170,7 +174,7 @@ TEST(LegendVisibility, RowsPerVariableAndComponentFlipAndRecord) {
 TEST(LegendVisibility, MoreThanTheWorkingListGoesInBatches) {
   ASSERT_TRUE(qtest::inproc_main_window());
   const int nvars = ANNOT_MAX_WRKLGND + 50;
-  std::vector<Var_rec> vars;
+  std::vector<Variable_rec> vars;
   for (int i = 0; i < nvars; i++) {
     char name[16];
     snprintf(name, sizeof name, "s%03d", i);

@@ -1,0 +1,14 @@
+// Reading Motif lists from a test: the items of a list as texts.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+#include <string>
+#include <vector>
+
+namespace qtest {
+
+// The items of an XmList, in order, as plain texts.
+std::vector<std::string> xm_list_items(Widget list);
+
+} // namespace qtest
