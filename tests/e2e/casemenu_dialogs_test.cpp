@@ -221,4 +221,17 @@ TEST_F(CaseMenuDialogs, ConnectApplyRecordsLinesAndWritesDefaults) {
   EXPECT_FALSE(XtIsManaged(Connect_dialog));
 }
 
+// A "connect:" line changes the working slot; the shown dialog follows it.
+TEST_F(CaseMenuDialogs, ConnectCommandRefreshesTheShownDialog) {
+  connect_remoteCB(nullptr, (XtPointer)1, nullptr);
+  ASSERT_TRUE(XtIsManaged(Connect_dialog));
+  std::string saved = Con_mach[1];
+  EXPECT_GT(cmd_process_and_refresh("connect: machine farhost"), 0);
+  char *mach = XmTextFieldGetString(Conn_mach_text);
+  EXPECT_STREQ(mach, "farhost");
+  XtFree(mach);
+  snprintf(Con_mach[1], sizeof Con_mach[1], "%s", saved.c_str());
+  connect_cancelCB(nullptr, nullptr, nullptr);
+}
+
 }  // namespace
