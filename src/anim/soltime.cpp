@@ -8,8 +8,8 @@ float Soltime_cursimt = 0.0f;
 int Soltime_timtype = 0;
 
 // Without a time line the settings are the stored steps, unchanged.
-void soltime_timevals(int mode, int, int *begstep, float *begtime, float *curstep,
-                      float *curtime, int *endstep, float *endtime) {
+void soltime_timevals(int mode, int, int *begstep, float *begtime, float *curstep, float *curtime,
+                      int *endstep, float *endtime) {
   if (mode == 0) {
     *begstep = Soltime_begstep;
     *curstep = Soltime_curstep;

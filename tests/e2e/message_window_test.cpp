@@ -36,14 +36,6 @@ Pixel info_background() {
   return p;
 }
 
-// The error box's text, taken down again.
-std::string error_text() {
-  if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
-  std::string text = qtest::xt_label_text(Disperr_errlabel);
-  XtUnmanageChild(Err_dialog);
-  return text;
-}
-
 TEST(MessageWindow, ErrorOpensItRedAndCloseRestoresTheButton) {
   ASSERT_TRUE(qtest::inproc_main_window());
   ASSERT_NE(Main_message_dialog, nullptr);
@@ -107,7 +99,7 @@ TEST(MessageWindow, SaveErrors) {
   };
   for (const auto &c : cases) {
     EXPECT_EQ(main_messagewintext_save(c.name.c_str()), -1) << c.name;
-    EXPECT_EQ(error_text(), std::string("ERROR: ") + c.error);
+    EXPECT_EQ(qtest::xt_take_error(), std::string("ERROR: ") + c.error);
   }
 }
 
