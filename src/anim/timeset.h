@@ -1,4 +1,4 @@
-// Time sets of the loaded cases.
+// Time sets of the loaded cases and the overall time line built from them.
 #pragma once
 
 #define MAX_TIMESETS 4800
@@ -9,6 +9,7 @@ extern int Timeset_cnt;                        // number of time sets
 extern Timeset_rec *Timesets[MAX_TIMESETS];    // null = unused
 extern int Time_set_geometry[16];              // time set of a case's changing geometry; -1 none
 extern int Time_set_mgeom[16];                 // time set of a case's measured geometry; -1 none
+extern int Time_tot_steps;                     // entries of the overall time line, 0 when none
 
 // Time-set scales of the solution-time dialog (nothing to draw until time
 // sets arrive); a press in a scale has no effect.

@@ -14,13 +14,28 @@
 #include "client/cmd_tables.h"
 #include "client/command_dlog.h"
 #include "client/conect.h"
+#include "anim/soltime.h"
+#include "anim/timeset.h"
 #include "client/textutil.h"
+#include "data/data_cmdproc.h"
+#include "data/data_dlog.h"
+#include "derived/clip.h"
+#include "derived/iso.h"
+#include "flow/trace.h"
 #include "parts/delete_case_client.h"
+#include "parts/part_deteditor.h"
+#include "parts/parts_cmdproc.h"
+#include "query/query_menu.h"
+#include "query/queryfile.h"
+#include "render/disobj.h"
 #include "state/backup.h"
 #include "ui/case_menu.h"
+#include "ui/connect_dialog.h"
 #include "ui/general_windep.h"
-#include "ui/mainwin_state.h"
+#include "ui/interf_init.h"
+#include "ui/part_list.h"
 #include "ui/prompt.h"
+#include "variables/variables.h"
 #include "view/viewports.h"
 
 Case_rec Case_info[MAX_CASES] = {{1, "Case 1"}};
@@ -550,63 +565,4 @@ int case_cmdproc(const char *, const char *, const char *, const char *params, i
     r = case_value(cmd_id, params);
   if (r < 0) Command_proc_err = 1;
   return r;
-}
-
-// ---- stand-ins for the services of modules not built yet ---------------------------------
-#define OWNED_ELSEWHERE __attribute__((weak))
-
-int Do_realtime_iso OWNED_ELSEWHERE = 0;
-int Do_realtime_clips OWNED_ELSEWHERE = -1;
-int Realtime_traces OWNED_ELSEWHERE = 0;
-char *Data_readcmds[MAX_CASES] OWNED_ELSEWHERE = {};
-int Prtfrm_listbytype OWNED_ELSEWHERE = 0;
-int Part_listbytype OWNED_ELSEWHERE = 0;
-int Var_listbycase OWNED_ELSEWHERE = 0;
-int Soltime_begstep OWNED_ELSEWHERE = 0;
-int Soltime_endstep OWNED_ELSEWHERE = 0;
-int Soltime_timtype OWNED_ELSEWHERE = 0;
-OWNED_ELSEWHERE void file_data_init() {}
-OWNED_ELSEWHERE void mainprt_list_refresh() {}
-OWNED_ELSEWHERE void part_list_refresh() {}
-OWNED_ELSEWHERE void part_refresh() {}
-OWNED_ELSEWHERE void var_reset_interface() {}
-OWNED_ELSEWHERE void queryfile_init() {}
-OWNED_ELSEWHERE void query_showinfo_init() {}
-OWNED_ELSEWHERE float soltime_step_time(int) { return 0.0f; }
-
-// Without a time line the settings are the stored steps, unchanged.
-OWNED_ELSEWHERE void soltime_timevals(int mode, int, int *begstep, float *begtime,
-                                      float *curstep, float *curtime, int *endstep,
-                                      float *endtime) {
-  if (mode == 0) {
-    *begstep = Soltime_begstep;
-    *curstep = Soltime_curstep;
-    *endstep = Soltime_endstep;
-    *begtime = *endtime = 0.0f;
-    *curtime = Soltime_cursimt;
-  } else {
-    Soltime_begstep = *begstep;
-    Soltime_curstep = *curstep;
-    Soltime_endstep = *endstep;
-    Soltime_cursimt = *curtime;
-  }
-}
-
-static unsigned short Case_viewport_mask[MAX_CASES] = {
-    0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff,
-    0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff};
-
-// No part is loaded, so storing the mask has nothing further to apply.
-OWNED_ELSEWHERE void parts_visible_by_case(int case_index, unsigned short *mask, int mode) {
-  if (case_index < 0 || case_index >= MAX_CASES || !mask) return;
-  if (mode == 0) {
-    *mask = Case_viewport_mask[case_index];
-    return;
-  }
-  unsigned short old = Case_viewport_mask[case_index], next = 0;
-  for (int v = 0; v < MAX_VIEWPORTS; v++) {
-    unsigned short bit = (unsigned short)(1u << v);
-    next |= (Viewports[v].in_use ? *mask : old) & bit;
-  }
-  Case_viewport_mask[case_index] = next;
 }

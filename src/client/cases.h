@@ -52,34 +52,3 @@ void case_viewportvis_chng();
 // mask; the line, as handed to the recorder.
 void case_viewportvis_line(unsigned mask, char *line, int size);
 int case_viewportvis_rec(unsigned mask);
-
-// ---- services of other modules that the case operations call --------------
-// Until their modules exist these are stand-ins (weak definitions in
-// cases.cpp) with the behaviour of "nothing loaded".
-extern int Do_realtime_iso;      // nonzero while an isosurface is in interactive mode
-extern int Do_realtime_clips;    // -1 while no interactive clip runs
-extern int Realtime_traces;      // 0 while no interactive traces run
-extern char *Data_readcmds[MAX_CASES];  // data commands that built each case, null = none
-extern int Prtfrm_listbytype;    // main part list: 0 all, 1 current case, 2 by frame
-extern int Part_listbytype;      // detail editor's part list: 1 current case only
-extern int Var_listbycase;       // variable lists show only the current case's variables
-extern int Soltime_begstep;      // solution time: begin step
-extern int Soltime_endstep;      // solution time: end step
-extern int Soltime_timtype;      // time update type, 0 discrete
-void file_data_init();
-void mainprt_list_refresh();
-void part_list_refresh();
-void part_refresh();
-void var_reset_interface();
-void connect_init();
-void queryfile_init();
-void query_showinfo_init();
-// mode 0 reads the solution-time settings, 1 stores them.
-void soltime_timevals(int mode, int unused, int *begstep, float *begtime, float *curstep,
-                      float *curtime, int *endstep, float *endtime);
-// Time of step s of the overall time line (0 when there is none).
-float soltime_step_time(int step);
-// Viewport mask of a case (bit v-1 = visible in viewport v, all set at
-// first): mode 0 reads it into *mask; mode 1 stores the bits of *mask for
-// the viewports in use (the others keep their old bit) and applies it.
-void parts_visible_by_case(int case_index, unsigned short *mask, int mode);

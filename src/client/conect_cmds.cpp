@@ -10,6 +10,7 @@
 #include "client/cmd_tables.h"
 #include "client/command_dlog.h"
 #include "client/conect.h"
+#include "ui/connect_dialog.h"
 #include "ui/general_windep.h"
 
 enum {
@@ -110,9 +111,10 @@ int connect_cmdproc(const char *, const char *, const char *, const char *params
   return r;
 }
 
-// The Connect Server dialog is filled from the working slot when it is shown;
-// it is not built in this client yet.
+// The Connect Server dialog, when it is shown, is filled from the current
+// case's slot.
 void connect_ref(int cat_index) {
   Con_prog = Case_num + 1;
+  connect_init();
   cmd_clear_refresh(cat_index);
 }

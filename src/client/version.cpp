@@ -1,4 +1,4 @@
 #include "client/version.h"
 
-// The library needs at least one object of its own before the modules arrive.
+// The version string as data of the library.
 extern const char Quivane_version_string[] = QUIVANE_VERSION_STRING;

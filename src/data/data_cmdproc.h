@@ -9,6 +9,7 @@
 
 extern const Cmd_keyword_rec Cmds_data[];
 extern const Cmd_keyword_rec Cmds_partbuild[];
+extern char *Data_readcmds[16];  // per case slot: data commands that built the case, null = none
 
 int data_cmdproc(CMD_PROC_PARAMS);
 int databld_cmdproc(CMD_PROC_PARAMS);

@@ -63,6 +63,8 @@ Widget File_data_dialog = nullptr;
 
 void data_setup_formatCB(Widget, XtPointer, XtPointer) {}
 
+void file_data_init() {}
+
 void data_read_byformatCB(Widget, XtPointer, XtPointer) {
   if (File_selection_type != 1) return;
   data_pbuild_manageinit(Data_format[Case_num]);
@@ -73,3 +75,21 @@ void data_select_fileCB(Widget, XtPointer, XtPointer) {
                   nullptr, nullptr) < 0)
     fprintf(stderr, "Couldn't set up for chosen file.\n");
 }
+
+// ---- the reader dialogs -------------------------------------------------------
+Widget File_genericdata_dialog = nullptr;
+Widget File_tarvdata_dialog = nullptr;
+Widget File_n3sdata_dialog = nullptr;
+Widget File_estetdata_dialog = nullptr;
+Widget File_estetvctbld_dialog = nullptr;
+Widget File_plot3ddata_dialog = nullptr;
+Widget File_plot3diblankinfo_form = nullptr;
+Widget File_genericiblankinfo_form = nullptr;
+Widget File_estetiblankinfo_form = nullptr;
+
+void gen_genericread_dialog() {}
+void gen_tarv5read_dialog() {}
+void gen_n3sread_dialog() {}
+void gen_estetread_dialog() {}
+void gen_estetvctbld_dialog() {}
+void gen_plot3dread_dialog() {}

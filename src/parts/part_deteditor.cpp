@@ -9,6 +9,7 @@ Widget Parts_listw = nullptr;
 int Deted_part_mapcnt = 0;
 int *Deted_partlist_to_internal = nullptr;
 int Part_dlog_current = 0;
+int Part_listbytype = 0;
 
 float Part_wrking_attr[PART_ATTR_SLOTS] = {};
 int Part_wrkingchng_flags[PART_ATTR_SLOTS] = {};
@@ -27,6 +28,7 @@ Widget part_gen_deteditor() {
 
 void part_detedit_refresh(int, int, const int *, int) {}
 void part_detedit_apply(XtPointer, XtPointer) {}
+void part_list_refresh() {}
 void part_clear_changeindicators(int *, int) {}
 void part_manage_create_sect(int) {}
 void part_immedmode_change() {}

@@ -15,6 +15,7 @@ extern int Deted_part_mapcnt;            // its row count
 extern int *Deted_partlist_to_internal;  // by row position from 1: internal number (frame index
                                          // when the editor shows frames); null until built
 extern int Part_dlog_current;            // part type the parts section shows (4 = frames)
+extern int Part_listbytype;              // 1 = the editor's list shows only the current case, 0 all
 
 extern float Part_wrking_attr[PART_ATTR_SLOTS];     // pending attribute values
 extern int Part_wrkingchng_flags[PART_ATTR_SLOTS];  // 1 = that slot was changed, else 0
@@ -42,8 +43,7 @@ extern Part_rout_rec Part_rout[PART_ROUT_ROWS];  // by Part_type_code
 Widget part_gen_deteditor();
 // Reloads the editor's working selection from the given rows (ignored, ignored, rows, count).
 void part_detedit_refresh(int, int, const int *rows, int count);
-// Refreshes the editor's part list in its listing mode.  (Its stand-in is
-// among the case module's stand-ins until the part subsystem arrives.)
+// Refreshes the editor's part list in its listing mode (no list yet: nothing).
 void part_list_refresh();
 // Apply Changes of the parts section (button's client data, callback data).
 void part_detedit_apply(XtPointer client, XtPointer call);

@@ -1,13 +1,12 @@
 // Selected parts window (see part_show.h).
 #include "parts/part_show.h"
 
-#include "ui/mainwin_state.h"
+#include "render/display.h"
+#include "ui/window_codes.h"
 
 void part_showsel_closeCB(Widget, XtPointer, XtPointer) {
   if (Graphics_show_dialog) XtUnmanageChild(Graphics_show_dialog);
 }
-
-#include "render/display.h"
 
 void part_show() {
   if (Graphics_show_dialog && XtIsManaged(Graphics_show_dialog)) part_show_refresh();

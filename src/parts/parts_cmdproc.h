@@ -14,3 +14,6 @@ int part_cmdproc(CMD_PROC_PARAMS);
 int model_cmdproc(CMD_PROC_PARAMS);
 int part_cmdrec(CMD_REC_PARAMS);
 void part_ref(int cat_index);
+// Brings the part interface up to date after commands (main-list selection,
+// Selected Part(s) window, parts section); nothing is loaded yet: nothing.
+void part_refresh();

@@ -23,3 +23,26 @@ int How_many_pipes = 1;
 int Wireframe_lines = 1;
 int Use_stencil_buffer = 1;
 int Quivane_display_list = 0;
+
+// ---- part visibility per viewport, by case -----------------------------------
+#include "client/cases.h"
+#include "view/viewports.h"
+
+static unsigned short Case_viewport_mask[MAX_CASES] = {
+    0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff,
+    0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff};
+
+// No part is loaded, so storing the mask has nothing further to apply.
+void parts_visible_by_case(int case_index, unsigned short *mask, int mode) {
+  if (case_index < 0 || case_index >= MAX_CASES || !mask) return;
+  if (mode == 0) {
+    *mask = Case_viewport_mask[case_index];
+    return;
+  }
+  unsigned short old = Case_viewport_mask[case_index], next = 0;
+  for (int v = 0; v < MAX_VIEWPORTS; v++) {
+    unsigned short bit = (unsigned short)(1u << v);
+    next |= (Viewports[v].in_use ? *mask : old) & bit;
+  }
+  Case_viewport_mask[case_index] = next;
+}

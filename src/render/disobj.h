@@ -24,3 +24,10 @@ extern int How_many_pipes;           // graphics pipes each recorded list is rep
 extern int Wireframe_lines;          // 1 = part edges built as wireframe lines (-gl clears)
 extern int Use_stencil_buffer;       // 1 = overlapping viewports masked by the stencil buffer
 extern int Quivane_display_list;     // 1 = own recorded display lists, 0 = OpenGL lists
+
+// ---- part visibility per viewport, by case -----------------------------------
+// Viewport mask of a case (bit v-1 = visible in viewport v, all set at
+// first): mode 0 reads it into *mask; mode 1 stores the bits of *mask for
+// the viewports in use (the others keep their old bit) and applies it to the
+// case's parts (none is loaded yet).
+void parts_visible_by_case(int case_index, unsigned short *mask, int mode);

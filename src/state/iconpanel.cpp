@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/balloon_help.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
 #include "ui/iconbar_prefs.h"
@@ -31,7 +32,9 @@ void create_prefs_interf(Widget menubar) {
 
 void pref_balloonhelp_chngCB(Widget, XtPointer, XtPointer) {
   Balloon_help = !Balloon_help;
+  clear_balloon_helpCB(nullptr, nullptr, nullptr);
   main_tooltiptggl_init();
+  iconpanel_save_generalpref();
 }
 
 void iconpanel_save_generalpref() { Iconpanel_generalpref_saves++; }

@@ -20,7 +20,8 @@ extern int Iconpanel_saved_bar;          // bar of the last icon-bar write asked
 void iconpanel_get_general_prefs();
 void iconpanel_get_startup_prefs();
 void create_prefs_interf(Widget menubar);
-// "Tool Tips" toggles: flips Balloon_help and shows it on the toggle.
+// "Tool Tips" toggles: flips Balloon_help, hides a shown balloon, shows the
+// setting on the toggle and saves the general preferences.
 void pref_balloonhelp_chngCB(Widget w, XtPointer client, XtPointer call);
 
 // Writes the per-user general preferences file.

@@ -13,6 +13,8 @@
 
 #include "client/cases.h"
 #include "data/data_dlog.h"
+#include "parts/part_deteditor.h"
+#include "render/disobj.h"
 #include "ui/file_select.h"
 #include "ui/general_windep.h"
 #include "ui/interf_init.h"

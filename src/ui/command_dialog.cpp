@@ -553,8 +553,9 @@ void cmd_getfile_and_play() {
 
 void cmd_cancel_play() { cmdplay_toggle_windep(0, 1); }
 
-// Until the File Selection dialog exists the name in the play-file field is
-// played at once.
+// Switched on, the File Selection dialog asks for the command file; when it
+// cannot be shown (no main window) the name in the play-file field is played
+// at once.
 void cmd_playmode() {
   if (!Cmd_play_tggl || !XmToggleButtonGetState(Cmd_play_tggl)) {
     set_play_buttons(0);
@@ -578,7 +579,8 @@ static void cmd_getfile_and_rec() {
 
 static void cmd_cancel_rec() { cmdrec_toggle_windep(0, 1); }
 
-// Until the File Selection dialog exists the record-file field names the file.
+// Switched on, the File Selection dialog asks for the record file; when it
+// cannot be shown (no main window) the record-file field names the file.
 void cmdrec_mode() {
   if (!Cmd_record_tggl || !XmToggleButtonGetState(Cmd_record_tggl)) {
     cmd_record_off();

@@ -15,6 +15,7 @@
 
 #define CMD_ENTRY_MAXLINE 347  // characters of a line taken from the command widget
 
+extern Widget Command_dialog;              // the Command dialog, null until built
 extern Widget Cmd_entry_widget;            // the command widget "cmdwidg", null until built
 extern Widget Cmd_entry_text;              // its text field
 extern Widget Cmd_play_tggl;

@@ -36,6 +36,7 @@
 #include "ui/textc_windep.h"
 #include "ui/widget_helpers.h"
 #include "ui/widgen.h"
+#include "variables/variables.h"
 #include "variables/variables_dlog.h"
 
 static void deted_part_refresh();

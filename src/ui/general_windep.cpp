@@ -22,10 +22,13 @@
 #include <cstring>
 #include <vector>
 
+#include "anim/soltime.h"
+#include "anim/timeset.h"
 #include "client/extdriver.h"
 #include "ui/event_loop.h"
 #include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"
+#include "view/transf_editor.h"
 
 Widget Err_dialog = nullptr;
 Widget Disperr_errlabel = nullptr;

@@ -2,7 +2,6 @@
 // caddtxt appends the lines and colours the Info button.
 #include "ui/message_window.h"
 
-#include <Xm/FileSB.h>
 #include <Xm/Form.h>
 #include <Xm/Protocols.h>
 #include <Xm/Text.h>
@@ -13,9 +12,9 @@
 
 #include "client/file_select_comm.h"
 #include "client/textutil.h"
+#include "ui/file_select.h"
 #include "ui/general_windep.h"
 #include "ui/main_window.h"
-#include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"
 #include "ui/widget_helpers.h"
 #include "ui/widgen.h"
@@ -103,11 +102,8 @@ void main_messagewintext_saveCB(Widget, XtPointer, XtPointer) {
 }
 
 void main_messagewintext_getandsave() {
-  // The name field of the File Selection box.
-  if (!Fileselect_dialog) return;
-  Widget field = XmFileSelectionBoxGetChild(Fileselect_dialog, XmDIALOG_TEXT);
-  if (!field) return;
-  char *name = XmTextGetString(field);
+  if (!Fileselect_file_text) return;
+  char *name = XmTextGetString(Fileselect_file_text);
   if (name && name[0]) main_messagewintext_save(name);
   XtFree(name);
 }

@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "data/data_dlog.h"
+#include "flow/trace.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/menus.h"

@@ -48,6 +48,7 @@ Widget Feedback_rev_widget = nullptr;   Window Feedback_rev_win = 0;   GLXContex
 Widget Flpbkstatwidget = nullptr;       Window Flpbkstatwin = 0;       GLXContext Flpbkstatcontext = nullptr;
 Widget Transfredoviewpwidget = nullptr; Window Transfredoviewpwin = 0; GLXContext Transfwhichredocontext = nullptr;
 Widget Featintr_timesetscale_garea[TIMESET_SCALES];
+Widget Graphics_show_dialog = nullptr;
 Window Featintr_timesetscale_gwin[TIMESET_SCALES];
 GLXContext Featintr_timesetscale_gcontext[TIMESET_SCALES];
 GLuint Legend_font_base = 0;

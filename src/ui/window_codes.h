@@ -71,6 +71,7 @@ Widget gwin_timesetscale_create(Widget parent, ArgList args, Cardinal nargs);
 Widget gwin_show_create(Widget parent, ArgList args, Cardinal nargs);
 // The "Selected Part(s) Window"; also stored in Graphics_show_dialog.
 Widget gen_showparts_win();
+extern Widget Graphics_show_dialog;  // the "Selected Part(s) Window", null until built
 
 // Init, expose and resize of a small area (called by the drawing-area
 // callbacks for a widget that is no main form).

@@ -15,6 +15,7 @@ int Var_array_size = 10;
 int Var_array_step_size = 10;
 int Element_variables_exist = 0;
 int Number_CaseMap_connections = 0;
+int Var_listbycase = 0;
 
 static int Case_connection_map[16][16];  // server i's connection to server j; -1 none
 
@@ -52,3 +53,4 @@ int varindx_by_namecase(const char *name, int case_index) {
 
 void var_mainlist_updt() {}
 void var_dialog_refresh() {}
+void var_reset_interface() {}

@@ -17,6 +17,7 @@ extern int Var_array_size;              // capacity of the per-variable arrays o
 extern int Var_array_step_size;         // growth step of those arrays (10)
 extern int Element_variables_exist;     // 1 = an element-based variable exists
 extern int Number_CaseMap_connections;  // recorded server-to-server connections
+extern int Var_listbycase;              // 1 = variable lists show only the current case's variables
 
 // Clears the 16 x 16 table of server-to-server connections to -1; 1.
 int initialize_connection_map();
@@ -50,3 +51,5 @@ int varindx_by_namecase(const char *name, int case_index);
 // Refreshes the main variable list and the variables dialogs (nothing until they exist).
 void var_mainlist_updt();
 void var_dialog_refresh();
+// Deselects and refreshes every variable list (nothing until they exist).
+void var_reset_interface();

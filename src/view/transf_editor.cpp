@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "client/command_dlog.h"
-#include "ui/mainwin_state.h"
 #include "ui/widgen.h"
 #include "view/observer.h"
 #include "view/viewports.h"
@@ -27,6 +26,10 @@ int transf_record_whattrans(int mode) {
     }
   return -1;
 }
+
+Widget Transformation_dialog = nullptr;
+
+void transf_gen_dialog() {}
 
 void transf_dialog_init() {}
 

@@ -2,6 +2,14 @@
 // itself arrives with the view subsystem.
 #pragma once
 
+#include <X11/Intrinsic.h>
+
+extern Widget Transformation_dialog;  // the Transformation Editor, null until built
+
+// Builder of the Transformation Editor's registry row (nothing to build
+// until the editor arrives: the holder stays null).
+void transf_gen_dialog();
+
 // Records What_trans-style mode as "view_transf: function <mode word>".
 // 1, or -1 for a code without a word.
 int transf_record_whattrans(int mode);

@@ -3,10 +3,12 @@
 // leaving hides it, and with balloons off nothing is shown.
 #include <gtest/gtest.h>
 #include <X11/Xlib.h>
+#include <Xm/ToggleB.h>
 
 #include <string>
 
 #include "inproc_main_window.h"
+#include "state/iconpanel.h"
 #include "ui/balloon_help.h"
 #include "ui/interf_init.h"
 #include "ui/main_intf.h"
@@ -115,6 +117,22 @@ TEST_F(Balloons, SwitchedOffShowsAndHidesNothing) {
   clear_balloon_helpCB(nullptr, nullptr, nullptr);
   cross(Main_hline_tggl, EnterNotify);
   EXPECT_FALSE(XtIsManaged(Balloonhelp_dialog));
+}
+
+// The "Tool Tips" toggle hides the balloon on show, shows its new state and
+// saves the general preferences.
+TEST_F(Balloons, ToolTipsToggleHidesTheShownBalloonAndSaves) {
+  cross(Main_hsurf_tggl, EnterNotify);
+  ASSERT_TRUE(XtIsManaged(Balloonhelp_dialog));
+  const int saves = Iconpanel_generalpref_saves;
+  pref_balloonhelp_chngCB(Main_tooltips_tggl, nullptr, nullptr);
+  EXPECT_EQ(Balloon_help, 0);
+  EXPECT_FALSE(XtIsManaged(Balloonhelp_dialog));
+  EXPECT_FALSE(XmToggleButtonGetState(Main_tooltips_tggl));
+  EXPECT_EQ(Iconpanel_generalpref_saves, saves + 1);
+  pref_balloonhelp_chngCB(Main_tooltips_tggl, nullptr, nullptr);
+  EXPECT_EQ(Balloon_help, 1);
+  EXPECT_TRUE(XmToggleButtonGetState(Main_tooltips_tggl));
 }
 
 }  // namespace

@@ -22,7 +22,9 @@
 #include "client/conect.h"
 #include "client/startup.h"
 #include "harness.h"
+#include "parts/part_deteditor.h"
 #include "platform/glx_platform.h"
+#include "render/disobj.h"
 #include "state/backup.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
@@ -30,7 +32,9 @@
 #include "ui/file_select.h"
 #include "ui/widget_helpers.h"
 #include "ui/interf_init.h"
+#include "ui/part_list.h"
 #include "ui/window_codes.h"
+#include "variables/variables.h"
 #include "view/viewports.h"
 #include "xt_shell.h"
 
@@ -215,6 +219,19 @@ TEST_F(CaseMenuDialogs, ConnectApplyRecordsLinesAndWritesDefaults) {
   EXPECT_EQ(Con_prog, 1);
   connect_cancelCB(nullptr, nullptr, nullptr);
   EXPECT_FALSE(XtIsManaged(Connect_dialog));
+}
+
+// A "connect:" line changes the working slot; the shown dialog follows it.
+TEST_F(CaseMenuDialogs, ConnectCommandRefreshesTheShownDialog) {
+  connect_remoteCB(nullptr, (XtPointer)1, nullptr);
+  ASSERT_TRUE(XtIsManaged(Connect_dialog));
+  std::string saved = Con_mach[1];
+  EXPECT_GT(cmd_process_and_refresh("connect: machine farhost"), 0);
+  char *mach = XmTextFieldGetString(Conn_mach_text);
+  EXPECT_STREQ(mach, "farhost");
+  XtFree(mach);
+  snprintf(Con_mach[1], sizeof Con_mach[1], "%s", saved.c_str());
+  connect_cancelCB(nullptr, nullptr, nullptr);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "client/conect.h"
 #include "forked.h"
 #include "harness.h"
+#include "render/disobj.h"
 #include "state/backup.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"

@@ -35,13 +35,6 @@ std::string shell_title() {
   return title ? title : "";
 }
 
-std::string last_error() {
-  if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
-  std::string text = qtest::xt_label_text(Disperr_errlabel);
-  XtUnmanageChild(Err_dialog);
-  return text;
-}
-
 // Calls of a part type's clear-change-marks routine.
 int Clear_calls = 0;
 float *Clear_attr = nullptr;
@@ -55,10 +48,7 @@ void record_clear(float *attr, int *flags) {
 class DetailEditor : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_TRUE(qtest::xt_shell().ok);
-    get_needed_ui_colors();
-    snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s",
-             qtest::source_home().c_str());
+    ASSERT_TRUE(qtest::xt_ui_shell());
     Main_part_list = XmCreateScrolledList(qtest::xt_shell().form,
                                           const_cast<char *>("mainpartList"), nullptr, 0);
     XtVaSetValues(Main_part_list, XmNselectionPolicy, XmEXTENDED_SELECT, nullptr);
@@ -66,7 +56,7 @@ class DetailEditor : public testing::Test {
   }
   void TearDown() override {
     qtest::clear_parts();
-    last_error();
+    qtest::xt_take_error();
   }
 };
 
@@ -191,7 +181,7 @@ TEST_F(DetailEditor, SelectedPartTypeOpensTheSectionOfTheFirstSelectedPart) {
   }
   mainprt_select_partseid(0, 0, nullptr, 0);
   mainedit_partsel_deteditCB(nullptr, nullptr, nullptr);
-  EXPECT_EQ(last_error(), "ERROR: Please select a part first.");
+  EXPECT_EQ(qtest::xt_take_error(), "ERROR: Please select a part first.");
   EXPECT_EQ(Deted_cur_feature, 8);
 }
 

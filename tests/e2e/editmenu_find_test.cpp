@@ -23,26 +23,10 @@
 #include "ui/menus.h"
 #include "ui/part_list.h"
 #include "ui/widget_helpers.h"
+#include "xm_lists.h"
 #include "xt_shell.h"
 
 namespace {
-
-std::vector<int> selected_numbers() {
-  int count = 0, *internal = nullptr, *numbers = nullptr;
-  std::vector<int> out;
-  if (selected_parts(PLIST_MAIN, &count, &internal, &numbers) == 1)
-    out.assign(numbers, numbers + count);
-  free(internal);
-  free(numbers);
-  return out;
-}
-
-std::string last_error() {
-  if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
-  std::string text = qtest::xt_label_text(Disperr_errlabel);
-  XtUnmanageChild(Err_dialog);
-  return text;
-}
 
 Widget submenu_of(Widget cascade) {
   Widget pane = nullptr;
@@ -53,10 +37,7 @@ Widget submenu_of(Widget cascade) {
 class EditMenu : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_TRUE(qtest::xt_shell().ok);
-    get_needed_ui_colors();
-    snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s",
-             qtest::source_home().c_str());
+    ASSERT_TRUE(qtest::xt_ui_shell());
     Widget form = qtest::xt_shell().form;
     menubar = XmCreateMenuBar(form, const_cast<char *>("mainMenuBar"), nullptr, 0);
     XtManageChild(menubar);
@@ -74,7 +55,7 @@ class EditMenu : public testing::Test {
   }
   void TearDown() override {
     qtest::clear_parts();
-    last_error();
+    qtest::xt_take_error();
   }
   // Types key into the Find dialog's key field and presses a button.
   static void find(const char *key, const char *button) {
@@ -137,23 +118,24 @@ TEST_F(EditMenu, FindSelectsTheMatchingPartsOfTheTable) {
     EXPECT_FALSE(XmToggleButtonGadgetGetState(t));
 
   find("wing", "EditFindSelAllPushBG");
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{1, 3, 4}));
   XmToggleButtonGadgetSetState(Edit_findcase_tggl, True, False);
   find("wing", "EditFindSelAllPushBG");
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{1, 3}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{1, 3}));
   find("wing", "EditFindSelNextPushBG");
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{1}));  // the next after row 3, wrapping
+  // The next after row 3, wrapping.
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{1}));
   XmToggleButtonGadgetSetState(Edit_findcase_tggl, False, False);
 
   // Return in the key field selects all matches, as the button does.
   XmTextFieldSetString(Edit_findwhat_text, const_cast<char *>("tail"));
   XmAnyCallbackStruct cbs{XmCR_ACTIVATE, nullptr};
   XtCallCallbacks(Edit_findwhat_text, XmNactivateCallback, &cbs);
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{2}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{2}));
 
   find("", "EditFindSelAllPushBG");
-  EXPECT_EQ(last_error(), "ERROR: No search key specified.");
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{2}));
+  EXPECT_EQ(qtest::xt_take_error(), "ERROR: No search key specified.");
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{2}));
 
   // Close only hides the dialog; the key stays for the next time.
   find("tail", "EditFindClosePushBG");
@@ -179,14 +161,14 @@ TEST_F(EditMenu, PatternListInsertsItsCharacterAndAMalformedKeyIsReported) {
   XtFree(key);
   mainprt_select_partseid(0, 0, nullptr, 0);
   qtest::xt_activate(XtNameToWidget(Edit_find_dialog, "EditFindSelAllPushBG"));
-  EXPECT_EQ(last_error(), "ERROR: Error in search keyword.");
-  EXPECT_TRUE(selected_numbers().empty());
+  EXPECT_EQ(qtest::xt_take_error(), "ERROR: Error in search keyword.");
+  EXPECT_TRUE(qtest::main_list_selected_numbers().empty());
 
   // Typing on after the inserted character: every part but the tail.
   XmTextFieldInsert(Edit_findwhat_text, XmTextFieldGetInsertionPosition(Edit_findwhat_text),
                     const_cast<char *>("tail"));
   qtest::xt_activate(XtNameToWidget(Edit_find_dialog, "EditFindSelAllPushBG"));
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{1, 3, 4}));
 
   XmToggleButtonGadgetSetState(Edit_findregexp_tggl, False, True);
   EXPECT_FALSE(XtIsSensitive(Edit_findregexp_list));

@@ -53,10 +53,7 @@ Pixel background(Widget w) {
 class FeatureStrip : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_TRUE(qtest::xt_shell().ok);
-    get_needed_ui_colors();
-    snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s",
-             qtest::source_home().c_str());
+    ASSERT_TRUE(qtest::xt_ui_shell());
     Widget form = qtest::xt_shell().form;
     Main_featureicon_scrollwin = XtVaCreateWidget("mainfeatScrollWin", xmScrolledWindowWidgetClass,
                                                   form, XmNscrollingPolicy, XmAUTOMATIC,

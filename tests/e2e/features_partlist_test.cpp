@@ -14,40 +14,10 @@
 #include "ui/interf_init.h"
 #include "ui/main_window.h"
 #include "ui/part_list.h"
+#include "xm_lists.h"
 #include "xt_shell.h"
 
 namespace {
-
-std::vector<std::string> items(Widget list) {
-  XmStringTable table = nullptr;
-  int n = 0;
-  XtVaGetValues(list, XmNitems, &table, XmNitemCount, &n, nullptr);
-  std::vector<std::string> out;
-  for (int i = 0; i < n; i++) {
-    char *text = static_cast<char *>(XmStringUnparse(table[i], nullptr, XmCHARSET_TEXT,
-                                                     XmCHARSET_TEXT, nullptr, 0, XmOUTPUT_ALL));
-    out.push_back(text ? text : "");
-    XtFree(text);
-  }
-  return out;
-}
-
-std::vector<int> selected_numbers() {
-  int count = 0, *internal = nullptr, *numbers = nullptr;
-  std::vector<int> out;
-  if (selected_parts(PLIST_MAIN, &count, &internal, &numbers) == 1)
-    out.assign(numbers, numbers + count);
-  free(internal);
-  free(numbers);
-  return out;
-}
-
-std::string last_error() {
-  if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
-  std::string text = qtest::xt_label_text(Disperr_errlabel);
-  XtUnmanageChild(Err_dialog);
-  return text;
-}
 
 // The last call of the Color or Clips panel builder.
 struct BuilderCall {
@@ -84,25 +54,25 @@ class PartListWidgets : public testing::Test {
     XtDestroyWidget(Main_partindic_list);
     Main_part_list = Main_partindic_list = nullptr;
     qtest::clear_parts();
-    last_error();
+    qtest::xt_take_error();
   }
 };
 
 TEST_F(PartListWidgets, RowsAndSelectionByNumber) {
-  EXPECT_EQ(items(Main_part_list), (std::vector<std::string>{
-                                       " 7-(M/C1) engine", "12-(2/C2) cut", "20-(M/C1) body",
-                                       "30-(C/C2) lines"}));
+  EXPECT_EQ(qtest::xm_list_items(Main_part_list),
+            (std::vector<std::string>{" 7-(M/C1) engine", "12-(2/C2) cut", "20-(M/C1) body",
+                                      "30-(C/C2) lines"}));
   int numbers[] = {30, 21};  // a member selects its group's row
   EXPECT_EQ(mainprt_select_partseid(0, 2, numbers, 0), 2);
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{20, 30}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{20, 30}));
   EXPECT_EQ(selected_onepart(PLIST_MAIN, 0, numbers, numbers + 1), 0);  // only list code 3
 
   // Adding to the selection toggles the rows asked for.
   int more[] = {7, 30};
   EXPECT_EQ(mainprt_select_partseid(1, 2, more, 0), 2);
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{7, 20}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{7, 20}));
   EXPECT_EQ(mainprt_select_partseid(0, 0, nullptr, 0), 0);
-  EXPECT_TRUE(selected_numbers().empty());
+  EXPECT_TRUE(qtest::main_list_selected_numbers().empty());
 }
 
 TEST_F(PartListWidgets, SelectionByInternalNumberTakesAnyCount) {
@@ -110,17 +80,17 @@ TEST_F(PartListWidgets, SelectionByInternalNumberTakesAnyCount) {
   std::vector<int> many;
   for (int i = 0; i < 6000; i++) many.push_back(i % 4);
   EXPECT_EQ(mainprt_select_parts(0, static_cast<int>(many.size()), many.data(), 0), 4);
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{7, 12, 20, 30}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{7, 12, 20, 30}));
   int one[] = {1};
   EXPECT_EQ(select_parts_by_internal_num(PLIST_MAIN, 1, one, 0), 1);
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{12}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{12}));
 }
 
 TEST_F(PartListWidgets, RebuildKeepsTheSelectionAtTheTop) {
   int last[] = {30};
   mainprt_select_partseid(0, 1, last, 0);
   mainprt_list_refresh();
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{30}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{30}));
   int top = 0;
   XtVaGetValues(Main_part_list, XmNtopItemPosition, &top, nullptr);
   EXPECT_EQ(top, 4);
@@ -135,31 +105,32 @@ TEST_F(PartListWidgets, SearchSelectsAllOrTheNextMatchWrappingAround) {
   const std::vector<int> steps[] = {{1}, {3}, {4}, {1}};  // none selected: the first match
   for (const auto &want : steps) {
     mainprt_searchandselect(2, "wing", 0, 0, 0, 0);
-    EXPECT_EQ(selected_numbers(), want);
+    EXPECT_EQ(qtest::main_list_selected_numbers(), want);
   }
   mainprt_searchandselect(2, "tail", 0, 0, 0, 0);
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{2}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{2}));
   mainprt_searchandselect(2, "tail", 0, 0, 0, 0);
-  EXPECT_EQ(last_error(), "ERROR: No other parts match this key. Can't select next.");
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{2}));
+  EXPECT_EQ(qtest::xt_take_error(), "ERROR: No other parts match this key. Can't select next.");
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{2}));
 
   // Select All Matches added to a selection holding one of them.
   int some[] = {3};
   mainprt_select_partseid(0, 1, some, 0);
   mainprt_searchandselect(1, "wing", 0, 0, 1, 0);
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{1, 4}));
   mainprt_searchandselect(1, "nose", 0, 0, 0, 0);
-  EXPECT_EQ(last_error(), "ERROR: No parts matched.");
-  EXPECT_EQ(selected_numbers(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(qtest::xt_take_error(), "ERROR: No parts matched.");
+  EXPECT_EQ(qtest::main_list_selected_numbers(), (std::vector<int>{1, 4}));
 }
 
 TEST_F(PartListWidgets, IndicatorMarksTheParentsOfTheOneSelectedPart) {
   int contour[] = {30};
   mainprt_select_partseid(0, 1, contour, 0);
-  EXPECT_EQ(items(Main_partindic_list), (std::vector<std::string>{"P", " ", "P", " "}));
+  EXPECT_EQ(qtest::xm_list_items(Main_partindic_list),
+            (std::vector<std::string>{"P", " ", "P", " "}));
   int two[] = {12, 30};
   mainprt_select_partseid(0, 2, two, 0);
-  EXPECT_TRUE(items(Main_partindic_list).empty());
+  EXPECT_TRUE(qtest::xm_list_items(Main_partindic_list).empty());
 }
 
 TEST_F(PartListWidgets, DoubleClickShowsThePanelOfTheFirstSelectedPart) {

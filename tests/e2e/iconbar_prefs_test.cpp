@@ -59,21 +59,11 @@ void set_text(const std::string &text) {
 
 void save() { qtest::xt_activate(XtNameToWidget(Iconpanel_pref_dialog, "IconPnlPrefSavePushBG")); }
 
-std::string last_error() {
-  if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
-  std::string text = qtest::xt_label_text(Disperr_errlabel);
-  XtUnmanageChild(Err_dialog);
-  return text;
-}
-
 class IconBarPrefs : public testing::Test {
  protected:
   static void SetUpTestSuite() {
+    ASSERT_TRUE(qtest::xt_ui_shell());
     qtest::XtShell &s = qtest::xt_shell();
-    ASSERT_TRUE(s.ok);
-    get_needed_ui_colors();
-    snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s",
-             qtest::source_home().c_str());
     XtUnmanageChild(s.form);
     Arg a[3];
     XtSetArg(a[0], XmNtopAttachment, XmATTACH_FORM);
@@ -94,7 +84,7 @@ class IconBarPrefs : public testing::Test {
       XtarvOptionMenuSetState(Iconpanel_which_optmen, Iconpanel_which_menu, 0, 0);
     iconpanel_pref_manageCB(nullptr, nullptr, nullptr);
   }
-  void TearDown() override { last_error(); }
+  void TearDown() override { qtest::xt_take_error(); }
 };
 
 TEST_F(IconBarPrefs, TextShowsTheStripInItsOrderWithEachIconsState) {
@@ -119,7 +109,7 @@ TEST_F(IconBarPrefs, SaveAppliesTheTextToTheStripAndWritesThePreferences) {
            "\n"
            "FEAT_ISOSR   Iso\\nSurfaces   1   3   Isosurfaces\n");
   save();
-  EXPECT_EQ(last_error(), "");
+  EXPECT_EQ(qtest::xt_take_error(), "");
   EXPECT_EQ(Feature_tbl[1].visible, 0);
   EXPECT_FALSE(XtIsManaged(Feature_tbl[1].button));
   EXPECT_TRUE(XtIsManaged(Feature_tbl[2].button));
@@ -131,7 +121,8 @@ TEST_F(IconBarPrefs, SaveAppliesTheTextToTheStripAndWritesThePreferences) {
   Iconpanel_saved_bar = -1;
   set_text("FEAT_CNTRS  Contours  1  2\nMODE_NOPE  Nothing  1  1\n");
   save();
-  EXPECT_EQ(last_error(), "ERROR: Icon bar line not understood: MODE_NOPE  Nothing  1  1");
+  EXPECT_EQ(qtest::xt_take_error(),
+            "ERROR: Icon bar line not understood: MODE_NOPE  Nothing  1  1");
   EXPECT_EQ(Feature_tbl[1].visible, 0);
   EXPECT_EQ(Iconpanel_generalpref_saves, general + 2);
   EXPECT_EQ(Iconpanel_saved_bar, -1);

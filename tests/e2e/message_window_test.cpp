@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <Xm/List.h>
 #include <Xm/Text.h>
+#include <Xm/TextF.h>
 #include <Xm/ToggleBG.h>
 
 #include <cstring>
@@ -18,6 +19,7 @@
 #include "record_capture.h"
 #include "palette/annot_legend.h"
 #include "palette/palette_attr.h"
+#include "ui/file_select.h"
 #include "ui/general_windep.h"
 #include "ui/interf_init.h"
 #include "ui/main_window.h"
@@ -32,14 +34,6 @@ Pixel info_background() {
   Pixel p = 0;
   XtVaGetValues(Main_info_button, XmNbackground, &p, nullptr);
   return p;
-}
-
-// The error box's text, taken down again.
-std::string error_text() {
-  if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
-  std::string text = qtest::xt_label_text(Disperr_errlabel);
-  XtUnmanageChild(Err_dialog);
-  return text;
 }
 
 TEST(MessageWindow, ErrorOpensItRedAndCloseRestoresTheButton) {
@@ -79,6 +73,21 @@ TEST(MessageWindow, SavedTextReadsBackEqual) {
   EXPECT_NE(expected.find("\nfirst line\nWARNING: second line\n"), std::string::npos);
 }
 
+// "Save Text To File" takes the name typed in the File Selection dialog.
+TEST(MessageWindow, SaveTextToFileTakesTheChosenName) {
+  ASSERT_TRUE(qtest::inproc_main_window());
+  caddtxt("a line to keep");
+  qtest::TempDir dir("qmsgsel");
+  std::string path = dir.file("chosen.txt");
+  main_messagewintext_saveCB(nullptr, nullptr, nullptr);
+  ASSERT_NE(Fileselect_dialog, nullptr);
+  ASSERT_TRUE(XtIsManaged(Fileselect_dialog));
+  XmTextFieldSetString(Fileselect_file_text, const_cast<char *>(path.c_str()));
+  qtest::xt_activate(Fileselect_okay_but);
+  EXPECT_FALSE(XtIsManaged(Fileselect_dialog));
+  EXPECT_NE(qtest::read_file(path).find("\na line to keep\n"), std::string::npos);
+}
+
 TEST(MessageWindow, SaveErrors) {
   ASSERT_TRUE(qtest::inproc_main_window());
   const struct {
@@ -90,7 +99,7 @@ TEST(MessageWindow, SaveErrors) {
   };
   for (const auto &c : cases) {
     EXPECT_EQ(main_messagewintext_save(c.name.c_str()), -1) << c.name;
-    EXPECT_EQ(error_text(), std::string("ERROR: ") + c.error);
+    EXPECT_EQ(qtest::xt_take_error(), std::string("ERROR: ") + c.error);
   }
 }
 

@@ -20,14 +20,7 @@ RunningProgram::RunningProgram(const std::vector<std::string> &argv, const RunOp
     dup2(in, 0);
     dup2(o, 1);
     dup2(e, 2);
-    for (const auto &name : opts.unset_env) unsetenv(name.c_str());
-    for (const auto &kv : opts.env) setenv(kv.first.c_str(), kv.second.c_str(), 1);
-    if (!opts.cwd.empty() && chdir(opts.cwd.c_str()) != 0) _exit(126);
-    std::vector<char *> args;
-    for (const auto &a : argv) args.push_back(const_cast<char *>(a.c_str()));
-    args.push_back(nullptr);
-    execv(args[0], args.data());
-    _exit(127);
+    exec_child(argv, opts);
   }
   pid_ = pid;
 }

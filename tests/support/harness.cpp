@@ -102,6 +102,17 @@ int free_tcp_port() {
   return port;
 }
 
+void exec_child(const std::vector<std::string> &argv, const RunOptions &opts) {
+  for (const auto &name : opts.unset_env) unsetenv(name.c_str());
+  for (const auto &kv : opts.env) setenv(kv.first.c_str(), kv.second.c_str(), 1);
+  if (!opts.cwd.empty() && chdir(opts.cwd.c_str()) != 0) _exit(126);
+  std::vector<char *> args;
+  for (const auto &a : argv) args.push_back(const_cast<char *>(a.c_str()));
+  args.push_back(nullptr);
+  execv(args[0], args.data());
+  _exit(127);
+}
+
 RunResult run_program(const std::vector<std::string> &argv, const RunOptions &opts) {
   RunResult r;
   int outp[2], errp[2], inp[2];
@@ -112,14 +123,7 @@ RunResult run_program(const std::vector<std::string> &argv, const RunOptions &op
     dup2(outp[1], 1);
     dup2(errp[1], 2);
     for (int fd : {inp[0], inp[1], outp[0], outp[1], errp[0], errp[1]}) close(fd);
-    for (const auto &name : opts.unset_env) unsetenv(name.c_str());
-    for (const auto &kv : opts.env) setenv(kv.first.c_str(), kv.second.c_str(), 1);
-    if (!opts.cwd.empty() && chdir(opts.cwd.c_str()) != 0) _exit(126);
-    std::vector<char *> args;
-    for (const auto &a : argv) args.push_back(const_cast<char *>(a.c_str()));
-    args.push_back(nullptr);
-    execv(args[0], args.data());
-    _exit(127);
+    exec_child(argv, opts);
   }
   close(inp[0]);
   close(outp[1]);

@@ -68,6 +68,11 @@ struct RunOptions {
 // Runs argv[0] (a path) with the arguments and options given; waits for it.
 RunResult run_program(const std::vector<std::string> &argv, const RunOptions &opts = {});
 
+// In a forked child whose standard descriptors are set: applies the
+// environment and working directory of opts and executes argv[0]; exits
+// with 126 (directory) or 127 (exec) when that fails.
+[[noreturn]] void exec_child(const std::vector<std::string> &argv, const RunOptions &opts);
+
 // Reads a whole file; empty string when it cannot be read.
 std::string read_file(const std::string &path);
 void write_file(const std::string &path, const std::string &text);

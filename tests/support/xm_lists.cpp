@@ -3,6 +3,10 @@
 
 #include <Xm/List.h>
 
+#include <cstdlib>
+
+#include "ui/part_list.h"
+
 namespace qtest {
 
 std::vector<std::string> xm_list_items(Widget list) {
@@ -16,6 +20,16 @@ std::vector<std::string> xm_list_items(Widget list) {
     out.push_back(text ? text : "");
     XtFree(text);
   }
+  return out;
+}
+
+std::vector<int> main_list_selected_numbers() {
+  int count = 0, *internal = nullptr, *numbers = nullptr;
+  std::vector<int> out;
+  if (selected_parts(PLIST_MAIN, &count, &internal, &numbers) == 1)
+    out.assign(numbers, numbers + count);
+  free(internal);
+  free(numbers);
   return out;
 }
 

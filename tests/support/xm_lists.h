@@ -11,4 +11,7 @@ namespace qtest {
 // The items of an XmList, in order, as plain texts.
 std::vector<std::string> xm_list_items(Widget list);
 
+// The part numbers selected in the main part list, in list order.
+std::vector<int> main_list_selected_numbers();
+
 } // namespace qtest

@@ -5,10 +5,13 @@
 #include <Xm/Xm.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "client/startup.h"
 #include "harness.h"
+#include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 
 namespace qtest {
@@ -86,6 +89,20 @@ std::string xt_label_text(Widget w) {
   std::string out = text ? text : "";
   XtFree(text);
   return out;
+}
+
+std::string xt_take_error() {
+  if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
+  std::string text = xt_label_text(Disperr_errlabel);
+  XtUnmanageChild(Err_dialog);
+  return text;
+}
+
+bool xt_ui_shell() {
+  if (!xt_shell().ok) return false;
+  get_needed_ui_colors();
+  snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s", source_home().c_str());
+  return true;
 }
 
 }  // namespace qtest

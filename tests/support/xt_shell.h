@@ -36,4 +36,12 @@ void xt_activate(Widget button);
 // Text of a label's or button's labelString.
 std::string xt_label_text(Widget w);
 
+// The text of the error box when it is shown ("ERROR: ..."), which is then
+// taken down; "" when no error is shown.
+std::string xt_take_error();
+
+// The shell ready for the main window's pieces: its colours read and the
+// installation directory set to the source tree's home.  False without a shell.
+bool xt_ui_shell();
+
 }  // namespace qtest

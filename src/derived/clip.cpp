@@ -1,0 +1,4 @@
+// Clips (see clip.h).
+#include "derived/clip.h"
+
+int Do_realtime_clips = -1;

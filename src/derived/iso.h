@@ -1,0 +1,5 @@
+// Isosurfaces: whether one is being changed interactively.  Isosurfaces
+// arrive with the derived-surface subsystem; until then none is.
+#pragma once
+
+extern int Do_realtime_iso;  // nonzero while an isosurface is in interactive mode
