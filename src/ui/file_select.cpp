@@ -346,29 +346,29 @@ static void build_work_area(Widget fsb) {
   XtAddCallback(Fileselect_replacecase_but, XmNactivateCallback, case_replaceCB, (XtPointer)0);
   XtAddCallback(Fileselect_deletecase_but, XmNactivateCallback, case_deleteCB, (XtPointer)0);
 
-  Widget spec = row(Fileselect_interf_form, "FileSelectSpecForm", 0);
-  section_label(spec, "FileSelectFileLabel", "****File Information****");
-  Widget start = row(spec, "FileSelectStartRow", 1);
+  Widget info = row(Fileselect_interf_form, "FileSelectSpecForm", 0);
+  section_label(info, "FileSelectFileLabel", "****File Information****");
+  Widget start = row(info, "FileSelectStartRow", 1);
   Fileselect_spectstep_tggl = make(xmToggleButtonWidgetClass, start, "FileSelectStartToggle",
                                    "Specify Starting\nTime Step");
   Fileselect_spectstep_text = field(start, "FileSelectStartText", 3, 10);
   Fileselect_format_optmen = XtarvCreateOptionMenu(
-      spec, "FileSelectFormatOption", "Format", nullptr, 0, Data_format_menu, DATA_FORMAT_ROWS, 0);
+      info, "FileSelectFormatOption", "Format", nullptr, 0, Data_format_menu, DATA_FORMAT_ROWS, 0);
   XtManageChild(Fileselect_format_optmen);
   Fileselect_native_tggl =
-      make(xmToggleButtonWidgetClass, spec, "FileNativeToggle", "Binary Files\nAre Native  ");
+      make(xmToggleButtonWidgetClass, info, "FileNativeToggle", "Binary Files\nAre Native  ");
   Fileselect_formatdesc_lbl =
-      make(xmLabelWidgetClass, spec, "FileSelectFormatDescLabel", "****Format Information****");
-  set_row(spec, "(Set) Geometry", "FileSelectGeomText", &Fileselect_geom_but,
+      make(xmLabelWidgetClass, info, "FileSelectFormatDescLabel", "****Format Information****");
+  set_row(info, "(Set) Geometry", "FileSelectGeomText", &Fileselect_geom_but,
           &Fileselect_geom_text);
-  set_row(spec, "(Set) Result", "FileSelectResText", &Fileselect_result_but,
+  set_row(info, "(Set) Result", "FileSelectResText", &Fileselect_result_but,
           &Fileselect_result_text);
-  set_row(spec, "(Set) Measured", "FileSelectMeasText", &Fileselect_meas_but,
+  set_row(info, "(Set) Measured", "FileSelectMeasText", &Fileselect_meas_but,
           &Fileselect_meas_text);
-  Widget path = row(spec, "FileSelectPathRow", 1);
+  Widget path = row(info, "FileSelectPathRow", 1);
   make(xmLabelWidgetClass, path, "FileSelectPathLabel", "Path");
   Fileselect_path_text = field(path, "FileSelectPathText", 0, 255);
-  make(xmLabelWidgetClass, spec, "FileSelectDummy1Label", "    ");
+  make(xmLabelWidgetClass, info, "FileSelectDummy1Label", "    ");
 }
 
 void gen_filesel_dialog() {
