@@ -541,6 +541,16 @@ bool cmd_maplist_selected_windep(int which, std::vector<int> *positions) {
 
 static char *field_text(Widget w) { return w ? XmTextFieldGetString(w) : nullptr; }
 
+// Opens the File Selection dialog for the play or record field; a name
+// already in that field becomes the dialog's proposed file name. 1 shown, -1 refused.
+static int ask_for_file(Widget *field, void (*okay)(), void (*cancel)()) {
+  if (fsel_select(9, field, nullptr, nullptr, 0, okay, cancel) < 0) return -1;
+  char *name = field_text(*field);
+  if (name && name[0] && Fileselect_file_text) XmTextFieldSetString(Fileselect_file_text, name);
+  XtFree(name);
+  return 1;
+}
+
 void cmd_getfile_and_play() {
   char *name = field_text(Cmd_playfile_text);
   if (name && name[0]) {
@@ -565,8 +575,7 @@ void cmd_playmode() {
   Cmd_play_step_flag = 0;
   Cmd_play_skip_flag = 0;
   set_play_buttons(1);
-  if (fsel_select(9, &Cmd_playfile_text, nullptr, nullptr, 0, cmd_getfile_and_play,
-                  cmd_cancel_play) < 0)
+  if (ask_for_file(&Cmd_playfile_text, cmd_getfile_and_play, cmd_cancel_play) < 0)
     cmd_getfile_and_play();
 }
 
@@ -587,8 +596,7 @@ void cmdrec_mode() {
     cmd_interf_refresh();
     return;
   }
-  if (fsel_select(9, &Cmd_recordfile_text, nullptr, nullptr, 0, cmd_getfile_and_rec,
-                  cmd_cancel_rec) < 0)
+  if (ask_for_file(&Cmd_recordfile_text, cmd_getfile_and_rec, cmd_cancel_rec) < 0)
     cmd_getfile_and_rec();
 }
 

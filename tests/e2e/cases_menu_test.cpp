@@ -7,6 +7,8 @@
 
 #include <Xm/Command.h>
 #include <Xm/RowColumn.h>
+#include <Xm/TextF.h>
+#include <Xm/ToggleB.h>
 
 #include <string>
 #include <vector>
@@ -21,6 +23,7 @@
 #include "state/backup.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
+#include "ui/file_select.h"
 #include "ui/mainwin_state.h"
 #include "view/viewports.h"
 #include "xt_shell.h"
@@ -143,6 +146,29 @@ TEST_F(CasesMenu, HistoryHoldsPlayedAndRecordedLines) {
             "VERSION 7.10\ncommand: delay 0\ncase: add Case 2\ncase: select Case 1\n"
             "case: add Case 3\n");
   unlink(Cmd_backupfilename);
+}
+
+// Switching Play or Record on asks for the file with the name already typed
+// in the dialog's field proposed in the File Selection box.
+TEST_F(CasesMenu, PlayAndRecordProposeTheTypedName) {
+  const struct {
+    Widget *toggle;
+    Widget *field;
+    const char *name;
+  } cases[] = {{&Cmd_play_tggl, &Cmd_playfile_text, "/tmp/session_a.cmd"},
+               {&Cmd_record_tggl, &Cmd_recordfile_text, "/tmp/session_b.cmd"}};
+  for (const auto &c : cases) {
+    ASSERT_NE(*c.toggle, nullptr);
+    XmTextFieldSetString(*c.field, const_cast<char *>(c.name));
+    XmToggleButtonSetState(*c.toggle, True, True);
+    ASSERT_NE(Fileselect_file_text, nullptr);
+    ASSERT_TRUE(XtIsManaged(Fileselect_dialog));
+    char *shown = XmTextFieldGetString(Fileselect_file_text);
+    EXPECT_STREQ(shown, c.name);
+    XtFree(shown);
+    fsel_cancelcallback(nullptr, nullptr, nullptr);
+    EXPECT_FALSE(XmToggleButtonGetState(*c.toggle));
+  }
 }
 
 }  // namespace
