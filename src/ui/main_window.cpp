@@ -223,7 +223,7 @@ static void part_lists(Widget form, int w) {
   Args ia;
   ia.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, label);
   ia.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 2);
-  ia.attach(XmNrightAttachment, XmATTACH_OPPOSITE_WIDGET, XmNrightWidget, label);
+  ia.attach(XmNrightAttachment, XmATTACH_WIDGET, XmNrightWidget, label);
   ia.set(XmNselectionPolicy, XmEXTENDED_SELECT).set(XmNvisibleItemCount, 8);
   ia.set(XmNlistSizePolicy, XmCONSTANT).font();
   Main_partindic_list =
