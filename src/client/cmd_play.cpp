@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include "client/command_dlog.h"
+#include "client/context_map.h"
 #include "client/testcmd.h"
 #include "client/textutil.h"
 #include "state/backup.h"
@@ -294,6 +295,9 @@ int cmdplay(const char *file, int reset_toggle) {
     }
     if (!Cmd_play_continue_flag && status == 1) cmd_entry_show(line);
   }
+
+  // A context file that ends inside a header block lost the block's end.
+  if (status == 0 && !Cmd_play_quit_flag && Check_context_state == 1) cmd_context_header_end();
 
   if (Cmd_play_quit_flag) {
     close_levels_from(1);

@@ -266,6 +266,23 @@ int cmd_context_header_line(const char *line) {
   return keyword_line(line);
 }
 
+int cmd_context_header_end() {
+  const Header_expect was = Expect;
+  Expect = EXPECT_KEYWORD;
+  switch (was) {
+    case EXPECT_BUILD_COUNT:
+    case EXPECT_BUILD_LINE:
+      return header_error("Context file: Bad part building commands.");
+    case EXPECT_DATA_COUNT:
+      return header_error("Context file: Bad file information commands.");
+    case EXPECT_DATA_LINE:
+      return header_error("Context file: Bad data read commands.");
+    case EXPECT_KEYWORD:
+      break;
+  }
+  return 1;
+}
+
 // ---- comparison ------------------------------------------------------------------------------
 
 static void list_names_on_stderr(const char *title, const std::vector<std::string> &names,

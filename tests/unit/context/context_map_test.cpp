@@ -192,6 +192,28 @@ TEST_F(ContextMap, HeaderErrorsStopTheLine) {
   }
 }
 
+// A context file that ends inside a header block (its count line or some of
+// its lines missing) reports the lost block.
+TEST_F(ContextMap, FileEndingInsideABlockIsReported) {
+  struct Case {
+    const char *body, *message;
+  } cases[] = {
+      {"# Number Model Parts: 1\n# Part Name: A\n", "Context file: Bad part building commands."},
+      {"# Number Model Parts: 1\n# Part Name: A\n#60\n# data_partbuild: begin\n",
+       "Context file: Bad part building commands."},
+      {"# File Information\n", "Context file: Bad file information commands."},
+      {"# File Information\n#40\n# data: read\n", "Context file: Bad data read commands."},
+  };
+  for (const Case &c : cases) {
+    cmd_context_restore_begin();
+    play(c.body);
+    EXPECT_NE(err.find(c.message), std::string::npos) << c.body << err;
+  }
+  cmd_context_restore_begin();
+  play("# File Information\n#14\n# data: read\n# Number Model Parts: 0\n");
+  EXPECT_EQ(err.find("Context file: Bad"), std::string::npos) << err;
+}
+
 // On an empty case the data-read and part-build blocks are replayed from
 // temporary files (the description renamed to the header's name), the
 // names then match, and the temporary files are gone.
