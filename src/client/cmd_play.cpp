@@ -19,10 +19,12 @@
 #include "client/context_map.h"
 #include "client/testcmd.h"
 #include "client/textutil.h"
+#include "interact/movmnt.h"
 #include "state/backup.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/ui_msg_stubs.h"
+#include "view/observer.h"
 #include "view/viewports.h"
 
 int Cmd_play_level = 0;
@@ -166,6 +168,8 @@ static void play_interrupt_line(const char *line) {
   set_lastcat_nomatch();
   cmd_refresh();
   unset_working_cursor();
+  // In presentation mode the viewer takes over the mouse at this point.
+  if (Demo_mode) movmnt(Vewglb, What_trans);
 }
 
 // Handles one line read from the file. in_block is 1 inside a false "if"
