@@ -16,12 +16,15 @@
 #include <cstring>
 
 #include "client/command_dlog.h"
+#include "client/context_map.h"
 #include "client/testcmd.h"
 #include "client/textutil.h"
+#include "interact/movmnt.h"
 #include "state/backup.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/ui_msg_stubs.h"
+#include "view/observer.h"
 #include "view/viewports.h"
 
 int Cmd_play_level = 0;
@@ -165,6 +168,8 @@ static void play_interrupt_line(const char *line) {
   set_lastcat_nomatch();
   cmd_refresh();
   unset_working_cursor();
+  // In presentation mode the viewer takes over the mouse at this point.
+  if (Demo_mode) movmnt(Vewglb, What_trans);
 }
 
 // Handles one line read from the file. in_block is 1 inside a false "if"
@@ -294,6 +299,9 @@ int cmdplay(const char *file, int reset_toggle) {
     }
     if (!Cmd_play_continue_flag && status == 1) cmd_entry_show(line);
   }
+
+  // A context file that ends inside a header block lost the block's end.
+  if (status == 0 && !Cmd_play_quit_flag && Check_context_state == 1) cmd_context_header_end();
 
   if (Cmd_play_quit_flag) {
     close_levels_from(1);

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 
 #include "client/cases.h"
 #include "client/cmd_tables.h"
@@ -180,14 +181,20 @@ static void build_line(const char *line) {
 static int run_comparison();
 
 // Allocates n name slots; -1 when that fails.
-static int announce(const char *line, const char *bad, std::vector<std::string> *names,
-                    int *total, int *count) {
+static int announce(const char *line, const char *bad, const char *nomem,
+                    std::vector<std::string> *names, int *total, int *count) {
   const char *p = strchr(line, ':');
   if (!p) return header_error(bad);
   *total = atoi(p + 1);
   *count = 0;
   names->clear();
-  if (*total > 0) names->resize((size_t)*total);
+  try {
+    if (*total > 0) names->resize((size_t)*total);
+  } catch (const std::exception &) {
+    *total = 0;
+    names->clear();
+    return header_error(nomem);
+  }
   return -100;
 }
 
@@ -201,6 +208,7 @@ static int keyword_line(const char *line) {
   }
   if (keyword_is(line, "Number Model Parts"))
     return announce(line, "Context file: Number of Model Parts is incorrect.",
+                    "Context file: Error allocating temporary old part list.",
                     &Context_old_partnames, &Context_old_totalparts, &Context_old_partcnt);
   if (keyword_is(line, "Part Name")) {
     const char *name = after_colon(line);
@@ -218,6 +226,7 @@ static int keyword_line(const char *line) {
   }
   if (keyword_is(line, "Number Orig. Variables")) {
     int r = announce(line, "Context file: Number of Original Variables is incorrect.",
+                     "Context file: Error allocating temporary old variable list.",
                      &Context_old_varnames, &Context_old_totalvars, &Context_old_varcnt);
     // Without variables no "Variable Name" line follows: compare now.
     if (r == -100 && Context_old_totalvars <= 0) return run_comparison();
@@ -264,6 +273,23 @@ int cmd_context_header_line(const char *line) {
   }
   if (strlen(line) < 4) return -100;
   return keyword_line(line);
+}
+
+int cmd_context_header_end() {
+  const Header_expect was = Expect;
+  Expect = EXPECT_KEYWORD;
+  switch (was) {
+    case EXPECT_BUILD_COUNT:
+    case EXPECT_BUILD_LINE:
+      return header_error("Context file: Bad part building commands.");
+    case EXPECT_DATA_COUNT:
+      return header_error("Context file: Bad file information commands.");
+    case EXPECT_DATA_LINE:
+      return header_error("Context file: Bad data read commands.");
+    case EXPECT_KEYWORD:
+      break;
+  }
+  return 1;
 }
 
 // ---- comparison ------------------------------------------------------------------------------

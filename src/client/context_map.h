@@ -44,6 +44,10 @@ void cmd_context_restore_begin();
 // in cmd_tables.h): -100 handled or ignored, -1 after an error.
 // int cmd_context_header_line(const char *line);
 
+// The context file ended while its header lines were read: a block whose
+// count line or lines are missing is reported. 1, or -1 after the message.
+int cmd_context_header_end();
+
 // Compares the old names with the current case: 1 all matched, -4 a part
 // mapping table exists, -5 a variable mapping table exists, -6 both; -1, -2
 // or -3 when the restore cannot go on.

@@ -2,6 +2,9 @@
 // file delivers them, the comparison with a small part table, the mapping
 // actions and the translation of old names.
 #include <dirent.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <strings.h>
 
@@ -190,6 +193,65 @@ TEST_F(ContextMap, HeaderErrorsStopTheLine) {
     EXPECT_EQ(r, -1) << c.lines;
     EXPECT_NE(out.find(c.message), std::string::npos) << c.lines << out;
   }
+}
+
+// A count too large to hold the names fails the header line instead of
+// ending the client. Run in a child whose address space is limited, so the
+// allocation fails at once whatever the machine.
+TEST_F(ContextMap, HugeNameCountFailsTheLine) {
+  struct Case {
+    const char *line, *message;
+  } cases[] = {
+      {"# Number Model Parts: 2000000000", "Context file: Error allocating temporary old part list."},
+      {"# Number Orig. Variables: 2000000000",
+       "Context file: Error allocating temporary old variable list."},
+  };
+  for (const Case &c : cases) {
+    std::string log = files.file("child.err");
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      if (!freopen(log.c_str(), "w", stderr)) _exit(3);
+      long pages = 0;
+      FILE *statm = fopen("/proc/self/statm", "r");
+      if (!statm || fscanf(statm, "%ld", &pages) != 1) _exit(3);
+      fclose(statm);
+      rlim_t room = (rlim_t)pages * (rlim_t)sysconf(_SC_PAGESIZE) + ((rlim_t)512 << 20);
+      struct rlimit lim = {room, room};
+      if (setrlimit(RLIMIT_AS, &lim) != 0) _exit(3);
+      cmd_context_restore_begin();
+      Check_context_state = 1;
+      int r = cmd_context_header_line(c.line);
+      fflush(stderr);
+      _exit(r == -1 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.line << " status " << status;
+    EXPECT_NE(qtest::read_file(log).find(c.message), std::string::npos) << c.line;
+  }
+}
+
+// A context file that ends inside a header block (its count line or some of
+// its lines missing) reports the lost block.
+TEST_F(ContextMap, FileEndingInsideABlockIsReported) {
+  struct Case {
+    const char *body, *message;
+  } cases[] = {
+      {"# Number Model Parts: 1\n# Part Name: A\n", "Context file: Bad part building commands."},
+      {"# Number Model Parts: 1\n# Part Name: A\n#60\n# data_partbuild: begin\n",
+       "Context file: Bad part building commands."},
+      {"# File Information\n", "Context file: Bad file information commands."},
+      {"# File Information\n#40\n# data: read\n", "Context file: Bad data read commands."},
+  };
+  for (const Case &c : cases) {
+    cmd_context_restore_begin();
+    play(c.body);
+    EXPECT_NE(err.find(c.message), std::string::npos) << c.body << err;
+  }
+  cmd_context_restore_begin();
+  play("# File Information\n#14\n# data: read\n# Number Model Parts: 0\n");
+  EXPECT_EQ(err.find("Context file: Bad"), std::string::npos) << err;
 }
 
 // On an empty case the data-read and part-build blocks are replayed from
