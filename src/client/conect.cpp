@@ -37,6 +37,7 @@
 #include "client/testcmd.h"
 #include "state/bkup_section.h"
 #include "ui/general_windep.h"
+#include "ui/message_window.h"
 #include "ui/ui_msg_stubs.h"
 
 char Con_mach[CON_SLOTS][CON_TEXT];
@@ -105,7 +106,18 @@ void connect_copy_slot(int dst, int src) {
 }
 
 // The working box: before the main window exists it is a console line.
-static void work_box(const char *text) { fprintf(stderr, "%s\n", text); }
+static void work_box(const char *text) {
+  int show = 1;
+  if (main_window_realised())
+    work(&show, text);
+  else
+    fprintf(stderr, "%s\n", text);
+}
+
+static void work_box_down() {
+  int hide = 0;
+  work(&hide, nullptr);
+}
 
 // ---- children ------------------------------------------------------------------
 
@@ -389,6 +401,7 @@ int conrout(int slot) {
   set_working_cursor("**Connect Server**");
   int r = conect(local, pid, name1, name2);
   unset_working_cursor();
+  work_box_down();
   if (r == -1) {
     disperr("Error starting up the Quivane server.");
     Refusals[slot] = 0;
@@ -407,6 +420,7 @@ int conrout(int slot) {
     return -2;
   }
   Refusals[slot] = 0;
+  unmanage_message_dialogCB(nullptr, nullptr, nullptr);
   Connected_server_once = 1;
   Server_pid[Case_num] = pid;
   const char *work = Con_work[slot];

@@ -1,7 +1,6 @@
 // File checks, the configuration-file line reader, host names and the
-// remote file listing (see file_select_comm.h). Without a main window the
-// overwrite warning is answered Okay on the console, as the message boxes do
-// before the window exists.
+// remote file listing (see file_select_comm.h). The overwrite warning is the
+// user's to answer; without a main window it is answered Okay on the console.
 //
 // "get file listing" on the current case's channel:
 //   -> string "get file listing" (16 bytes, no NUL); string filter (no NUL)
@@ -57,12 +56,10 @@ int chkfil(const char *path, int *mode, int *report) {
     report_error("File '%s' cannot be created. Permission denied.", path, rep);
     return 0;
   }
-  if (rep == 1)
-    fprintf(stderr,
-            "Command processor automatically indicated OKAY for the following warning:\n"
-            "File '%s' already exists.\nOkaying will overwrite it.\n",
-            path);
-  return 1;
+  if (rep != 1) return 1;
+  char text[600];
+  snprintf(text, sizeof text, "File '%s' already exists.\nOkaying will overwrite it.", path);
+  return warn(text);
 }
 
 int get_aline(FILE *fp, int max, char *buf) {

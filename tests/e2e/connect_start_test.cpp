@@ -3,7 +3,12 @@
 // shell, refusals, a version mismatch, the file listing and the interrupt.
 // The client's connection code runs in a forked child (its own globals and
 // signal handlers); this process starts servers and checks what they logged.
+// The manual start with the main window up runs in this process, on a real
+// shell.
 #include <gtest/gtest.h>
+// After gtest: X defines None.
+#include <Xm/Form.h>
+#include <Xm/MessageB.h>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
@@ -24,8 +29,12 @@
 #include "client/file_select_comm.h"
 #include "client/startup.h"
 #include "client/testcmd.h"
+#include "client_proc.h"
 #include "forked.h"
 #include "harness.h"
+#include "ui/general_windep.h"
+#include "ui/message_window.h"
+#include "xt_shell.h"
 
 namespace {
 
@@ -351,4 +360,40 @@ TEST(ConnectLocal, InterruptTellsEveryServerToExit) {
     EXPECT_EQ(qtest::read_file(log), "handshake " + std::string(log == log1 ? "1" : "2") +
                                          " 0 security 0 accept 1 readerdbg 0\nExit\n");
   }
+}
+
+// With the main window up, a manual start shows its request in the working
+// box while it waits, and once the server is in, the box and the message
+// window are taken down.
+TEST(ConnectManual, WorkingBoxAsksForTheServerAndGoesAway) {
+  ASSERT_TRUE(qtest::xt_shell().ok);
+  qtest::TempDir t("conbox");
+  int port = qtest::free_tcp_port();
+  Widget message = XmCreateFormDialog(qtest::xt_shell().form, const_cast<char *>("msg"), nullptr, 0);
+  Widget kept_message = Main_message_dialog;
+  Main_message_dialog = message;
+  XtManageChild(message);
+  // The user's server: started again until the client listens.
+  std::string line = "i=0; until [ $i -ge 200 ] || " + qtest::server_bin() +
+                     " -c localhost -ports " + std::to_string(port) + " -log " +
+                     t.file("server.log") + " 2>/dev/null; do i=$((i+1)); sleep 0.05; done";
+  qtest::RunningProgram user({"/bin/sh", "-c", line}, qtest::RunOptions{});
+  int kept_port = Server_port, kept_mode = Con_mode[1], kept_once = Connected_server_once;
+  Case_num = 0;
+  Con_mode[1] = 1;
+  Server_port = port;
+  int r = conrout(1);
+  Server_port = kept_port;
+  Con_mode[1] = kept_mode;
+  Connected_server_once = kept_once;
+  EXPECT_EQ(r, 1);
+  ASSERT_NE(Work_dialog, nullptr);
+  EXPECT_EQ(qtest::xt_label_text(XmMessageBoxGetChild(Work_dialog, XmDIALOG_MESSAGE_LABEL)),
+            "Please start a server manually to connect to the client.");
+  EXPECT_FALSE(XtIsManaged(Work_dialog));
+  EXPECT_FALSE(XtIsManaged(message));
+  if (r == 1) connect_stop_server(0, 1);
+  EXPECT_EQ(user.wait_exit(std::chrono::seconds(10)), 0);
+  Main_message_dialog = kept_message;
+  XtDestroyWidget(message);
 }

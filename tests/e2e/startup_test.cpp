@@ -1,6 +1,11 @@
 // The client's start-up as a user sees it: banner, installation and per-user
-// directories, the usage text and the options that end the program.
+// directories, the usage text and the options that end the program; and, in
+// this process on a real shell, the file check before a write and the
+// command file played at the first expose.
 #include <gtest/gtest.h>
+// After gtest: X defines None.
+#include <Xm/MessageB.h>
+#include <Xm/ToggleB.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,8 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "client/file_select_comm.h"
+#include "client/startup.h"
 #include "client_proc.h"
 #include "harness.h"
+#include "ui/command_dialog.h"
+#include "ui/general_windep.h"
+#include "xt_shell.h"
 
 namespace {
 
@@ -160,6 +170,52 @@ TEST(Startup, FatalOptionsExitWithStatus1) {
     }
     EXPECT_EQ(r.err.find("<Ready>"), std::string::npos);
   }
+}
+
+// With the main window up, writing over an existing file asks the user, and
+// the answer is chkfil's result; a silent check does not ask.
+TEST(StartupInProcess, OverwriteCheckAsksTheUser) {
+  ASSERT_TRUE(qtest::xt_shell().ok);
+  qtest::TempDir dir("qchk");
+  std::string path = dir.file("exists.txt");
+  qtest::write_file(path, "keep");
+  const struct {
+    const char *name;
+    int report;
+    int button;  // -1: no box expected
+    int result;
+  } cases[] = {{"Okay", 1, XmDIALOG_OK_BUTTON, 1},
+               {"Cancel", 1, XmDIALOG_CANCEL_BUTTON, 0},
+               {"silent", 0, -1, 1}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string shown;
+    if (c.button >= 0)
+      qtest::xt_after(50, [&shown, &c] {
+        shown = Warn_dialog && XtIsManaged(Warn_dialog) ? "managed" : "hidden";
+        qtest::xt_activate(XmMessageBoxGetChild(Warn_dialog, c.button));
+      });
+    int mode = 1, report = c.report;
+    EXPECT_EQ(chkfil(path.c_str(), &mode, &report), c.result);
+    EXPECT_EQ(shown, c.button >= 0 ? "managed" : "");
+    EXPECT_EQ(qtest::read_file(path), "keep");
+  }
+}
+
+// The command file of -p plays at the first expose; afterwards the Command
+// dialog's Play toggle is off again.
+TEST(StartupInProcess, PlayedCommandFileLeavesThePlayToggleOff) {
+  ASSERT_TRUE(qtest::xt_shell().ok);
+  qtest::TempDir dir("qplayx");
+  std::string file = dir.file("start.cmd");
+  qtest::write_file(file, "VERSION 7.1\n");
+  Cmd_line_play = 1;
+  snprintf(Cmd_line_playfile, sizeof Cmd_line_playfile, "%s", file.c_str());
+  main_execute_commandlinetasks();
+  EXPECT_EQ(Cmd_line_play, 0);
+  ASSERT_NE(Command_dialog, nullptr);
+  ASSERT_NE(Cmd_play_tggl, nullptr);
+  EXPECT_FALSE(XmToggleButtonGetState(Cmd_play_tggl));
 }
 
 }  // namespace
