@@ -27,6 +27,7 @@
 #include "client/command_dlog.h"
 #include "client/context_map.h"
 #include "state/iconpanel.h"
+#include "ui/help_menu.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"
@@ -242,7 +243,8 @@ void cmd_gen_interf() {
   stack_below(ba, nullptr, 5);
   Widget buttons = row(Command_dialog, "cmdButtons", ba);
   Cmd_dismiss_but = push(buttons, "Close", "Close", cmd_dismissCB);
-  push(buttons, "Help", "Help", nullptr);
+  Widget help = push(buttons, "Help", "Help", nullptr);
+  XtAddCallback(help, XmNactivateCallback, info_manCB, const_cast<char *>("HT-Save-CmdFile"));
   Args ma;
   stack_below(ma, buttons, 5);
   Widget macros = labelled(xmPushButtonWidgetClass, Command_dialog, "Reload Macros",

@@ -18,7 +18,9 @@
 #include "client/startup.h"
 #include "harness.h"
 #include "ui/general_windep.h"
+#include "ui/command_dialog.h"
 #include "ui/help_menu.h"
+#include "ui/iconbar_prefs.h"
 #include "ui/interf_init.h"
 #include "ui/maker_info.h"
 #include "ui/menus.h"
@@ -103,6 +105,33 @@ TEST_F(HelpMenu, EntriesStartTheViewerWithOneArgumentPerPath) {
   EXPECT_NE(stat("pwned", &st), 0);
   EXPECT_NE(stat((dir.path() + "/pwned").c_str(), &st), 0);
   EXPECT_NE(access((qtest::source_home() + "/doc/OnlineHelp/UM-IX.pdf").c_str(), R_OK), -1);
+}
+
+TEST_F(HelpMenu, DialogHelpButtonsShowTheirOwnTopics) {
+  snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s", qtest::source_home().c_str());
+  Small_screen = 0;
+  cmd_gen_interf();
+  gen_iconpanelpref_dialog();
+  ASSERT_NE(Command_dialog, nullptr);
+  ASSERT_NE(Iconpanel_pref_dialog, nullptr);
+  struct Case {
+    Widget dialog;
+    const char *button;
+    const char *topic;
+  } cases[] = {
+      {Command_dialog, "*Help", "HT-Save-CmdFile"},
+      {Iconpanel_pref_dialog, "IconPnlPrefHelpPushBG", "HT-Config-IconBar"},
+  };
+  int n = 0;
+  std::string expected;
+  for (const Case &c : cases) {
+    Widget help = XtNameToWidget(c.dialog, c.button);
+    ASSERT_NE(help, nullptr) << c.topic;
+    qtest::xt_activate(help);
+    expected += "<-geometry><984x984+0+0><" + qtest::source_home() + "/doc/OnlineHelp/" + c.topic +
+                ".pdf>\n";
+    EXPECT_EQ(viewer_lines(++n), expected) << c.topic;
+  }
 }
 
 TEST_F(HelpMenu, NoTopicGivesTheErrorBox) {
