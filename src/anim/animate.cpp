@@ -15,4 +15,3 @@ void animation_extra_init() { Keyframe_count = 0; }
 
 int Animation_abort = 0;
 int Loading_flippix = 0;
-Widget Featintr_flipstatus_dialog = nullptr;

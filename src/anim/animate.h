@@ -12,7 +12,5 @@ extern int Loading_flipbook;  // 1 = flipbook pages being built
 // Resets the keyframe-animation settings to their defaults.
 void animation_extra_init();
 
-#include <X11/Intrinsic.h>
 extern int Animation_abort;                // 1 = the running animation stops (no off-screen buffer)
 extern int Loading_flippix;                // 1 = flipbook pixel pages being loaded
-extern Widget Featintr_flipstatus_dialog;  // holds GL window code 17, null until built

@@ -25,16 +25,10 @@
 #include "parts/delete_case_client.h"
 #include "parts/part_deteditor.h"
 #include "parts/parts_cmdproc.h"
-#include "query/query_menu.h"
-#include "query/queryfile.h"
 #include "render/disobj.h"
 #include "state/backup.h"
-#include "ui/case_menu.h"
-#include "ui/connect_dialog.h"
-#include "ui/general_windep.h"
-#include "ui/interf_init.h"
-#include "ui/part_list.h"
-#include "ui/prompt.h"
+#include "client/screen.h"
+#include "client/interf_settings.h"
 #include "variables/variables.h"
 #include "view/viewports.h"
 
@@ -43,6 +37,16 @@ int Case_num = 0;
 int Case_cnt = 1;
 char Case_tmp_buf[CASE_TMP_LEN];
 int Case_archive_restore = 0;
+
+Case_windep_hooks Case_windep = {};
+
+static void case_list_windep() {
+  if (Case_windep.case_list) Case_windep.case_list();
+}
+
+static void case_select_windep(int position, int notify) {
+  if (Case_windep.case_select) Case_windep.case_select(position, notify);
+}
 
 enum { CASE_SELECT = 0, CASE_ADD = 1, CASE_REPLACE = 2, CASE_DELETE = 3, CASE_VIEWPORTS = 4 };
 
@@ -138,7 +142,7 @@ static void store_case(int slot, const char *name) {
 }
 
 static void refresh_lists() {
-  if (Prtfrm_listbytype != 1) mainprt_list_refresh();
+  if (Case_windep.part_list) Case_windep.part_list(0);
   if (Part_listbytype != 1) part_list_refresh();
 }
 
@@ -188,8 +192,7 @@ static int ask_until_unique(char *name, int size, const char *title, int except)
   int s;
   while ((s = chkcase_name(name)) >= 0 && s != except) {
     name[0] = '\0';
-    one_line_prompt_dialog(Main_win[0], "Duplicate Case Name.\nPlease Choose a new name?", title,
-                           name, size, 0, 0, 0);
+    screen_prompt("Duplicate Case Name.\nPlease Choose a new name?", title, name, size, 0);
     if (!name[0]) return 0;
   }
   return 1;
@@ -209,7 +212,7 @@ int case_add(int from_command) {
     snprintf(raw, sizeof raw, "%s", Case_tmp_buf);
   } else {
     default_name(raw, CASE_PROMPT_LEN);
-    one_line_prompt_dialog(Main_win[0], "Case Name?", "Add Case", raw, CASE_PROMPT_LEN, 0, 0, 0);
+    screen_prompt("Case Name?", "Add Case", raw, CASE_PROMPT_LEN, 0);
     if (!raw[0]) return -1;
   }
   strip_pre_post_chars(raw, name, ' ');
@@ -241,7 +244,7 @@ int case_add(int from_command) {
   }
   store_case(Case_num, name);
   if (!from_command && Recrdr == 1) record3("add", name);
-  caselist_updt();
+  case_list_windep();
   int position = case_select_byname(name, from_command);
   if (position == -1) Command_proc_err = 1;
   return position;
@@ -254,9 +257,9 @@ int case_add(int from_command) {
 // that the table stays consistent and the replace can be tried again.
 static void keep_slot_for_retry(int slot, const char *old_name) {
   store_case(slot, old_name);
-  caselist_updt();
+  case_list_windep();
   case_select(slot, 1);
-  case_select_pos(case_tblindex_to_list(slot), 0);
+  case_select_windep(case_tblindex_to_list(slot), 0);
   char msg[120];
   snprintf(msg, sizeof msg, "Case '%s' is kept without a server; replace it again to retry.",
            old_name);
@@ -287,7 +290,7 @@ int case_replace(int from_command) {
     char raw[CASE_TMP_LEN], question[CASE_NAME_LEN + 32];
     snprintf(raw, sizeof raw, "%.*s", CASE_PROMPT_LEN - 1, old_name);
     snprintf(question, sizeof question, "Replace Case '%s' with?", old_name);
-    one_line_prompt_dialog(Main_win[0], question, "Replace Case", raw, CASE_PROMPT_LEN, 0, 0, 0);
+    screen_prompt(question, "Replace Case", raw, CASE_PROMPT_LEN, 0);
     if (!raw[0]) return -1;
     strip_pre_post_chars(raw, name, ' ');
     if (name_fits(name, from_command) < 0) return -1;
@@ -321,10 +324,10 @@ int case_replace(int from_command) {
     Soltime_endstep = 0;
     Soltime_timtype = 0;
   }
-  caselist_updt();
+  case_list_windep();
   case_select(slot, from_command);
-  case_select_pos(case_tblindex_to_list(slot), 0);
-  file_data_init();
+  case_select_windep(case_tblindex_to_list(slot), 0);
+  if (Case_windep.data_section) Case_windep.data_section();
   return 1;
 }
 
@@ -356,9 +359,9 @@ int case_delete(int from_command) {
     remove_case(slot);
     if (!from_command && Recrdr == 1) record3("delete", name);
     case_select(case_list_to_tblindex(1), from_command);
-    case_select_pos(1, 0);
+    case_select_windep(1, 0);
   }
-  caselist_updt();
+  case_list_windep();
   refresh_lists();
   part_refresh();
   clamp_solution_time();
@@ -388,10 +391,10 @@ int case_select_byname(const char *name, int from_command) {
     if (Case_info[s].active) position++;
     if (strcmp(Case_info[s].name, name) != 0) continue;
     if (from_command) {
-      case_select_pos(position, 0);
+      case_select_windep(position, 0);
       if (case_select(s, 1) == -1) return -1;
     } else {
-      case_select_pos(position, 1);
+      case_select_windep(position, 1);
     }
     return position;
   }
@@ -401,25 +404,21 @@ int case_select_byname(const char *name, int from_command) {
 // ---- refresh ---------------------------------------------------------------------------------
 
 void case_refresh() {
-  case_viewpvis_init(Case_num);
+  if (Case_windep.viewport_visibility) Case_windep.viewport_visibility(Case_num);
   if (Var_listbycase) var_reset_interface();
-  file_data_init();
+  if (Case_windep.data_section) Case_windep.data_section();
   Con_prog = Case_num + 1;
-  connect_init();
-  if (Prtfrm_listbytype == 1) mainprt_list_refresh();
+  if (connect_fields_windep) connect_fields_windep();
+  if (Case_windep.part_list) Case_windep.part_list(1);
   if (Part_listbytype == 1) part_list_refresh();
   part_refresh();
-  queryfile_init();
-  query_showinfo_init();
-  Widget loaders[] = {File_genericdata_dialog, File_tarvdata_dialog, File_n3sdata_dialog,
-                      File_estetvctbld_dialog, File_plot3ddata_dialog};
-  for (Widget w : loaders)
-    if (w && XtIsManaged(w)) XtUnmanageChild(w);
+  if (Case_windep.query_menus) Case_windep.query_menus();
+  if (Case_windep.hide_reader_dialogs) Case_windep.hide_reader_dialogs();
 }
 
 void case_ref(int cat_index) {
   cmd_clear_refresh(cat_index);
-  caselist_updt();
+  case_list_windep();
   case_refresh();
 }
 

@@ -52,3 +52,17 @@ void case_viewportvis_chng();
 // mask; the line, as handed to the recorder.
 void case_viewportvis_line(unsigned mask, char *line, int size);
 int case_viewportvis_rec(unsigned mask);
+
+// What the case logic has the screen refresh after the case table changed.
+// The Motif layer sets the entries when it builds the main window; a null
+// entry has nothing to refresh.
+struct Case_windep_hooks {
+  void (*case_list)();                            // Case menu radio items follow the table
+  void (*case_select)(int position, int notify);  // Case menu item at position (from 1) set
+  void (*viewport_visibility)(int slot);          // per-viewport visibility of the case
+  void (*part_list)(int case_changed);            // main part list (case_changed: listing by case)
+  void (*data_section)();                         // data section of the File Selection dialog
+  void (*query_menus)();                          // Query Dataset dialog and Show Information entries
+  void (*hide_reader_dialogs)();                  // the reader dialogs of the previous case
+};
+extern Case_windep_hooks Case_windep;

@@ -23,8 +23,7 @@
 
 #include "client/command_dlog.h"
 #include "state/bkup_section.h"
-#include "ui/general_windep.h"
-#include "ui/ui_msg_stubs.h"
+#include "client/screen.h"
 
 #define BKUP_USERNAME_LEN 254
 #define BKUP_SESSNAME_LEN 255

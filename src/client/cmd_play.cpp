@@ -21,9 +21,7 @@
 #include "client/textutil.h"
 #include "interact/movmnt.h"
 #include "state/backup.h"
-#include "ui/general_windep.h"
-#include "ui/mainwin_state.h"
-#include "ui/ui_msg_stubs.h"
+#include "client/screen.h"
 #include "view/observer.h"
 #include "view/viewports.h"
 
@@ -130,12 +128,11 @@ static int refuse_file(int level) {
 // Continue or stop playback. Without the Command dialog nothing could ever
 // resume playback, so the pause then stops it.
 static void pause_wait() {
-  if (!App_con || !Command_dialog) {
+  if (!screen_cmd_dialog_exists() || !screen_wait_event()) {
     fprintf(stderr, "Command file playback stopped: no Command dialog to continue it from.\n");
     stop_all_playback();
     return;
   }
-  XtAppProcessEvent(App_con, XtIMAll);
   if (Cmd_play_step_flag) Cmd_play_continue_flag = 1;
 }
 
@@ -158,8 +155,8 @@ static void play_nested(const char *line) {
 // pauses playback) and leaves playback paused.
 static void play_interrupt_line(const char *line) {
   if (!Demo_mode) {
-    if (Command_dialog)
-      usermesg(Main_win[0], "Message: Command file interrupted.", nullptr, 0, 0);
+    if (screen_cmd_dialog_exists())
+      screen_usermesg("Message: Command file interrupted.", 0, 0);
     else
       caddtxt("Message: Command file Interrupted");
   }
@@ -222,7 +219,7 @@ static void play_line(int status, const char *line, int *in_block) {
 }
 
 int cmdplay(const char *file, int reset_toggle) {
-  if (!Command_dialog) cmd_gen_interf();
+  screen_cmd_dialog_build();
 
   if (!file || !file[0]) {
     stop_all_playback();
@@ -294,7 +291,7 @@ int cmdplay(const char *file, int reset_toggle) {
       Cmd_play_continue_flag = 0;
     }
     if (!Cmd_play_quit_flag) {
-      sendcmdnoopevent();
+      screen_noop_event();
       check_for_events();
     }
     if (!Cmd_play_continue_flag && status == 1) cmd_entry_show(line);
@@ -351,12 +348,9 @@ void cmd_playinterrupt() {
   cmd_select_reset();
   if (!Context_restore) {
     cmd_delay_refresh(0, 1);
-    if (Command_dialog) XtManageChild(Command_dialog);
+    screen_cmd_dialog_show();
   }
-  if (Err_dialog && XtIsManaged(Err_dialog)) {
-    XtUnmanageChild(Err_dialog);
-    XtManageChild(Err_dialog);
-  }
+  screen_error_raise();
 }
 
 void cmd_playcontinue() { Cmd_play_continue_flag = 1; }
@@ -388,10 +382,6 @@ void cmd_delay_refresh(int on, int norecord) {
 // the driver gets its answer.
 int cmd_process_basedonmode(const char *line) {
   int r = execute_line(line);
-  if (Command_dialog && !Synchronize_state) {
-    synchronous_events(1);
-    for (int i = 0; i < 3; i++) sendcmdnoopevent();
-    synchronous_events(0);
-  }
+  screen_settle();
   return r;
 }

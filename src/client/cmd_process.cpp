@@ -15,9 +15,7 @@
 
 #include "client/command_dlog.h"
 #include "client/extdriver.h"
-#include "ui/general_windep.h"
-#include "ui/prompt.h"
-#include "ui/ui_msg_stubs.h"
+#include "client/screen.h"
 
 char Cmd_passcat[CMD_MAXCATWORD + 2] = "";
 
@@ -207,8 +205,7 @@ char *cmd_process_question(const char *params) {
     }
   }
   char answer[327] = "";
-  one_line_prompt_dialog(nullptr, prompt.c_str(), "Interactive Command Prompt", answer,
-                         (int)sizeof answer, 0, 0, 0);
+  screen_prompt(prompt.c_str(), "Interactive Command Prompt", answer, (int)sizeof answer, 0);
   if (!answer[0]) return nullptr;
   char *copy = strdup(answer);
   if (!copy) disperr("Error allocating memory for command value.");

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "client/command_dlog.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 
 static const char *const Stars62 =
     "**************************************************************\n";

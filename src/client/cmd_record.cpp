@@ -17,8 +17,7 @@
 #include "client/extdriver.h"
 #include "client/textutil.h"
 #include "palette/palette_cmdproc.h"
-#include "ui/general_windep.h"
-#include "ui/ui_msg_stubs.h"
+#include "client/screen.h"
 #include "variables/variables_cmdproc.h"
 #include "view/view_cmdproc.h"
 

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "client/command_dlog.h"
-#include "ui/ui_msg_stubs.h"
+#include "client/screen.h"
 
 char Cmd_lastcat[26] = "nomatch";
 

@@ -20,7 +20,7 @@
 #include "query/query_cmdproc.h"
 #include "render/render_cmdproc.h"
 #include "state/state_cmdproc.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 #include "variables/variables_cmdproc.h"
 #include "view/view_cmdproc.h"
 

@@ -3,6 +3,9 @@
 // themselves are in cmd_tables.h.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <cstdio>
 
 #include "client/cmd_play.h"
@@ -78,6 +81,43 @@ struct Cmd_interf_fields {
 };
 void cmd_interf_fields(Cmd_interf_fields *fields);
 void cmd_interf_refresh();
+
+// ---- the Command dialog and the mapping dialog -------------------------------
+// What the command language asks of its dialogs.  The Motif layer sets the
+// entries when it can build the dialogs; a null entry means there is no
+// dialog, and the functions below then do the dialog-free part of the work.
+struct Cmd_windep_hooks {
+  int (*record)(const char *line);                 // line into the history and the record files
+  int (*set_fields)(const Cmd_interf_fields *f);   // the dialog's fields; 0 when not built
+  void (*record_toggle)(int on, int notify);       // Record toggle
+  void (*play_toggle)(int on, int notify);         // Play toggle
+  void (*play_showfile)(const char *name);         // play-file field
+  void (*map_open)();                              // builds and shows a mapping dialog
+  void (*map_fill)(const std::string &label, const std::vector<std::string> &list1,
+                   const std::vector<std::string> &list2);
+  bool (*map_selected)(int which, std::vector<int> *positions);  // 1-based rows selected
+};
+extern Cmd_windep_hooks Cmd_windep;
+
+// A recorded line enters the history and the record files; it is not run.
+// Without the dialog it goes to the record files alone.  As cmd_record_to_file.
+int cmdrec_windep(const char *line);
+// Shows the field values; 0 when the dialog does not exist, else 1.
+int cmdinterf_set_fields_windep(const Cmd_interf_fields *fields);
+// Sets the Record toggle (notify 1: as if the user clicked it).
+void cmdrec_toggle_windep(int on, int notify);
+// Sets the Play toggle (notify 1: as if the user clicked it).
+void cmdplay_toggle_windep(int on, int notify);
+// Shows the played file's name in the play-file field.
+void cmdplay_showfile_windep(const char *name);
+// Builds a new mapping dialog and shows it.
+void cmd_mapdialog_open_windep();
+// Puts the directions and the two lists into the mapping dialog.
+void cmd_mapdialog_fill_windep(const std::string &label, const std::vector<std::string> &list1,
+                               const std::vector<std::string> &list2);
+// Selected 1-based positions of List 1 (which 1) or List 2 (which 2); false
+// when nothing is selected there or there is no dialog.
+bool cmd_maplist_selected_windep(int which, std::vector<int> *positions);
 
 // ---- archive section "command interface" ------------------------------------
 // mode 0 saves, 2 restores, any other mode does nothing. 1, or -1 after a

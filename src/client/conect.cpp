@@ -36,9 +36,7 @@
 #include "client/startup.h"
 #include "client/testcmd.h"
 #include "state/bkup_section.h"
-#include "ui/general_windep.h"
-#include "ui/message_window.h"
-#include "ui/ui_msg_stubs.h"
+#include "client/screen.h"
 
 char Con_mach[CON_SLOTS][CON_TEXT];
 char Con_exec[CON_SLOTS][CON_TEXT];
@@ -57,6 +55,7 @@ int Security_token = -1;
 int Reader_dbg = 0;
 int Ignore_working_dir = 0;
 const char *Conn_status_text = "**No Connection**";
+void (*connect_fields_windep)() = nullptr;
 
 static int First_connection = 1;       // cleared after the first accepted server
 static int Refusals[CON_SLOTS];        // refusals in a row of each slot's automatic start
@@ -108,7 +107,7 @@ void connect_copy_slot(int dst, int src) {
 // The working box: before the main window exists it is a console line.
 static void work_box(const char *text) {
   int show = 1;
-  if (main_window_realised())
+  if (screen_present())
     work(&show, text);
   else
     fprintf(stderr, "%s\n", text);
@@ -420,7 +419,7 @@ int conrout(int slot) {
     return -2;
   }
   Refusals[slot] = 0;
-  unmanage_message_dialogCB(nullptr, nullptr, nullptr);
+  screen_message_hide();
   Connected_server_once = 1;
   Server_pid[Case_num] = pid;
   const char *work = Con_work[slot];

@@ -87,3 +87,7 @@ int connect_apply_fields(const char *mach, const char *exec, const char *work, c
 // Archive section "connect interface": mode 0 saves, 2 restores (prints the
 // saved automatic connections; nothing changes), others do nothing. 1 or -1.
 int connect_bkup(FILE *fp, int mode);
+
+// Brings the Connect Server dialog's fields in line with the current slot;
+// set by the dialog's code, null while there is no dialog.
+extern void (*connect_fields_windep)();

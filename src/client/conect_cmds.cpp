@@ -10,8 +10,7 @@
 #include "client/cmd_tables.h"
 #include "client/command_dlog.h"
 #include "client/conect.h"
-#include "ui/connect_dialog.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 
 enum {
   CONNECT_TYPE = 0,
@@ -115,6 +114,6 @@ int connect_cmdproc(const char *, const char *, const char *, const char *params
 // case's slot.
 void connect_ref(int cat_index) {
   Con_prog = Case_num + 1;
-  connect_init();
+  if (connect_fields_windep) connect_fields_windep();
   cmd_clear_refresh(cat_index);
 }

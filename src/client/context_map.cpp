@@ -21,8 +21,7 @@
 #include "client/command_dlog.h"
 #include "data/data_dlog.h"
 #include "parts/read.h"
-#include "ui/command_dialog.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 #include "variables/variables.h"
 
 int Context_old_totalparts = 0;
@@ -385,8 +384,7 @@ static int run_comparison() {
   snprintf(Cmd_lastcat, sizeof Cmd_lastcat, "%s", "nomatch");
   cmd_refresh();
   unset_working_cursor();
-  cmd_gen_mapdialog();
-  cmd_mapdialog_show_windep();
+  cmd_mapdialog_open_windep();
   cmd_init_contextmapdialog(r == -4 ? 0 : (r == -5 ? 1 : 2));
   Check_context_state = 0;
   Restore_active = 0;

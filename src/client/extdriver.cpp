@@ -16,16 +16,13 @@
 #include "client/ccp.h"
 #include "client/command_dlog.h"
 #include "state/backup.h"
-#include "ui/general_windep.h"
-#include "ui/mainwin_state.h"
-#include "ui/prompt.h"
-#include "ui/ui_msg_stubs.h"
+#include "client/screen.h"
 
 int Cmd_external_driver = 0;
 int Cmd_driver_port = 1104;
 int Cmd_driver_sock = CMD_DRIVER_NO_LINK;
 int Cmd_drive_extapp = -1;
-XtInputId Cmd_driver_inputid = 0;
+unsigned long Cmd_driver_inputid = 0;
 
 static const char Greeting[] = "Hello Command Driver";
 static const char Close_request[] = "Close Command Driver";
@@ -51,7 +48,7 @@ static int recv_text(int ch, std::vector<char> *buf, int *length) {
 
 // Forgets the link: input source removed, channel closed, no link.
 static void end_link() {
-  if (Cmd_driver_inputid) XtRemoveInput(Cmd_driver_inputid);
+  if (Cmd_driver_inputid) screen_unwatch(Cmd_driver_inputid);
   Cmd_driver_inputid = 0;
   if (Cmd_driver_sock != CMD_DRIVER_NO_LINK) ccend(Cmd_driver_sock);
   Cmd_driver_sock = CMD_DRIVER_NO_LINK;
@@ -65,15 +62,16 @@ static void working_box(int show, const char *text) {
 
 // ---- driven side -----------------------------------------------------------
 
+// The event loop saw input on the driven link: one line is handled.
+static void driver_line_ready() { connect_getmesgfrom_extsrc(); }
+
 int connect_to_extcmddriver() {
   if (Cmd_driver_sock != CMD_DRIVER_NO_LINK) {
     disperr("A command driver link is already open.");
     return -1;
   }
   const char *wait_text = "Please start a external command driver program.";
-  if (Dpys[0]) XSynchronize(Dpys[0], True);
   working_box(1, wait_text);
-  if (Dpys[0]) XSynchronize(Dpys[0], False);
   check_for_events();
   set_working_cursor("**Waiting for Command Driver**");
 
@@ -98,9 +96,7 @@ int connect_to_extcmddriver() {
     end_link();
     return -1;
   }
-  if (App_con)
-    Cmd_driver_inputid = XtAppAddInput(App_con, ccpgfd(ch), (XtPointer)XtInputReadMask,
-                                       connect_getmesgfrom_extsrcCB, nullptr);
+  if (screen_watch(ccpgfd(ch), driver_line_ready, &Cmd_driver_inputid) < 0) Cmd_driver_inputid = 0;
   caddtxt("Command driver connection accepted.");
   caddtxt("The driver can now issue commands.");
   Cmd_drive_extapp = 0;
@@ -174,7 +170,6 @@ int connect_getmesgfrom_extsrc() {
   return 1;
 }
 
-void connect_getmesgfrom_extsrcCB(XtPointer, int *, XtInputId *) { connect_getmesgfrom_extsrc(); }
 
 int connect_loopgetmesgfrom_extsrc() {
   int r;
@@ -187,8 +182,7 @@ int connect_loopgetmesgfrom_extsrc() {
 
 int connect_extcmddriver_toclient() {
   char host[256] = "";
-  one_line_prompt_dialog(nullptr, "Host To Connect", "Attach To Quivane Client", host,
-                         (int)sizeof host, 0, 0, 0);
+  screen_prompt("Host To Connect", "Attach To Quivane Client", host, (int)sizeof host, 0);
   if (!host[0]) return -1;
   return connect_extcmddriver_tohost(host);
 }

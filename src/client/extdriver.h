@@ -11,8 +11,6 @@
 // get no answer.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
 #define CMD_DRIVER_NO_LINK (-1)  // value of Cmd_driver_sock while no link stands
 #define CMD_DRIVER_LINE 328      // longest command line of the protocol, NUL included
 
@@ -20,15 +18,13 @@ extern int Cmd_external_driver;        // 1 = wait for a driver at the first exp
 extern int Cmd_driver_port;            // TCP port of the driver link (1104)
 extern int Cmd_driver_sock;            // channel of the driver link, CMD_DRIVER_NO_LINK when none
 extern int Cmd_drive_extapp;           // -1 no link, 0 driven, 1 driving another client
-extern XtInputId Cmd_driver_inputid;   // input source watching the driven link, 0 when none
+extern unsigned long Cmd_driver_inputid;  // screen watch of the driven link, 0 when none
 
 // Driven side. Waits for a driver on Cmd_driver_port and greets it; 1 or -1.
 int connect_to_extcmddriver();
 // Handles one line from the driver: 1 handled and answered, 0 the driver
 // closed the link, -1 link lost, empty line or the answer could not be sent.
 int connect_getmesgfrom_extsrc();
-// Input callback of the driven link; handles one line.
-void connect_getmesgfrom_extsrcCB(XtPointer client, int *source, XtInputId *id);
 // Handles lines, blocking, while they give 1; the first other result.
 int connect_loopgetmesgfrom_extsrc();
 

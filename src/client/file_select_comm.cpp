@@ -23,7 +23,7 @@
 #include "client/ccp.h"
 #include "client/conect.h"
 #include "client/textutil.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 
 static const int LIST_BLOCK_MAX = 64 << 20;  // longest path or name block taken from a server
 

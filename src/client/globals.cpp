@@ -24,7 +24,7 @@
 #include "query/plotter.h"
 #include "render/disobj.h"
 #include "state/globals_bkup.h"
-#include "ui/main_intf.h"
+#include "client/interf_settings.h"
 #include "variables/variables.h"
 #include "view/frames.h"
 #include "view/observer.h"

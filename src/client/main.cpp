@@ -18,7 +18,7 @@ int main(int argc, char **argv) {
   main_make_resource_directory();
   connect_prescan_args(argc, argv);
   main_set_connection_defaults();
-  if (interf_init(argc, argv) == -1) fprintf(stderr, "Error initializing the user interface.\n");
+  interf_init(argc, argv);  // ends the program itself when the interface cannot start
   fprintf(stderr, "\n<Ready>\n");
   main_event_loop();
 }

@@ -23,10 +23,8 @@
 #include "parts/read.h"
 #include "render/disobj.h"
 #include "state/backup.h"
-#include "ui/event_loop.h"
-#include "ui/interf_init.h"
-#include "ui/main_intf.h"
-#include "ui/textc_windep.h"
+#include "client/screen.h"
+#include "client/interf_settings.h"
 
 static const char *const Usage_text[] = {
     "USAGE: quivane7 [-c [machine name]] [-cm] [-case casefilename]\n"
@@ -204,7 +202,8 @@ static void display_geometry_option(const Scan &s) {
       while (isdigit((unsigned char)*p)) p++;
     }
   }
-  setsecondary_graphicswin_pos(values[0], values[1], values[2], values[3]);
+  for (int i = 0; i < 4; i++)
+    if (values[i] != -1) Mgd_geometry[i] = values[i];
 }
 
 void process_args(int argc, char **argv) {

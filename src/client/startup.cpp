@@ -22,8 +22,7 @@
 #include "client/textutil.h"
 #include "data/data_dlog.h"
 #include "state/backup.h"
-#include "ui/command_dialog.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 
 char Quivane_home_directory[HOME_DIR_TEXT];
 char User_home_directory[HOME_DIR_TEXT];
@@ -123,7 +122,7 @@ static void play_file_at_start() {
   if (chkfil(Cmd_line_playfile, &mode, &report) != 1) return;
   set_working_cursor("*Working...*");
   cmdplay(Cmd_line_playfile, 0);
-  if (Command_dialog) cmdplay_toggle_windep(0, 1);
+  cmdplay_toggle_windep(0, 1);
   unset_working_cursor();
 }
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "ui/general_windep.h"
+#include "client/screen.h"
 
 static std::string lowered(std::string s) {
   for (char &c : s) c = (char)tolower((unsigned char)c);

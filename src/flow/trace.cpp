@@ -3,6 +3,5 @@
 
 int Surf_restricted_emitter = 0;
 int Realtime_traces = 0;
-Widget Trace_timstpdet_arobut = nullptr;
 
 void create_surf_emitter(int) {}

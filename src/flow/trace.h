@@ -4,11 +4,8 @@
 // interactive trace runs and the section is not built.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
 extern int Surf_restricted_emitter;  // emitter group being picked, 0 none
 extern int Realtime_traces;          // 0 while no interactive traces run
-extern Widget Trace_timstpdet_arobut;  // arrow button of the "Time Step" section, null until built
 
 // Interactive pick of surface emitters; argument ignored.
 void create_surf_emitter(int unused);

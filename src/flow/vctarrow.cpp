@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "parts/read.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 
 int get_created_part_list(int number, int *count, int **list) {
   *count = 0;

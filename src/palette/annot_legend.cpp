@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "client/command_dlog.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 #include "variables/var_table.h"
 #include "variables/variables.h"
 

@@ -10,9 +10,8 @@ void update_function() {}
 void update_function_hist() {}
 int function_legend_level() { return 0; }
 void fncedt_palcurlev_set(int) {}
-void manage_function_histogram(Widget, XtPointer, XtPointer) {}
 
-void fncedt_apply(XtPointer, XtPointer) {}
+void fncedt_apply(void *, void *) {}
 void fncedt_clear_changeindicators() {}
 void fncedt_getfile_saveselpalettes() {}
 void fncedt_getfile_saveallpalettes() {}

@@ -7,19 +7,17 @@ extern int Fringt;               // 1 = fringe colouring on
 extern int Use_10_range;         // 1 = palette ranges narrowed by 10% at each end (-range10)
 
 // Palette editor areas (nothing to draw until palettes arrive).
-#include <X11/Intrinsic.h>
 void update_function();
 void update_function_hist();
 // Palette level under the pointer in the legend area; 0 = none.
 int function_legend_level();
 void fncedt_palcurlev_set(int level);
-void manage_function_histogram(Widget w, XtPointer client, XtPointer call);
 
 // Palette editor of the detail editor's variables section.  Until palettes
 // arrive there are no fields to apply, no marks to clear and no palettes
 // to save or restore.
 // Apply Changes (button's client data, callback data).
-void fncedt_apply(XtPointer client, XtPointer call);
+void fncedt_apply(void *client, void *call);
 // Clears the palette editor's change marks (nothing while immediate).
 void fncedt_clear_changeindicators();
 // Okay routines of the File Selection dialog: save the selected or all

@@ -3,9 +3,7 @@
 // and there are no parts to operate on.
 #include "parts/part_deteditor.h"
 
-#include "ui/detail_editor.h"
 
-Widget Parts_listw = nullptr;
 int Deted_part_mapcnt = 0;
 int *Deted_partlist_to_internal = nullptr;
 int Part_dlog_current = 0;
@@ -15,19 +13,12 @@ float Part_wrking_attr[PART_ATTR_SLOTS] = {};
 int Part_wrkingchng_flags[PART_ATTR_SLOTS] = {};
 int Part_wrkingchng_desc_flag = 0;
 
-Widget Parts_create_arobut = nullptr;
-Widget Parts_general_arobut = nullptr;
-Widget Parts_ndelmlin_arobut = nullptr;
-Widget Parts_disp_arobut = nullptr;
 
 Part_rout_rec Part_rout[PART_ROUT_ROWS] = {};
 
-Widget part_gen_deteditor() {
-  return detedit_section_form("partDetEdForm");
-}
 
 void part_detedit_refresh(int, int, const int *, int) {}
-void part_detedit_apply(XtPointer, XtPointer) {}
+void part_detedit_apply(void *, void *) {}
 void part_list_refresh() {}
 void part_clear_changeindicators(int *, int) {}
 void part_manage_create_sect(int) {}

@@ -5,12 +5,9 @@
 // does not exist and the operations find nothing to act on.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
 #define PART_ATTR_SLOTS 108  // slots of a part's pending attribute vector
 #define PART_ROUT_ROWS 17    // part types 0..16 that have routines
 
-extern Widget Parts_listw;               // the editor's part list, null until built
 extern int Deted_part_mapcnt;            // its row count
 extern int *Deted_partlist_to_internal;  // by row position from 1: internal number (frame index
                                          // when the editor shows frames); null until built
@@ -20,14 +17,6 @@ extern int Part_listbytype;              // 1 = the editor's list shows only the
 extern float Part_wrking_attr[PART_ATTR_SLOTS];     // pending attribute values
 extern int Part_wrkingchng_flags[PART_ATTR_SLOTS];  // 1 = that slot was changed, else 0
 extern int Part_wrkingchng_desc_flag;               // 1 = the description was changed
-
-// Arrow buttons of the parts section's expandable sections "Creation
-// Attributes", "General Attributes", "Node, Element" and "Displacement
-// Attributes"; null until the parts section is built.
-extern Widget Parts_create_arobut;
-extern Widget Parts_general_arobut;
-extern Widget Parts_ndelmlin_arobut;
-extern Widget Parts_disp_arobut;
 
 // The routines of one part-creating type; null where the type has none.
 struct Part_rout_rec {
@@ -39,14 +28,12 @@ struct Part_rout_rec {
 };
 extern Part_rout_rec Part_rout[PART_ROUT_ROWS];  // by Part_type_code
 
-// Builds the parts section form into the detail editor; the form (unmanaged).
-Widget part_gen_deteditor();
 // Reloads the editor's working selection from the given rows (ignored, ignored, rows, count).
 void part_detedit_refresh(int, int, const int *rows, int count);
 // Refreshes the editor's part list in its listing mode (no list yet: nothing).
 void part_list_refresh();
 // Apply Changes of the parts section (button's client data, callback data).
-void part_detedit_apply(XtPointer client, XtPointer call);
+void part_detedit_apply(void *client, void *call);
 // Removes the "changed" marking of every flagged field when the section is up.
 void part_clear_changeindicators(int *flags, int desc_flag);
 // Shows the creation subsection of feature 2..12's part type.

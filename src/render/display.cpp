@@ -5,8 +5,7 @@
 #include <GL/gl.h>
 
 #include "render/disobj.h"
-#include "ui/menus.h"
-#include "ui/window_codes.h"
+#include "client/screen.h"
 #include "view/viewports.h"
 
 int Dpy_current = 0;
@@ -52,9 +51,5 @@ void initial_screen(int dpy) {
 void part_draw_init() {}
 
 void part_show_refresh() {}
-
-void create_view_interf(Widget menubar) {
-  XtManageChild(XtarvCreatePulldownMenu(menubar, "View", 'V', nullptr, 0, nullptr, 0, 0));
-}
 
 void view_menu_init() {}

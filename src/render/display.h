@@ -4,8 +4,6 @@
 // arrives with rendering; until then a window is cleared to the background.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
 extern int Dpy_current;  // index of the display being drawn, 0 or 1
 
 // Mode 1 stores the four pixel bounds of display dpy's graphics window,
@@ -20,7 +18,5 @@ void initial_screen(int dpy);
 void clear_current_window();
 void part_draw_init();
 void part_show_refresh();
-// Builds the "View" pulldown of the main menu bar.
-void create_view_interf(Widget menubar);
 // Sets the View menu toggles from the display state.
 void view_menu_init();

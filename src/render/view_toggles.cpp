@@ -33,5 +33,4 @@ int box_toggle(int *state, int mode) {
   return 1;
 }
 
-void entlbl_manageCB(Widget, XtPointer, XtPointer) {}
 void entlbl_dialog_init() {}

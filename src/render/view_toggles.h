@@ -4,15 +4,11 @@
 // arrives with rendering.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
 void tggl_hsrf();     // shaded display (Solidt)
 void tggl_hlin();     // hidden line (Hlinet)
 void tggl_elmlbl();   // element labels (Labele)
 void tggl_nodlbl();   // node labels (Labnod)
 void tggl_auxclip();  // auxiliary clip plane (Plane_clipp_toggle)
-// Opens the labeling-attributes dialog (not built yet: nothing to open).
-void entlbl_manageCB(Widget w, XtPointer client, XtPointer call);
 // Refreshes that dialog when it exists.
 void entlbl_dialog_init();
 void tggl_curs();     // cursor tool (Curson)

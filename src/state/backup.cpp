@@ -13,8 +13,7 @@
 #include "client/conect.h"
 #include "client/extdriver.h"
 #include "state/bkup_section.h"
-#include "ui/event_loop.h"
-#include "ui/general_windep.h"
+#include "client/screen.h"
 
 char Bkup_autorestore_name[257];
 
@@ -42,7 +41,7 @@ static void close_driver_links() {
     connect_disconnect_fromclient(Cmd_driver_sock);
     return;
   }
-  if (Cmd_driver_inputid) XtRemoveInput(Cmd_driver_inputid);
+  if (Cmd_driver_inputid) screen_unwatch(Cmd_driver_inputid);
   Cmd_driver_inputid = 0;
   if (Cmd_driver_sock != CMD_DRIVER_NO_LINK) ccend(Cmd_driver_sock);
   Cmd_driver_sock = CMD_DRIVER_NO_LINK;

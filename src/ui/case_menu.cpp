@@ -13,7 +13,9 @@
 
 #include "client/cases.h"
 #include "data/data_dlog.h"
+#include "data/ui/data_windep.h"
 #include "parts/part_deteditor.h"
+#include "parts/ui/part_detedit_windep.h"
 #include "render/disobj.h"
 #include "ui/file_select.h"
 #include "ui/general_windep.h"
@@ -27,6 +29,7 @@
 #include "ui/window_codes.h"
 #include "variables/variables.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 
 #define RADIO(n) {"Case " #n, 'x', case_selectCB, (XtPointer)n, XtarvONEOFMANY, 0, nullptr}
 Menu_item_rec Case_menu[CASE_MENU_ROWS] = {

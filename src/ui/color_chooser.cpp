@@ -23,6 +23,7 @@
 #include "client/file_select_comm.h"
 #include "client/startup.h"
 #include "interact/tools.h"
+#include "interact/ui/tools_menu.h"
 #include "interact/vector3.h"
 #include "ui/event_loop.h"
 #include "ui/general_windep.h"
@@ -32,6 +33,7 @@
 #include "ui/widget_helpers.h"
 #include "ui/window_codes.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 
 Widget Colorselect_dialog = nullptr;
 Widget Colorselect_rgb_tggl = nullptr;

@@ -3,7 +3,7 @@
 // only managed and unmanaged; a mapping dialog is built anew at each call.
 // The command widget's command-entered callbacks run in the order
 // cmd_enter_routCB (executes) then cmd_rec_routCB (records); to pass a
-// recorded line through it without running it, cmdrec_windep takes the
+// recorded line through it without running it, cmdrec_motif takes the
 // executing callback off for that one line.
 #include "ui/command_dialog.h"
 
@@ -26,7 +26,7 @@
 
 #include "client/command_dlog.h"
 #include "client/context_map.h"
-#include "state/iconpanel.h"
+#include "state/ui/iconpanel.h"
 #include "ui/help_menu.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
@@ -356,7 +356,7 @@ static void entered_line(XtPointer call, char *line, int size) {
   XtFree(text);
 }
 
-void cmd_entry_show(const char *line) {
+void cmd_entry_show_motif(const char *line) {
   if (!Cmd_entry_widget || !line) return;
   XmString s = qvn_xmstring(line);
   XmCommandSetValue(Cmd_entry_widget, s);
@@ -374,18 +374,18 @@ static void press_return() {
   XtCallActionProc(Cmd_entry_widget, const_cast<char *>("Return"), &ev, nullptr, 0);
 }
 
-int cmd_entry_execute(const char *line) {
+int cmd_entry_execute_motif(const char *line) {
   if (!Cmd_entry_widget || !line) return -2;
-  cmd_entry_show(line);
+  cmd_entry_show_motif(line);
   Entry_result = -2;
   press_return();
   return Entry_result;
 }
 
-int cmdrec_windep(const char *line) {
+int cmdrec_motif(const char *line) {
   if (!Command_dialog) cmd_gen_interf();
   if (!Cmd_entry_widget) return cmd_record_to_file(line);
-  cmd_entry_show(line);
+  cmd_entry_show_motif(line);
   Record_result = 1;
   XtRemoveCallback(Cmd_entry_widget, XmNcommandEnteredCallback, cmd_enter_routCB, nullptr);
   press_return();
@@ -407,7 +407,7 @@ void cmd_rec_routCB(Widget, XtPointer, XtPointer call) {
 
 // ---- fields ---------------------------------------------------------------------------
 
-int cmdinterf_set_fields_windep(const Cmd_interf_fields *f) {
+int cmdinterf_set_fields_motif(const Cmd_interf_fields *f) {
   if (!Cmd_entry_widget || !f) return 0;
   XmToggleButtonSetState(Cmd_record_tggl, f->record_on ? True : False, False);
   XmToggleButtonSetState(Cmd_delayrefresh_tggl, f->delay_refresh ? True : False, False);
@@ -418,15 +418,15 @@ int cmdinterf_set_fields_windep(const Cmd_interf_fields *f) {
   return 1;
 }
 
-void cmdrec_toggle_windep(int on, int notify) {
+void cmdrec_toggle_motif(int on, int notify) {
   if (Cmd_record_tggl) XmToggleButtonSetState(Cmd_record_tggl, on ? True : False, notify ? True : False);
 }
 
-void cmdplay_toggle_windep(int on, int notify) {
+void cmdplay_toggle_motif(int on, int notify) {
   if (Cmd_play_tggl) XmToggleButtonSetState(Cmd_play_tggl, on ? True : False, notify ? True : False);
 }
 
-void cmdplay_showfile_windep(const char *name) {
+void cmdplay_showfile_motif(const char *name) {
   if (Cmd_playfile_text && name) XmTextFieldSetString(Cmd_playfile_text, const_cast<char *>(name));
 }
 
@@ -505,7 +505,7 @@ void cmd_map_list1tolist2CB(Widget, XtPointer, XtPointer) {
     cmd_map_contextparts();
 }
 
-void cmd_mapdialog_show_windep() {
+void cmd_mapdialog_show_motif() {
   if (Cmd_map_dialog) XtManageChild(Cmd_map_dialog);
 }
 
@@ -519,7 +519,7 @@ static void set_list(Widget list, const std::vector<std::string> &items) {
   }
 }
 
-void cmd_mapdialog_fill_windep(const std::string &label, const std::vector<std::string> &list1,
+void cmd_mapdialog_fill_motif(const std::string &label, const std::vector<std::string> &list1,
                                const std::vector<std::string> &list2) {
   if (!Cmd_map_dialog) return;
   XmString s = qvn_xmstring(label.c_str());
@@ -529,7 +529,7 @@ void cmd_mapdialog_fill_windep(const std::string &label, const std::vector<std::
   set_list(Cmd_maplist2_list, list2);
 }
 
-bool cmd_maplist_selected_windep(int which, std::vector<int> *positions) {
+bool cmd_maplist_selected_motif(int which, std::vector<int> *positions) {
   Widget list = which == 1 ? Cmd_maplist1_list : Cmd_maplist2_list;
   positions->clear();
   int *pos = nullptr, n = 0;
@@ -560,10 +560,10 @@ void cmd_getfile_and_play() {
     cmdplay(name, 0);
   }
   XtFree(name);
-  cmdplay_toggle_windep(0, 1);
+  cmdplay_toggle_motif(0, 1);
 }
 
-void cmd_cancel_play() { cmdplay_toggle_windep(0, 1); }
+void cmd_cancel_play() { cmdplay_toggle_motif(0, 1); }
 
 // Switched on, the File Selection dialog asks for the command file; when it
 // cannot be shown (no main window) the name in the play-file field is played
@@ -583,12 +583,12 @@ void cmd_playmode() {
 
 static void cmd_getfile_and_rec() {
   char *name = field_text(Cmd_recordfile_text);
-  if (!name || !name[0] || cmd_recordto(name) < 0) cmdrec_toggle_windep(0, 0);
+  if (!name || !name[0] || cmd_recordto(name) < 0) cmdrec_toggle_motif(0, 0);
   XtFree(name);
   cmd_interf_refresh();
 }
 
-static void cmd_cancel_rec() { cmdrec_toggle_windep(0, 1); }
+static void cmd_cancel_rec() { cmdrec_toggle_motif(0, 1); }
 
 // Switched on, the File Selection dialog asks for the record file; when it
 // cannot be shown (no main window) the record-file field names the file.
@@ -608,3 +608,52 @@ int cmd_chng_macpath() {
   return 1;
 }
 
+
+// ---- the Motif screen's Command dialog entries ------------------------------------------
+
+static int motif_cmd_entry_execute(const char *line, int *result) {
+  int r = cmd_entry_execute_motif(line);
+  if (r == -2) return 0;
+  *result = r;
+  return 1;
+}
+
+static int motif_cmd_entry_show(const char *line) {
+  if (!Cmd_entry_widget) return 0;
+  cmd_entry_show_motif(line);
+  return 1;
+}
+
+static int motif_cmd_dialog_build() {
+  cmd_gen_interf();
+  return Command_dialog ? 1 : 0;
+}
+
+static int motif_cmd_dialog_show() {
+  if (!Command_dialog) return 0;
+  XtManageChild(Command_dialog);
+  return 1;
+}
+
+static int motif_cmd_dialog_exists() { return Command_dialog ? 1 : 0; }
+
+static void motif_map_open() {
+  cmd_gen_mapdialog();
+  cmd_mapdialog_show_motif();
+}
+
+void command_dialog_screen(Screen_ops *ops) {
+  ops->cmd_entry_execute = motif_cmd_entry_execute;
+  ops->cmd_entry_show = motif_cmd_entry_show;
+  ops->cmd_dialog_build = motif_cmd_dialog_build;
+  ops->cmd_dialog_show = motif_cmd_dialog_show;
+  ops->cmd_dialog_exists = motif_cmd_dialog_exists;
+  Cmd_windep.record = cmdrec_motif;
+  Cmd_windep.set_fields = cmdinterf_set_fields_motif;
+  Cmd_windep.record_toggle = cmdrec_toggle_motif;
+  Cmd_windep.play_toggle = cmdplay_toggle_motif;
+  Cmd_windep.play_showfile = cmdplay_showfile_motif;
+  Cmd_windep.map_open = motif_map_open;
+  Cmd_windep.map_fill = cmd_mapdialog_fill_motif;
+  Cmd_windep.map_selected = cmd_maplist_selected_motif;
+}

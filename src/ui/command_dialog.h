@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "client/screen.h"
 #include "ui/menus.h"
 
 #define CMD_ENTRY_MAXLINE 347  // characters of a line taken from the command widget
@@ -46,32 +47,32 @@ void cmd_gen_interf();
 // Builds a new mapping dialog.
 void cmd_gen_mapdialog();
 // Shows the newest mapping dialog.
-void cmd_mapdialog_show_windep();
+void cmd_mapdialog_show_motif();
 // Puts the directions and the two lists into the mapping dialog.
-void cmd_mapdialog_fill_windep(const std::string &label, const std::vector<std::string> &list1,
+void cmd_mapdialog_fill_motif(const std::string &label, const std::vector<std::string> &list1,
                                const std::vector<std::string> &list2);
 // Selected 1-based positions of List 1 (which 1) or List 2 (which 2); false
 // when nothing is selected there.
-bool cmd_maplist_selected_windep(int which, std::vector<int> *positions);
+bool cmd_maplist_selected_motif(int which, std::vector<int> *positions);
 
 // Executes line through the command widget as if typed: it enters the
 // history, runs and is recorded. cmd_process's result, or -2 when the
 // widget does not exist.
-int cmd_entry_execute(const char *line);
+int cmd_entry_execute_motif(const char *line);
 // Shows line in the command entry without running it.
-void cmd_entry_show(const char *line);
+void cmd_entry_show_motif(const char *line);
 // A recorded line enters the history and the record files; it is not run.
 // Result as cmd_record_to_file.
-int cmdrec_windep(const char *line);
+int cmdrec_motif(const char *line);
 // Shows the field values; 0 when the dialog does not exist, else 1.
 struct Cmd_interf_fields;
-int cmdinterf_set_fields_windep(const Cmd_interf_fields *fields);
+int cmdinterf_set_fields_motif(const Cmd_interf_fields *fields);
 // Sets the Record toggle (with or without notification).
-void cmdrec_toggle_windep(int on, int notify);
+void cmdrec_toggle_motif(int on, int notify);
 // Sets the Play toggle (with or without notification).
-void cmdplay_toggle_windep(int on, int notify);
+void cmdplay_toggle_motif(int on, int notify);
 // Shows the played file's name in the play-file field.
-void cmdplay_showfile_windep(const char *name);
+void cmdplay_showfile_motif(const char *name);
 
 // Callbacks.
 void cmd_play_initCB(Widget w, XtPointer client, XtPointer call);
@@ -101,3 +102,7 @@ void cmd_cancel_play();
 void cmdrec_mode();
 // Re-reads the key macros and refreshes the dialog; 1.
 int cmd_chng_macpath();
+
+// Fills the Command dialog entries of the Motif screen and the command
+// language's dialog hooks.
+void command_dialog_screen(Screen_ops *ops);

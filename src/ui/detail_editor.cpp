@@ -21,8 +21,10 @@
 
 #include "client/cases.h"
 #include "palette/function.h"
+#include "palette/ui/function_windep.h"
 #include "parts/part_deteditor.h"
-#include "parts/part_show.h"
+#include "parts/ui/part_detedit_windep.h"
+#include "parts/ui/part_show.h"
 #include "ui/balloon_help.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
@@ -38,6 +40,7 @@
 #include "ui/widgen.h"
 #include "variables/variables.h"
 #include "variables/variables_dlog.h"
+#include "variables/ui/variables_windep.h"
 
 static void deted_part_refresh();
 

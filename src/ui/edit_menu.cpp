@@ -4,8 +4,9 @@
 
 #include <cstdlib>
 
-#include "anim/anim_panels.h"
+#include "anim/ui/anim_panels.h"
 #include "parts/part_deteditor.h"
+#include "parts/ui/part_detedit_windep.h"
 #include "parts/read.h"
 #include "ui/detail_editor.h"
 #include "ui/find_dialog.h"
@@ -14,6 +15,7 @@
 #include "ui/part_list.h"
 #include "ui/widget_helpers.h"
 #include "view/transf_editor.h"
+#include "view/ui/transf_dialog.h"
 
 #define SECTION(n) reinterpret_cast<XtPointer>(static_cast<long>(EDIT_SECTION_BASE + (n)))
 #define BUTTON(label, mn, cb, data, level) {label, mn, cb, data, XtarvPUSHBUTTON, level, nullptr}

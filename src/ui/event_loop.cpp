@@ -7,6 +7,9 @@
 // taking events out of the toolkit's hands, and every wait blocks in
 // XtAppProcessEvent instead of spinning.
 #include "ui/event_loop.h"
+#include "ui/command_dialog.h"
+
+#include <sys/select.h>
 
 #include <X11/keysym.h>
 #include <X11/Xutil.h>
@@ -96,7 +99,11 @@ void check_xevents(XtAppContext app, int mode) {
   }
 }
 
-void check_for_events() { check_xevents(App_con, 3); }
+static int motif_drain_events() {
+  if (!App_con) return 0;
+  check_xevents(App_con, 3);
+  return 1;
+}
 
 // Predicate of the key queue: a key press or release of one window.
 static Bool is_key_of_window(Display *, XEvent *ev, XPointer arg) {
@@ -118,7 +125,7 @@ int process_keyboard_events(Window win, int *code, int *kind, int dpy_index) {
   return inque_keyboard_event(win, code, kind, dpy_index);
 }
 
-void set_keyboard_repeat(int) {}
+static int motif_key_repeat(int) { return 1; }
 
 static void send_with_focus(Widget target, Widget focus_subtree, XEvent *ev, long mask,
                             int dpy_index) {
@@ -218,4 +225,54 @@ int sendbutreleaseevent(Widget w, Widget focus_subtree, int dpy_index) {
   ev.xbutton.same_screen = True;
   send_with_focus(w, focus_subtree, &ev, ButtonReleaseMask, dpy_index);
   return 1;
+}
+
+// One event, input or timer, dispatched while waiting (a paused command file).
+static int motif_wait_event() {
+  if (!App_con || !Command_dialog) return 0;
+  XtAppProcessEvent(App_con, XtIMAll);
+  return 1;
+}
+
+// After a driven line: three no-op events go through the X server with the
+// first display synchronous, so that what the line changed is drawn before
+// the driver gets its answer.  Synchronisation is switched quietly here.
+static int motif_settle() {
+  if (!Command_dialog || Synchronize_state || !Dpys[0]) return 1;
+  XSynchronize(Dpys[0], True);
+  for (int i = 0; i < 3; i++) sendcmdnoopevent();
+  XSynchronize(Dpys[0], False);
+  return 1;
+}
+
+static int motif_noop_event() { return sendcmdnoopevent(); }
+
+static void (*Watch_ready[FD_SETSIZE])();  // what to call when a watched descriptor is readable
+
+static void watched_inputCB(XtPointer client, int *, XtInputId *) {
+  long fd = reinterpret_cast<long>(client);
+  if (fd >= 0 && fd < FD_SETSIZE && Watch_ready[fd]) Watch_ready[fd]();
+}
+
+static int motif_watch(int fd, void (*ready)(), unsigned long *id) {
+  if (!App_con || fd < 0 || fd >= FD_SETSIZE || !ready) return 0;
+  Watch_ready[fd] = ready;
+  *id = XtAppAddInput(App_con, fd, (XtPointer)XtInputReadMask, watched_inputCB,
+                      reinterpret_cast<XtPointer>(static_cast<long>(fd)));
+  return 1;
+}
+
+static int motif_unwatch(unsigned long id) {
+  XtRemoveInput(static_cast<XtInputId>(id));
+  return 1;
+}
+
+void event_loop_screen(Screen_ops *ops) {
+  ops->drain_events = motif_drain_events;
+  ops->wait_event = motif_wait_event;
+  ops->settle = motif_settle;
+  ops->noop_event = motif_noop_event;
+  ops->watch = motif_watch;
+  ops->unwatch = motif_unwatch;
+  ops->key_repeat = motif_key_repeat;
 }

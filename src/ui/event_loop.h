@@ -8,6 +8,8 @@
 #include <X11/Intrinsic.h>
 #include <X11/Xlib.h>
 
+#include "client/screen.h"
+
 // One row of the keyboard map.
 struct Keymap_rec {
   int keysym;  // X keysym; -9999 ends the table
@@ -46,8 +48,6 @@ void event_loop_track_keys(Display *dpy);
 // callback sets Xproc_done (clearing it before and after); any other mode
 // dispatches while Pause_gwin is set.  The waits block in the toolkit.
 void check_xevents(XtAppContext app, int mode);
-// Drains pending events (check_xevents mode 3 on App_con).
-void check_for_events();
 
 // Takes the first key press or release of win on display dpy_index out of
 // the queue without waiting.  1 taken and translated; -1 taken, no code;
@@ -56,9 +56,6 @@ int inque_keyboard_event(Window win, int *code, int *kind, int dpy_index);
 // 0 when no input is pending, else inque_keyboard_event.
 int process_keyboard_events(Window win, int *code, int *kind, int dpy_index);
 
-// Switches the server's key auto-repeat.  It has no effect in this system;
-// callers rely only on its returning.
-void set_keyboard_repeat(int on);
 
 // Synthetic no-op key press (Return, state Shift|Lock) for target's window,
 // with the keyboard focus of focus_subtree redirected to target meanwhile. 1.
@@ -81,3 +78,8 @@ int empty_keyboard_event();
 int getkeybutton(int character, int dpy_index);
 int sendexposureevent(Widget w, int unused, int dpy_index);
 int sendbutreleaseevent(Widget w, Widget focus_subtree, int dpy_index);
+
+// Fills the event entries of the Motif screen: draining and waiting for
+// events, the no-op events after a driven line, the watched descriptors and
+// the key auto-repeat (which has no effect in this system).
+void event_loop_screen(Screen_ops *ops);

@@ -10,14 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "anim/anim_panels.h"
-#include "derived/derived_panels.h"
-#include "flow/flow_panels.h"
-#include "palette/color_panel.h"
-#include "parts/displace.h"
+#include "anim/ui/anim_panels.h"
+#include "derived/ui/derived_panels.h"
+#include "flow/ui/flow_panels.h"
+#include "palette/ui/color_panel.h"
+#include "parts/ui/displace.h"
 #include "parts/part_record.h"
 #include "parts/read.h"
-#include "query/query_panels.h"
+#include "query/ui/query_panels.h"
 #include "ui/balloon_help.h"
 #include "ui/detail_editor.h"
 #include "ui/general_windep.h"
@@ -28,6 +28,7 @@
 #include "ui/screen_query.h"
 #include "ui/textc_windep.h"
 #include "variables/variables_dlog.h"
+#include "variables/ui/variables_windep.h"
 
 #define ROW(id, tag, label, order, icon, builder) \
   {tag, label, order, 1, main_featureCB, nullptr, nullptr, icon, id, id < 12 ? 1 : 0, builder}

@@ -25,6 +25,7 @@
 #include "client/conect.h"
 #include "client/file_select_comm.h"
 #include "data/data_dlog.h"
+#include "data/ui/data_windep.h"
 #include "ui/case_menu.h"
 #include "ui/general_windep.h"
 #include "ui/help_menu.h"

@@ -29,6 +29,7 @@
 #include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"
 #include "view/transf_editor.h"
+#include "view/ui/transf_dialog.h"
 
 Widget Err_dialog = nullptr;
 Widget Disperr_errlabel = nullptr;
@@ -50,15 +51,7 @@ static const unsigned int Cursor_glyph[CURSOR_SHAPE_COUNT] = {
     XC_bottom_right_corner, XC_top_side, XC_left_side, XC_right_side,
     XC_bottom_side, XC_fleur, XC_exchange};
 
-#define WRAP_COLUMNS 75
-
 int main_window_realised() { return Main_win[0] && XtIsRealized(Main_win[0]) ? 1 : 0; }
-
-void report_alloc_failure(int line, const char *source, const char *routine) {
-  perror("D1CALLOC:  Memory allocation failed.");
-  fprintf(stderr, "E> At Line %d in File %s\n", line, source);
-  fprintf(stderr, "%s:  Memory(d1calloc) allocation failed.\n", routine);
-}
 
 XmString qvn_xmstring(const char *text) {
   return XmStringCreateLtoR(const_cast<char *>(text ? text : ""),
@@ -131,36 +124,10 @@ void dialog_modal_wait() { check_xevents(App_con, 5); }
 
 void dialog_drain_events() { check_xevents(App_con, 3); }
 
-// "ERROR: " and the text, a blank turned into a newline once more than 75
-// characters were copied since the start or the last line break.
-static char *wrapped_error_text(const char *text, int *lines) {
-  size_t len = strlen(text);
-  char *buf = static_cast<char *>(calloc(len + 30, 1));
-  if (!buf) return nullptr;
-  strcpy(buf, "ERROR: ");
-  char *out = buf + strlen(buf);
-  int count = 0;
-  *lines = 1;
-  for (const char *p = text; *p; p++) {
-    if (*p == '\n') {
-      count = 0;
-    } else if (*p == ' ' && count > WRAP_COLUMNS) {
-      *out++ = '\n';
-      count = 0;
-      (*lines)++;
-      continue;
-    }
-    *out++ = *p;
-    if (*p != '\n') count++;
-  }
-  *out = '\0';
-  return buf;
-}
-
 static void build_error_box(const char *shown, size_t msglen, int lines) {
   int k = lines == 1 ? 7 : lines + 3;
   Position x, y;
-  place_from_pointer(static_cast<int>(std::min<size_t>(msglen, WRAP_COLUMNS)) * Menu_font_width,
+  place_from_pointer(static_cast<int>(std::min<size_t>(msglen, SCREEN_WRAP_COLUMNS)) * Menu_font_width,
                      Menu_font_size * k, &x, &y);
   XmString title = qvn_xmstring("Error");
   Arg a[6];
@@ -204,29 +171,19 @@ static void build_error_box(const char *shown, size_t msglen, int lines) {
   XtAddCallback(ok, XmNactivateCallback, unmanage_disperr, nullptr);
 }
 
-void disperr(const char *text) {
-  if (!text) text = "";
+// The error box with the wrapped text (see screen.h).
+static int motif_error(const char *shown, int lines) {
+  if (!main_window_realised()) return 0;
   ring_twice();
-  int lines = 1;
-  char *shown = wrapped_error_text(text, &lines);
-  if (!shown) {
-    report_alloc_failure(__LINE__, "general_windep", "disperr");
-    fprintf(stderr, "***Error allocating error message memory.***\n");
-    fprintf(stderr, "***The error to be displayed was: '%s'\n", text);
-    return;
-  }
-  if (Cmd_external_driver || !main_window_realised()) {
-    fprintf(stderr, "%s\n", shown);
-  } else if (Err_dialog) {
+  if (Err_dialog) {
     XmString s = qvn_xmstring(shown);
     XtVaSetValues(Disperr_errlabel, XmNlabelString, s, nullptr);
     XmStringFree(s);
-    XtManageChild(Err_dialog);
   } else {
-    build_error_box(shown, strlen(text), lines);
-    XtManageChild(Err_dialog);
+    build_error_box(shown, strlen(shown) - strlen("ERROR: "), lines);
   }
-  free(shown);
+  XtManageChild(Err_dialog);
+  return 1;
 }
 
 void disperr_and_wait(const char *text, XtCallbackProc okcb) {
@@ -258,13 +215,9 @@ void one_line_error_dialog(Widget parent, const char *text, XtCallbackProc okcb,
   XtDestroyWidget(XtParent(box));
 }
 
-int warn(const char *text) {
-  if (!text) text = "";
-  if (!main_window_realised()) {
-    fprintf(stderr, "Command processor automatically indicated OKAY for the following warning:\n%s\n",
-            text);
-    return 1;
-  }
+// The Okay/Cancel warning box; waits for the answer.
+static int motif_question(const char *text, int *answer) {
+  if (!main_window_realised()) return 0;
   Dialog_state = 0;
   Position x, y;
   place_from_pointer(static_cast<int>(strlen(text)) * Menu_font_width, 7 * Menu_font_size, &x, &y);
@@ -290,12 +243,13 @@ int warn(const char *text) {
   XtManageChild(Warn_dialog);
   dialog_modal_wait();
   XtUnmanageChild(Warn_dialog);
-  return Dialog_state == 1 ? 1 : 0;
+  *answer = Dialog_state == 1 ? 1 : 0;
+  return 1;
 }
 
 // Shows or hides one of the two working boxes.
-static int working_box(Widget *holder, int modal, const int *mode, const char *text) {
-  if (!mode || *mode != 1) {
+static int working_box(Widget *holder, int modal, int on, const char *text) {
+  if (!on) {
     if (*holder) XtUnmanageChild(*holder);
     return 1;
   }
@@ -341,13 +295,9 @@ static int working_box(Widget *holder, int modal, const int *mode, const char *t
   return 1;
 }
 
-int work(const int *mode, const char *text) {
-  if (!main_window_realised()) return 1;
-  return working_box(&Work_dialog, 1, mode, text);
-}
-
-int work_nonmodal(const int *mode, const char *text) {
-  return working_box(&Work_nonmodal_dialog, 0, mode, text);
+static int motif_work(int modal, int on, const char *text) {
+  if (!main_window_realised()) return 0;
+  return working_box(modal ? &Work_dialog : &Work_nonmodal_dialog, modal, on, text);
 }
 
 // OK and cancel callbacks of the usermesg box: the caller's routine with 1
@@ -415,12 +365,15 @@ int usermesg(Widget parent, const char *text, XtCallbackProc cb, int cancel, int
   return 1;
 }
 
-void caddtxt(const char *text) {
-  if (!text) text = "";
-  if (!main_window_realised()) {
-    printf("%s\n", text);
-    return;
-  }
+static int motif_usermesg(const char *text, int cancel, int modal) {
+  if (!main_window_realised()) return 0;
+  return usermesg(nullptr, text, nullptr, cancel, modal ? 5 : 0);
+}
+
+// A message-window line; the Info button takes the colour of the highest
+// unread severity, and an error opens the message window.
+static int motif_message(const char *text, int severity) {
+  if (!main_window_realised()) return 0;
   if (Main_textport) {
     XmTextInsert(Main_textport, XmTextGetLastPosition(Main_textport), const_cast<char *>("\n"));
     XmTextInsert(Main_textport, XmTextGetLastPosition(Main_textport), const_cast<char *>(text));
@@ -428,18 +381,17 @@ void caddtxt(const char *text) {
     XmTextSetInsertionPosition(Main_textport, end);
     XmTextShowPosition(Main_textport, end);
   }
-  if (strncasecmp(text, "ERROR", 5) == 0) {
+  if (severity >= 3) {
     Main_info_curlevel = 3;
     main_message_window_open();
-  } else if (strncasecmp(text, "WARN", 4) == 0) {
-    Main_info_curlevel = std::max(Main_info_curlevel, 2);
   } else {
-    Main_info_curlevel = std::max(Main_info_curlevel, 1);
+    Main_info_curlevel = std::max(Main_info_curlevel, severity < 1 ? 1 : severity);
   }
   if (Main_info_button) {
     const XColor *level_colour[4] = {&Darkgreen, &Realgreen, &Yellow, &Red};
     XtVaSetValues(Main_info_button, XmNbackground, level_colour[Main_info_curlevel]->pixel, nullptr);
   }
+  return 1;
 }
 
 // ---- busy indication --------------------------------------------------------
@@ -496,7 +448,7 @@ static void for_busy_windows(void (*apply)(Display *, Window)) {
   }
 }
 
-void set_working_cursor(const char *text) {
+static void set_working_cursor_motif(const char *text) {
   if (!status_ready()) return;
   make_status_gc();
   if (!WorkingCursor) WorkingCursor = XCreateFontCursor(XtDisplay(Main_status), XC_watch);
@@ -504,10 +456,16 @@ void set_working_cursor(const char *text) {
   set_working(text);
 }
 
-void unset_working_cursor() {
-  if (!main_window_realised()) return;
+// Watch cursor and status text on (text given) or off (null).
+static int motif_busy(const char *text) {
+  if (!main_window_realised()) return 0;
+  if (text) {
+    set_working_cursor_motif(text);
+    return 1;
+  }
   for_busy_windows([](Display *d, Window w) { XUndefineCursor(d, w); });
   unset_working();
+  return 1;
 }
 
 void clear_workingCB(Widget, XtPointer, XtPointer) { unset_working_cursor(); }
@@ -557,4 +515,14 @@ void tarv_mesg_destroy(Widget w, XtPointer, XtPointer) {
 
 void unmanage_disperr(Widget, XtPointer, XtPointer) {
   if (Err_dialog) XtUnmanageChild(Err_dialog);
+}
+
+void general_windep_screen(Screen_ops *ops) {
+  ops->present = main_window_realised;
+  ops->error = motif_error;
+  ops->question = motif_question;
+  ops->work = motif_work;
+  ops->usermesg = motif_usermesg;
+  ops->message = motif_message;
+  ops->busy = motif_busy;
 }

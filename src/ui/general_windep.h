@@ -8,6 +8,8 @@
 
 #include <Xm/Xm.h>
 
+#include "client/screen.h"
+
 extern Widget Err_dialog;            // error box of disperr, null until first shown
 extern Widget Disperr_errlabel;      // its message label
 extern Widget Warn_dialog;           // warning box of warn
@@ -24,28 +26,19 @@ extern GC Main_statusGC;             // draws the status line, null until first 
 
 // 1 when Main_win[0] exists and is realised on its display.
 int main_window_realised();
+// Fills the report entries of the Motif screen: the boxes, the message
+// window line and the busy indication.
+void general_windep_screen(Screen_ops *ops);
 
-// Error box "ERROR: text", wrapped at the first blank after 75 characters.
-// Never waits.
-void disperr(const char *text);
 // Blocking error box; okcb (default dialog_ok) must end the wait.
 void disperr_and_wait(const char *text, XtCallbackProc okcb);
 void one_line_error_dialog(Widget parent, const char *text, XtCallbackProc okcb, ArgList args,
                            Cardinal nargs);
-// Okay/Cancel confirmation: 1 Okay, 0 Cancel or close; 1 with no main window.
-int warn(const char *text);
-// Working boxes: *mode 1 shows the text, any other value hides. Result 1.
-int work(const int *mode, const char *text);
-int work_nonmodal(const int *mode, const char *text);
 // Informational box; cancel nonzero offers Cancel; mode 5 is modal. Result 1.
 // cb, when given, gets client data 1 for OK and 0 for Cancel.
 int usermesg(Widget parent, const char *text, XtCallbackProc cb, int cancel, int mode);
-// Appends a line to the message window and raises Main_info_curlevel.
-void caddtxt(const char *text);
 
 // Busy indication: watch cursor plus a status-line text.  Does not nest.
-void set_working_cursor(const char *text);
-void unset_working_cursor();
 void set_working(const char *text);
 void unset_working();
 void clear_workingCB(Widget w, XtPointer client, XtPointer call);
@@ -70,8 +63,6 @@ void dialog_modal_wait();
 // Dispatches every pending event without blocking.
 void dialog_drain_events();
 
-// The common report of a failed allocation (line and source of the caller).
-void report_alloc_failure(int line, const char *source, const char *routine);
 
 // Compound string of a text in the default character set; newlines break lines.
 XmString qvn_xmstring(const char *text);

@@ -14,13 +14,16 @@
 #include <vector>
 
 #include "anim/animate.h"
+#include "anim/ui/anim_windep.h"
 #include "client/startup.h"
 #include "interact/movmnt.h"
 #include "palette/annotate.h"
+#include "palette/ui/annot_panel.h"
 #include "platform/glw.h"
 #include "platform/glx_platform.h"
 #include "render/disobj.h"
 #include "render/display.h"
+#include "render/ui/view_menu.h"
 #include "ui/event_loop.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
@@ -30,6 +33,7 @@
 #include "ui/screen_query.h"
 #include "ui/window_codes.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 
 Widget Gwxwidget[GWIN_DISPLAYS];
 Window Gwxmain[GWIN_DISPLAYS];

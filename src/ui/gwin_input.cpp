@@ -10,14 +10,20 @@
 #include <cstdio>
 
 #include "anim/animate.h"
+#include "anim/ui/anim_windep.h"
 #include "anim/timeset.h"
 #include "flow/trace.h"
+#include "flow/ui/trace_windep.h"
 #include "interact/movmnt.h"
 #include "interact/tools.h"
+#include "interact/ui/tools_menu.h"
 #include "palette/annotate.h"
+#include "palette/ui/annot_panel.h"
 #include "palette/function.h"
+#include "palette/ui/function_windep.h"
 #include "platform/glw.h"
 #include "query/plotter.h"
+#include "query/ui/plot_panel.h"
 #include "state/globals_bkup.h"
 #include "ui/color_chooser.h"
 #include "ui/event_loop.h"
@@ -26,6 +32,7 @@
 #include "ui/window_codes.h"
 #include "view/observer.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 
 int Quivane_spacekey_down = 0;
 int Quivane_altkey_down = 0;

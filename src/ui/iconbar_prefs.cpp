@@ -12,7 +12,8 @@
 
 #include "interact/movmnt.h"
 #include "palette/annotate.h"
-#include "state/iconpanel.h"
+#include "palette/ui/annot_panel.h"
+#include "state/ui/iconpanel.h"
 #include "ui/general_windep.h"
 #include "ui/help_menu.h"
 #include "ui/main_window.h"

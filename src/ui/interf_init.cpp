@@ -4,6 +4,7 @@
 // starts).  Only interf_init writes the displays, shells and visuals; the
 // colour functions read them.
 #include "ui/interf_init.h"
+#include "ui/screen_motif.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xmu/StdCmap.h>
@@ -18,11 +19,13 @@
 
 #include "client/options.h"
 #include "platform/glx_platform.h"
-#include "state/file_menu.h"
-#include "state/iconpanel.h"
-#include "state/winpos.h"
+#include "state/ui/file_menu.h"
+#include "state/ui/iconpanel.h"
+#include "state/ui/winpos.h"
 #include "interact/tools.h"
+#include "interact/ui/tools_menu.h"
 #include "render/display.h"
+#include "render/ui/view_menu.h"
 #include "ui/event_loop.h"
 #include "ui/general_windep.h"
 #include "ui/graphics_windows.h"
@@ -33,15 +36,6 @@
 #include "ui/widgen.h"
 #include "variables/variables.h"
 
-int Dpy_cnt = 1;
-char Dpy_names[MAX_DISPLAYS][DISPLAY_NAME_TEXT];
-char Section_colname[COLOR_NAME_TEXT];
-char Hot_text_colname[COLOR_NAME_TEXT];
-char Balloon_help_colname[COLOR_NAME_TEXT];
-char Main_highlight_colname[COLOR_NAME_TEXT];
-int Dont_use_stereo_in_window = 0;
-int Use_multi_sampling = 1;
-int Small_screen = 0;
 
 XtAppContext App_con = nullptr;
 Display *Dpys[MAX_DISPLAYS] = {nullptr, nullptr};
@@ -369,6 +363,8 @@ static void build_detached_display() {
 int interf_init(int argc, char **argv) {
   Menu_font_size = 13;
   process_args(argc, argv);
+  setsecondary_graphicswin_pos(Mgd_geometry[0], Mgd_geometry[1], Mgd_geometry[2], Mgd_geometry[3]);
+  screen_motif_install();
   int positions_found = get_winpos();
   fallback_resources_reset();
   fallback_resources_rewrite();

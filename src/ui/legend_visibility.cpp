@@ -26,8 +26,10 @@
 #include "ui/widgen.h"
 #include "variables/var_table.h"
 #include "variables/variables_dlog.h"
+#include "variables/ui/variables_windep.h"
 #include "variables/variables.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 
 Widget Main_showlgndcmpnts_dialog = nullptr;
 Widget Main_showlgndvar_list = nullptr;

@@ -11,8 +11,10 @@
 
 #include "interact/support.h"
 #include "interact/tools.h"
+#include "interact/ui/tools_menu.h"
 #include "render/disobj.h"
 #include "render/display.h"
+#include "render/ui/view_menu.h"
 #include "render/view_toggles.h"
 #include "ui/detail_editor.h"
 #include "ui/feature_icons.h"
@@ -27,7 +29,9 @@
 #include "ui/widgen.h"
 #include "variables/var_table.h"
 #include "view/frames.h"
+#include "view/ui/frame_panel.h"
 #include "view/transf_editor.h"
+#include "view/ui/transf_dialog.h"
 
 Widget Main_small_partlist = nullptr;
 Widget Main_small_partindiclist = nullptr;

@@ -21,14 +21,18 @@
 
 // ---- registered dialogs and their builders, expandable sections -------------
 #include "data/data_dlog.h"
+#include "data/ui/data_windep.h"
 #include "flow/trace.h"
+#include "flow/ui/trace_windep.h"
 #include "parts/part_deteditor.h"
-#include "query/queryfile.h"
+#include "parts/ui/part_detedit_windep.h"
+#include "query/ui/queryfile.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
 #include "ui/detail_editor.h"
 #include "ui/file_select.h"
 #include "view/transf_editor.h"
+#include "view/ui/transf_dialog.h"
 
 // ---- time line ----------------------------------------------------------------
 #include "anim/soltime.h"

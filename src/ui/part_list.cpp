@@ -17,17 +17,20 @@
 #include "client/textutil.h"
 #include "flow/vctarrow.h"
 #include "parts/part_deteditor.h"
+#include "parts/ui/part_detedit_windep.h"
 #include "parts/part_record.h"
-#include "parts/part_show.h"
-#include "parts/qedit_part.h"
+#include "parts/ui/part_show.h"
+#include "parts/ui/qedit_part.h"
 #include "parts/read.h"
-#include "parts/support.h"
+#include "parts/ui/support.h"
 #include "palette/annotate.h"
+#include "palette/ui/annot_panel.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
 #include "ui/main_window.h"
 #include "ui/widget_helpers.h"
 #include "view/frames.h"
+#include "view/ui/frame_panel.h"
 
 int Prtfrm_listbytype = 0;
 int *Listbytype_to_main = nullptr;

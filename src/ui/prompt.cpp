@@ -294,3 +294,11 @@ void prompt_user(Widget parent, const char *label, const char *title, XtCallback
   XmTextSetString(Userp_entry_text, const_cast<char *>(""));
   XmTextSetString(Userp_fileentry_text, const_cast<char *>(""));
 }
+
+static int motif_prompt(const char *label, const char *title, char *buf, int size, int file) {
+  if (!main_window_realised()) return 0;
+  one_line_prompt_dialog(nullptr, label, title, buf, size, 0, 0, file);
+  return 1;
+}
+
+void prompt_screen(Screen_ops *ops) { ops->prompt = motif_prompt; }

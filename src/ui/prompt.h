@@ -5,6 +5,8 @@
 
 #include <Xm/Xm.h>
 
+#include "client/screen.h"
+
 extern Widget Main_prompt_dialog;       // modal plain prompt
 extern Widget Main_prompt_label;
 extern Widget Text_entry_widget;
@@ -32,3 +34,6 @@ void one_line_file_select(Widget w, XtPointer client, XtPointer call);
 void prompt_user(Widget parent, const char *label, const char *title, XtCallbackProc okcb,
                  XtCallbackProc cancelcb, int size, int unused1, int unused2, int file);
 void prompt_user_file_select(Widget w, XtPointer client, XtPointer call);
+
+// Fills the prompt entry of the Motif screen.
+void prompt_screen(Screen_ops *ops);

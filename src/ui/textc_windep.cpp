@@ -13,13 +13,9 @@ int Num_fonts = 0;
 int *Fontsizes = nullptr;
 int Dindx = -1;
 XFontStruct *Menufontstruct = nullptr;
-int Menu_font_size = 13;
 int Menu_font_width = 0;
 XmFontList Menufont = nullptr;
 XmFontList Lmenufont = nullptr;
-int Iconlabel_font_size = -1;
-int Fixedfont = 0;
-char User_specified_font[FONT_NAME_TEXT] = "";
 
 int font_name_size(const char *name) {
   int last = 0;

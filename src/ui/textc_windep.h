@@ -8,19 +8,16 @@
 #include <X11/Xlib.h>
 #include <Xm/Xm.h>
 
+#include "client/interf_settings.h"
+
 extern char **Fontlist;               // names matching FONT_PATTERN on display 0; null before xfntint
 extern int Num_fonts;                 // entries of Fontlist, 0..1000
 extern int *Fontsizes;                // [Num_fonts] size read from each name, 99999 = unreadable
 extern int Dindx;                     // index of the chosen menu font in Fontlist, -1 = none
 extern XFontStruct *Menufontstruct;   // the loaded menu font, null before xfntint
-extern int Menu_font_size;            // requested size; after xfntint the chosen font's size (13)
 extern int Menu_font_width;           // pixels, width of the menu font's widest character (0 = unknown)
 extern XmFontList Menufont;           // font list of the menu font, null before xfntint
 extern XmFontList Lmenufont;          // font list of the icon-label font (may equal Menufont)
-extern int Iconlabel_font_size;       // requested icon-label size, -1 = derived from the menu size
-extern int Fixedfont;                 // 1 = every dialog label uses Menufont (-ff), else 0
-#define FONT_NAME_TEXT 100
-extern char User_specified_font[FONT_NAME_TEXT]; // -fn font name, "" = none
 
 #define FONT_PATTERN "-misc-fixed-medium-r-normal-*"
 #define FONT_SIZE_UNREADABLE 99999

@@ -15,6 +15,7 @@
 #include "ui/qedit_icons.h"
 #include "view/observer.h"
 #include "view/transf_editor.h"
+#include "view/ui/transf_dialog.h"
 
 Transf_button_rec Qedit_transfbut_tbl[TRANSF_BUTTON_ROWS] = {
     {"TRAN_ROTA", "Rot", nullptr, 0, "rotate.xpm"},

@@ -6,12 +6,14 @@
 #include <Xm/PushB.h>
 
 #include "data/data_dlog.h"
-#include "query/queryfile.h"
+#include "data/ui/data_windep.h"
+#include "query/ui/queryfile.h"
 #include "ui/command_dialog.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/window_codes.h"
 #include "view/transf_editor.h"
+#include "view/ui/transf_dialog.h"
 
 Widgen_rec Widgen_tbl[WIDGEN_ROWS] = {
     {&Main_win[0], nullptr, "Quivane", 910, 1023, 366, 0},

@@ -24,7 +24,9 @@
 #include <vector>
 
 #include "data/data_dlog.h"
+#include "data/ui/data_windep.h"
 #include "flow/trace.h"
+#include "flow/ui/trace_windep.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/menus.h"

@@ -14,12 +14,16 @@
 #include <vector>
 
 #include "anim/animate.h"
+#include "anim/ui/anim_windep.h"
 #include "anim/timeset.h"
 #include "interact/tools.h"
+#include "interact/ui/tools_menu.h"
 #include "palette/function.h"
-#include "parts/part_show.h"
+#include "palette/ui/function_windep.h"
+#include "parts/ui/part_show.h"
 #include "platform/glw.h"
 #include "render/display.h"
+#include "render/ui/view_menu.h"
 #include "ui/case_menu.h"
 #include "ui/color_chooser.h"
 #include "ui/general_windep.h"
@@ -31,6 +35,7 @@
 #include "ui/screen_query.h"
 #include "ui/widgen.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 
 Widget Funxhistwidget = nullptr;        Window Funxhistwin = 0;        GLXContext Funxhistcontext = nullptr;
 Widget Funxwidget = nullptr;            Window Funxwin = 0;            GLXContext Funxcontext = nullptr;
@@ -149,49 +154,51 @@ static Window area_window(const Area_rec &a) {
   return XtIsRealized(*a.widget) ? XtWindow(*a.widget) : 0;
 }
 
-void gwin_gl_curwin(int *code, int set, int *dpy) {
+static int motif_gl_window(int *code, int set, int *dpy) {
   if (!set) {
     *code = Current_code;
     *dpy = Current_dpy;
-    return;
+    return 1;
   }
   Current_code = *code;
   Current_dpy = *dpy;
   int d = *dpy;
   if (*code == 0) {
-    if (!Gwxwidget[d] || !Dpys[d]) return;
+    if (!Gwxwidget[d] || !Dpys[d]) return 1;
     if (Pbuffer_rendering && Gwxmainpbuf[d])
       glXMakeCurrent(Dpys[d], Gwxmainpbuf[d], Gwxcontextpbuf[d]);
     else if (XtIsRealized(Gwxwidget[d]) && Gwxcontext[d])
       glXMakeCurrent(Dpys[d], XtWindow(Gwxwidget[d]), Gwxcontext[d]);
-    return;
+    return 1;
   }
   const Area_rec *a = area_of_code(*code);
-  if (!a || !Dpys[0]) return;
+  if (!a || !Dpys[0]) return 1;
   Window win = area_window(*a);
   if (win && *a->ctx) glXMakeCurrent(Dpys[0], win, *a->ctx);
+  return 1;
 }
 
-void swapbuffers() {
-  if (!Main_win[0] || !XtIsRealized(Main_win[0])) return;
+static int motif_gl_swap() {
+  if (!Main_win[0] || !XtIsRealized(Main_win[0])) return 1;
   if (!Doublebufferavail) {
     glFinish();
-    return;
+    return 1;
   }
   int d = Current_dpy;
   if (Current_code == 0) {
     if (!Pbuffer_rendering && Gwxwidget[d] && XtIsRealized(Gwxwidget[d]))
       glXSwapBuffers(Dpys[d], XtWindow(Gwxwidget[d]));
-    return;
+    return 1;
   }
   if (Current_code == 1) {
     glFinish();
-    return;
+    return 1;
   }
   const Area_rec *a = area_of_code(Current_code);
-  if (!a) return;
+  if (!a) return 1;
   Window win = area_window(*a);
   if (win) glXSwapBuffers(Dpys[0], win);
+  return 1;
 }
 
 void get_win_current_location(int *x, int *y, int *width, int *height) {
@@ -330,4 +337,9 @@ Widget gen_showparts_win() {
   Showwidget = gwin_show_create(Graphics_show_dialog, a, n);
   if (Showwidget) XtManageChild(Showwidget);
   return Graphics_show_dialog;
+}
+
+void window_codes_screen(Screen_ops *ops) {
+  ops->gl_window = motif_gl_window;
+  ops->gl_swap = motif_gl_swap;
 }

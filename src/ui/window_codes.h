@@ -9,6 +9,8 @@
 #include <GL/glx.h>
 #include <X11/Intrinsic.h>
 
+#include "client/screen.h"
+
 #define TIMESET_SCALES 5
 
 extern Widget Funxhistwidget;  extern Window Funxhistwin;  extern GLXContext Funxhistcontext;   // 2
@@ -38,12 +40,12 @@ extern Window Featintr_timesetscale_gwin[TIMESET_SCALES];
 extern GLXContext Featintr_timesetscale_gcontext[TIMESET_SCALES];
 extern GLuint Legend_font_base;  // first display list of the legend's bitmap font, 0 = none
 
-// With set non-zero: records *code / *dpy as current and binds that
-// window's context (nothing is bound for a code whose window does not
-// exist).  With set 0: stores the current code and display.
-void gwin_gl_curwin(int *code, int set, int *dpy);
-// Presents what was drawn in the current window.
-void swapbuffers();
+// The OpenGL entries of the Motif screen: gwin_gl_curwin with set non-zero
+// records *code / *dpy as current and binds that window's context (nothing
+// is bound for a code whose window does not exist), with set 0 stores the
+// current code and display; swapbuffers presents what was drawn in the
+// current window.
+void window_codes_screen(Screen_ops *ops);
 // Position (lower-left corner, y-up) and size of the current window; zeros
 // for a code without a window.
 void get_win_current_location(int *x, int *y, int *width, int *height);

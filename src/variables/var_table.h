@@ -4,8 +4,6 @@
 // (Var_avail_cnt 0) and every lookup fails.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
 #include "variables/variables.h"
 
 #define VAR_NAME_TEXT VAR_NAME_LEN

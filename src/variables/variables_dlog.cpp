@@ -1,20 +1,11 @@
 // Variables sections (see variables_dlog.h).
 #include "variables/variables_dlog.h"
 
-#include "ui/detail_editor.h"
 
-Widget Var_sumpalinfo_frame = nullptr;
-Widget Var_transresp_frame = nullptr;
-Widget Var_create_frame = nullptr;
-Widget Var_avail_list = nullptr;
-Widget Main_var_lists[VAR_PANEL_LISTS] = {};
 int Main_var_liststype[VAR_PANEL_LISTS] = {};
 
 void var_transphasesect_init(int, int) {}
 
-Widget var_gen_deteditor() {
-  return detedit_section_form("varDetEdForm");
-}
 
 void var_dialog_init() {}
 void var_dialog_varlistinit() {}

@@ -3,21 +3,12 @@
 // and list do not exist and no variable is selected anywhere.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
 #define VAR_PANEL_LISTS 18  // feature panels that may hold a variable list
 
-extern Widget Var_sumpalinfo_frame;  // summary and palette frame, null until built
-extern Widget Var_transresp_frame;   // transient-response frame, null until built
-extern Widget Var_create_frame;      // calculator's creation frame, null until built
-extern Widget Var_avail_list;        // available-variables list, null until built
-extern Widget Main_var_lists[VAR_PANEL_LISTS];   // variable list of each feature panel, null = none
 extern int Main_var_liststype[VAR_PANEL_LISTS];  // kind of variables each panel's list shows
 
 // Shows or hides the transient-response phase section (mode, show flag).
 void var_transphasesect_init(int mode, int show);
-// Builds the variables section form into the detail editor; the form (unmanaged).
-Widget var_gen_deteditor();
 // Initialises the section (lists, Apply sensitivity); refreshes its lists.
 void var_dialog_init();
 void var_dialog_varlistinit();

@@ -5,31 +5,13 @@ int Axiso1 = 1;
 int Axiso2 = 0;
 int Axiso3 = 0;
 
-// ---- frame table and frame panel -------------------------------------------
-#include <Xm/ToggleB.h>
-
-#include "ui/menus.h"
-#include "ui/qedit_icons.h"
+// ---- frame table -----------------------------------------------------------------
 
 int Num_frames = 0;
 int Frame_current_transmode = 1;
-Widget Transf_whichframe_list = nullptr;
 
-Menu_item_rec Frame_transf_menu[2] = {
-    {"Transform", ' ', frame_transf_chngCB, (XtPointer)1, 3, 0, nullptr},
-    {"Definition", ' ', frame_transf_chngCB, (XtPointer)10, 3, 0, nullptr},
-};
-Menu_item_rec Frame_linew_menu[4] = {
-    {"1 Pixel ", ' ', frame_linew_chngCB, (XtPointer)1, 1, 0, nullptr},
-    {"2 Pixels", ' ', frame_linew_chngCB, (XtPointer)2, 1, 0, nullptr},
-    {"3 Pixels", ' ', frame_linew_chngCB, (XtPointer)3, 1, 0, nullptr},
-    {"4 Pixels", ' ', frame_linew_chngCB, (XtPointer)4, 1, 0, nullptr},
-};
-Menu_item_rec Frame_type_menu[3] = {
-    {"Rectangular", ' ', frame_type_chngCB, (XtPointer)0, 1, 0, nullptr},
-    {"Cylindrical", ' ', frame_type_chngCB, (XtPointer)1, 1, 0, nullptr},
-    {"Spherical", ' ', frame_type_chngCB, (XtPointer)2, 1, 0, nullptr},
-};
+static void no_panel() {}
+void (*frame_icons_refresh_windep)() = no_panel;
 
 // No frame table yet, so no frame to describe.
 int frame_get(int, int *, char *) { return -1; }
@@ -45,32 +27,6 @@ int given_frames_return_parts(int, const int *, int *count, int **list) {
   return 1;
 }
 
-void frame_icons_refresh() {
-  for (int i = 0; i < 2; i++)
-    if (Frame_transf_menu[i].widget)
-      XmToggleButtonSetState(Frame_transf_menu[i].widget,
-                             (long)Frame_transf_menu[i].client_data == Frame_current_transmode,
-                             False);
-}
+void frame_icons_refresh() { frame_icons_refresh_windep(); }
 
 void frame_notification_mesg_windep() {}
-
-// The transform/define choice: the panel keeps one of the two set.
-void frame_transf_chngCB(Widget, XtPointer mode, XtPointer) {
-  Frame_current_transmode = (int)(long)mode;
-  frame_icons_refresh();
-}
-
-QEDIT_UNBUILT_CB(frame_newCB)
-QEDIT_UNBUILT_CB(frame_assignpartsCB)
-QEDIT_UNBUILT_CB(frame_vis_chngCB)
-QEDIT_UNBUILT_CB(frame_rgb_manageselectCB)
-QEDIT_UNBUILT_CB(frame_axisattr_manageCB)
-QEDIT_UNBUILT_CB(frame_csymattr_manageCB)
-QEDIT_UNBUILT_CB(frame_locattr_manageCB)
-QEDIT_UNBUILT_CB(frame_localvis_chngCB)
-QEDIT_UNBUILT_CB(frame_selectallCB)
-QEDIT_UNBUILT_CB(frame_deleteCB)
-QEDIT_UNBUILT_CB(frame_globalvis_chngCB)
-QEDIT_UNBUILT_CB(frame_linew_chngCB)
-QEDIT_UNBUILT_CB(frame_type_chngCB)

@@ -5,20 +5,12 @@ extern int Axiso1;  // 1 = local frame axes shown
 extern int Axiso2;  // 1 = global axis triad shown
 extern int Axiso3;  // 1 = direction triad shown
 
-// ---- frame table and frame panel (quick-edit frame mode) -------------------
+// ---- frame table ---------------------------------------------------------------
 // The frame table, its dialogs and the frame-mode editing arrive with the
 // frames subsystem; until then no frame exists, nothing is selected and the
 // panel's icons change nothing.
-#include <X11/Intrinsic.h>
-
-struct Menu_item_rec;
-
 extern int Num_frames;               // frames in the frame table; 0 until the table exists
 extern int Frame_current_transmode;  // frame panel choice: 1 transform, 10 define
-extern Widget Transf_whichframe_list; // the Transformation Editor's frame list, null until built
-extern Menu_item_rec Frame_transf_menu[2];  // toggles "Transform" (1) and "Definition" (10)
-extern Menu_item_rec Frame_linew_menu[4];   // "1 Pixel " .. "4 Pixels"
-extern Menu_item_rec Frame_type_menu[3];    // "Rectangular", "Cylindrical", "Spherical"
 
 // Frame n's number and name (room for 50); 1, or -1 when there is no frame n.
 int frame_get(int n, int *number, char *name);
@@ -28,23 +20,9 @@ int current_selected_frames(int *count, int *list, int mode);
 // Part numbers of the non-group parts assigned to the given frames, in a
 // new heap list (caller frees); count 0 and no list when none.  1.
 int given_frames_return_parts(int nframes, const int *frames, int *count, int **list);
-// Brings the frame panel in line with the selected frames: the Transform /
-// Definition choice follows Frame_current_transmode.
+// Brings the frame panel in line with the selected frames (through the
+// panel's refresher, nothing without a screen).
 void frame_icons_refresh();
+extern void (*frame_icons_refresh_windep)();
 // Notice shown when frame mode is entered (nothing to say without frames).
 void frame_notification_mesg_windep();
-
-void frame_newCB(Widget w, XtPointer client, XtPointer call);
-void frame_assignpartsCB(Widget w, XtPointer client, XtPointer call);
-void frame_vis_chngCB(Widget w, XtPointer client, XtPointer call);
-void frame_rgb_manageselectCB(Widget w, XtPointer client, XtPointer call);
-void frame_axisattr_manageCB(Widget w, XtPointer client, XtPointer call);
-void frame_csymattr_manageCB(Widget w, XtPointer client, XtPointer call);
-void frame_locattr_manageCB(Widget w, XtPointer client, XtPointer call);
-void frame_localvis_chngCB(Widget w, XtPointer client, XtPointer call);
-void frame_selectallCB(Widget w, XtPointer client, XtPointer call);
-void frame_deleteCB(Widget w, XtPointer client, XtPointer call);
-void frame_globalvis_chngCB(Widget w, XtPointer client, XtPointer call);
-void frame_transf_chngCB(Widget w, XtPointer client, XtPointer call);
-void frame_linew_chngCB(Widget w, XtPointer client, XtPointer call);
-void frame_type_chngCB(Widget w, XtPointer client, XtPointer call);

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "client/command_dlog.h"
-#include "ui/widgen.h"
 #include "view/observer.h"
 #include "view/viewports.h"
 
@@ -27,16 +26,8 @@ int transf_record_whattrans(int mode) {
   return -1;
 }
 
-Widget Transformation_dialog = nullptr;
-
 void transf_gen_dialog() {}
-
 void transf_dialog_init() {}
-
-void transf_dialog_manageinitCB(Widget w, XtPointer, XtPointer call) {
-  manage_rout(w, reinterpret_cast<XtPointer>(&Transformation_dialog), call);
-  transf_dialog_init();
-}
 
 // "view_transf: action" words by Vewglb value.
 static const struct {

@@ -2,10 +2,6 @@
 // itself arrives with the view subsystem.
 #pragma once
 
-#include <X11/Intrinsic.h>
-
-extern Widget Transformation_dialog;  // the Transformation Editor, null until built
-
 // Builder of the Transformation Editor's registry row (nothing to build
 // until the editor arrives: the holder stays null).
 void transf_gen_dialog();
@@ -15,11 +11,6 @@ void transf_gen_dialog();
 int transf_record_whattrans(int mode);
 // Refreshes the Transformation Editor from the current state (not built: nothing).
 void transf_dialog_init();
-
-#include <X11/Intrinsic.h>
-// "Transformation Editor..." of the Edit menu: shows the editor (built on
-// first use through the dialog registry) and refreshes it.
-void transf_dialog_manageinitCB(Widget w, XtPointer client, XtPointer call);
 
 // Carries out a transformation button: items 0 rotate, 1 translate, 2 zoom,
 // 3 rubber-band zoom and 4 scale set the drag action (Vewglb) and, with

@@ -5,9 +5,10 @@
 #include "view/view_cmdproc.h"
 
 #include "client/command_dlog.h"
-#include "ui/general_windep.h"
-#include "ui/transf_buttons.h"
+#include "client/screen.h"
 #include "view/observer.h"
+
+int (*transf_buttons_windep)() = nullptr;
 
 static const Cmd_option_rec Vt_modes[] = {
     {"global", 0}, {"local", 1},      {"cursor", 2},     {"line", 3},  {"plane", 4}, {"cylinder", 6},
@@ -75,7 +76,7 @@ int frame_cmdrec(int mode, int cmd_id, const char *category, int slot, float *sa
 
 void viewp_ref(int cat_index) { cmd_clear_refresh(cat_index); }
 void transf_ref(int cat_index) {
-  qedit_transformbutrefresh_windep();
+  if (transf_buttons_windep) transf_buttons_windep();
   cmd_clear_refresh(cat_index);
 }
 void frame_ref(int cat_index) { cmd_clear_refresh(cat_index); }

@@ -24,3 +24,7 @@ int frame_cmdrec(CMD_REC_PARAMS);
 void viewp_ref(int cat_index);
 void transf_ref(int cat_index);
 void frame_ref(int cat_index);
+
+// Brings the transformation buttons of the main window in line with the
+// drag action; set by the main window's code, null while there is none.
+extern int (*transf_buttons_windep)();

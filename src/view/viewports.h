@@ -22,11 +22,7 @@ extern int Floating_z_planes;    // 1 = z-clip planes follow the scene
 void global_init_viewports();
 
 // ---- graphics-window side of the viewports -------------------------------
-#include <X11/Intrinsic.h>
-
-extern int Stencil_current_viewport;        // viewport whose mask is in the stencil buffer, -1 = rebuild
-extern Widget Viewp_bgcolorattr_dialog;     // holds GL window code 9, null until built
-extern Widget Transf_redowhichviewp_dialog; // holds GL window code 18, null until built
+extern int Stencil_current_viewport;  // viewport whose mask is in the stencil buffer, -1 = rebuild
 
 // Recomputes every viewport's pixel rectangle from the display's bounds.
 void viewport_all_resize();
@@ -41,35 +37,14 @@ void viewport_move_manage(int unused);
 void draw_part_viewport_vis_gl(int code);
 void manage_part_viewport_vis_gl(int code);
 void draw_selected_viewport_chooser_gl(int code);
-void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer call);
 void draw_background_editor();
-void manage_background_editor(Widget w, XtPointer client, XtPointer call);
 // Colour chooser coupling of the background editor (RGB 0..1); nothing
 // while the background editor's area does not exist.
 void set_current_background_color(float r, float g, float b);
 void viewp_bgcolortext_chng(float r, float g, float b);
 void draw_zclipp_area_gl();
-void manage_zclip_gl(Widget w, XtPointer client, XtPointer call);
 void draw_atfrom_gl();
-void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
-
-// ---- viewport panel (quick-edit viewport mode) ------------------------------
-// The viewport selection and editing arrive with the viewport subsystem; until
-// then the panel's icons change nothing.
-struct Menu_item_rec;
-extern Menu_item_rec Viewp_layout_menu[6];  // "1 Full" .. "4 With 3 Equal Horizontal"
-
 // Draws the screen of viewport mode (all viewports with their outlines).
 void display_viewport_mode();
 // Brings the viewport panel in line with the selected viewports.
 void viewp_icons_refresh();
-void viewp_layoutCB(Widget w, XtPointer layout, XtPointer call);
-void viewp_newCB(Widget w, XtPointer client, XtPointer call);
-void viewp_vis_chngCB(Widget w, XtPointer client, XtPointer call);
-void viewp_pushpopCB(Widget w, XtPointer client, XtPointer call);
-void viewp_colorattr_manageCB(Widget w, XtPointer client, XtPointer call);
-void viewp_borderattr_manageCB(Widget w, XtPointer client, XtPointer call);
-void viewp_locaattr_manageCB(Widget w, XtPointer client, XtPointer call);
-void viewp_specialattr_manageCB(Widget w, XtPointer client, XtPointer call);
-void viewp_selectallCB(Widget w, XtPointer client, XtPointer call);
-void viewp_deleteCB(Widget w, XtPointer client, XtPointer call);

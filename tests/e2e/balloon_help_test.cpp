@@ -8,7 +8,7 @@
 #include <string>
 
 #include "inproc_main_window.h"
-#include "state/iconpanel.h"
+#include "state/ui/iconpanel.h"
 #include "ui/balloon_help.h"
 #include "ui/interf_init.h"
 #include "ui/main_intf.h"

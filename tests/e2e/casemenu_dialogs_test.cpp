@@ -23,6 +23,7 @@
 #include "client/startup.h"
 #include "harness.h"
 #include "parts/part_deteditor.h"
+#include "parts/ui/part_detedit_windep.h"
 #include "platform/glx_platform.h"
 #include "render/disobj.h"
 #include "state/backup.h"
@@ -36,6 +37,7 @@
 #include "ui/window_codes.h"
 #include "variables/variables.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 #include "xt_shell.h"
 
 namespace {

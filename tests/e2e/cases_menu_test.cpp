@@ -26,6 +26,7 @@
 #include "ui/file_select.h"
 #include "ui/mainwin_state.h"
 #include "view/viewports.h"
+#include "view/ui/viewport_panel.h"
 #include "xt_shell.h"
 
 namespace {

@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "../unit/partlist/test_parts.h"
+#include "test_part_list.h"
 #include "client/cases.h"
 #include "client/command_dlog.h"
 #include "client/context_map.h"
 #include "data/data_dlog.h"
+#include "data/ui/data_windep.h"
 #include "harness.h"
 #include "ui/command_dialog.h"
 #include "ui/mainwin_state.h"
@@ -61,7 +62,7 @@ TEST(ContextMapDialog, MapBToCAndPlaybackResumes) {
   Case_num = 0;
   Gexist[0] = 1;
   Context_restore = 1;
-  qtest::fill_parts({{1, 0, 0, "A", -1, {}, false}, {2, 0, 0, "C", -1, {}, false}});
+  qtest::fill_parts_and_list({{1, 0, 0, "A", -1, {}, false}, {2, 0, 0, "C", -1, {}, false}});
   Probes.clear();
 
   qtest::TempDir dir("qctxdlg");
@@ -103,7 +104,7 @@ TEST(ContextMapDialog, MapBToCAndPlaybackResumes) {
   Context_restore = 0;
   Gexist[0] = 0;
   cmd_context_restore_begin();
-  qtest::clear_parts();
+  qtest::clear_parts_and_list();
 }
 
 }  // namespace

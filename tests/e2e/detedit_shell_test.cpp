@@ -11,10 +11,11 @@
 #include <string>
 #include <thread>
 
-#include "../unit/partlist/test_parts.h"
+#include "test_part_list.h"
 #include "client/startup.h"
 #include "harness.h"
 #include "parts/part_deteditor.h"
+#include "parts/ui/part_detedit_windep.h"
 #include "parts/read.h"
 #include "ui/detail_editor.h"
 #include "ui/edit_menu.h"
@@ -55,7 +56,7 @@ class DetailEditor : public testing::Test {
     XtManageChild(Main_part_list);
   }
   void TearDown() override {
-    qtest::clear_parts();
+    qtest::clear_parts_and_list();
     qtest::xt_take_error();
   }
 };
@@ -154,7 +155,7 @@ TEST_F(DetailEditor, SwitchingWithImmediateModificationOffClearsPendingMarks) {
 }
 
 TEST_F(DetailEditor, SelectedPartTypeOpensTheSectionOfTheFirstSelectedPart) {
-  qtest::fill_parts({{1, 0, 11, "extract", -1, {}, false},
+  qtest::fill_parts_and_list({{1, 0, 11, "extract", -1, {}, false},
                      {2, 0, 2, "lines", -1, {}, false},
                      {3, 0, 1, "cut", -1, {}, false},
                      {4, 0, 14, "volume", -1, {}, false},

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "../unit/partlist/test_parts.h"
+#include "test_part_list.h"
 #include "client/startup.h"
 #include "harness.h"
 #include "ui/detail_editor.h"
@@ -47,14 +47,14 @@ class EditMenu : public testing::Test {
     XtManageChild(Main_part_list);
   }
   void SetUp() override {
-    qtest::fill_parts({{1, 0, 0, "wing left", -1, {}, false},
+    qtest::fill_parts_and_list({{1, 0, 0, "wing left", -1, {}, false},
                        {2, 0, 0, "tail", -1, {}, false},
                        {3, 0, 0, "wing right", -1, {}, false},
                        {4, 0, 1, "Wing cut", -1, {}, false}});
     mainprt_list_refresh();
   }
   void TearDown() override {
-    qtest::clear_parts();
+    qtest::clear_parts_and_list();
     qtest::xt_take_error();
   }
   // Types key into the Find dialog's key field and presses a button.

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../unit/partlist/test_parts.h"
+#include "test_part_list.h"
 #include "client/startup.h"
 #include "harness.h"
 #include "ui/feature_icons.h"
@@ -73,9 +73,9 @@ class FeatureStrip : public testing::Test {
   }
   void SetUp() override {
     Calls.clear();
-    qtest::fill_parts(qtest::sample_parts());
+    qtest::fill_parts_and_list(qtest::sample_parts());
   }
-  void TearDown() override { qtest::clear_parts(); }
+  void TearDown() override { qtest::clear_parts_and_list(); }
 };
 
 TEST_F(FeatureStrip, ButtonsInTheirOrderNamedByRow) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../unit/partlist/test_parts.h"
+#include "test_part_list.h"
 #include "parts/read.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
@@ -46,14 +46,14 @@ class PartListWidgets : public testing::Test {
     XtManageChild(Main_part_list);
     Main_partindic_list = XmCreateList(form, const_cast<char *>("mainpartindicList"), nullptr, 0);
     XtManageChild(Main_partindic_list);
-    qtest::fill_parts(qtest::sample_parts());
+    qtest::fill_parts_and_list(qtest::sample_parts());
     mainprt_list_refresh();
   }
   void TearDown() override {
     XtDestroyWidget(XtParent(Main_part_list));
     XtDestroyWidget(Main_partindic_list);
     Main_part_list = Main_partindic_list = nullptr;
-    qtest::clear_parts();
+    qtest::clear_parts_and_list();
     qtest::xt_take_error();
   }
 };
@@ -97,7 +97,7 @@ TEST_F(PartListWidgets, RebuildKeepsTheSelectionAtTheTop) {
 }
 
 TEST_F(PartListWidgets, SearchSelectsAllOrTheNextMatchWrappingAround) {
-  qtest::fill_parts({{1, 0, 0, "wing left", -1, {}, false},
+  qtest::fill_parts_and_list({{1, 0, 0, "wing left", -1, {}, false},
                      {2, 0, 0, "tail", -1, {}, false},
                      {3, 0, 0, "wing right", -1, {}, false},
                      {4, 0, 0, "wing mid", -1, {}, false}});

@@ -17,7 +17,7 @@
 
 #include "client/startup.h"
 #include "harness.h"
-#include "state/iconpanel.h"
+#include "state/ui/iconpanel.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
 #include "ui/iconbar_prefs.h"

@@ -18,6 +18,7 @@
 #include "ui/main_window.h"
 #include "ui/transf_buttons.h"
 #include "view/frames.h"
+#include "view/ui/frame_panel.h"
 #include "view/observer.h"
 #include "xt_shell.h"
 

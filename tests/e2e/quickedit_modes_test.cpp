@@ -22,6 +22,7 @@
 #include "ui/menus.h"
 #include "ui/qedit_icons.h"
 #include "view/frames.h"
+#include "view/ui/frame_panel.h"
 #include "view/observer.h"
 #include "xt_shell.h"
 

@@ -12,7 +12,7 @@
 #include "interact/movmnt.h"
 #include "parts/read.h"
 #include "render/disobj.h"
-#include "ui/main_intf.h"
+#include "client/interf_settings.h"
 #include "variables/variables.h"
 #include "view/observer.h"
 #include "view/viewports.h"

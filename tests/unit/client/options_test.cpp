@@ -19,10 +19,8 @@
 #include "parts/read.h"
 #include "render/disobj.h"
 #include "state/backup.h"
-#include "ui/event_loop.h"
-#include "ui/interf_init.h"
-#include "ui/main_intf.h"
-#include "ui/textc_windep.h"
+#include "client/screen.h"
+#include "client/interf_settings.h"
 
 namespace {
 
@@ -41,7 +39,7 @@ void fresh_defaults() {
   Dpy_cnt = 1;
   memset(Dpy_names, 0, sizeof Dpy_names);
   How_many_pipes = 1;
-  setsecondary_graphicswin_pos(794, 659, 0, 0);
+  for (int &v : Mgd_geometry) v = -1;
   Con_mach[1][0] = '\0';
   char rsh[RSH_TEXT] = "/usr/bsd/rsh";
   change_rsh(rsh, 1);
@@ -71,9 +69,12 @@ void parse(std::vector<std::string> words) {
   process_args((int)words.size(), argv.data());
 }
 
+// The detached window's geometry once the interface applies the options
+// over the stored 794 x 659 at 0, 0.
 std::vector<int> secondary_geometry() {
+  const int stored[4] = {794, 659, 0, 0};
   std::vector<int> g(4);
-  getsecondary_graphicswin_pos(&g[0], &g[1], &g[2], &g[3]);
+  for (int i = 0; i < 4; i++) g[i] = Mgd_geometry[i] != -1 ? Mgd_geometry[i] : stored[i];
   return g;
 }
 

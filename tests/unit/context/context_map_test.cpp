@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../partlist/test_parts.h"
+#include "test_parts.h"
 #include "client/cases.h"
 #include "client/command_dlog.h"
 #include "client/context_map.h"

@@ -1,6 +1,0 @@
-// Color panel (see color_panel.h).
-#include "palette/color_panel.h"
-
-#include "ui/feature_icons.h"
-
-FEATURE_UNBUILT_PANEL(intrclr_geninit_sect)

@@ -1,6 +1,0 @@
-// Displace panel (see displace.h).
-#include "parts/displace.h"
-
-#include "ui/feature_icons.h"
-
-FEATURE_UNBUILT_PANEL(intrdisplace_geninit_sect)

@@ -1,0 +1,6 @@
+// Displace panel (see displace.h).
+#include "parts/ui/displace.h"
+
+#include "ui/feature_icons.h"
+
+FEATURE_UNBUILT_PANEL(intrdisplace_geninit_sect)

@@ -1,0 +1,84 @@
+// The Motif screen: the services the logic asks of a screen, carried out by
+// the main window's boxes, prompts, event loop, graphics windows and Command
+// dialog, and the dialog refreshers the logic modules call.  Installed once
+// by interf_init; the services answer "could not" until the main window is
+// realised, so the console serves before that.
+#include "ui/screen_motif.h"
+
+#include "client/cases.h"
+#include "client/conect.h"
+#include "data/ui/data_windep.h"
+#include "query/ui/query_menu.h"
+#include "query/ui/queryfile.h"
+#include "ui/case_menu.h"
+#include "ui/command_dialog.h"
+#include "ui/connect_dialog.h"
+#include "ui/event_loop.h"
+#include "ui/general_windep.h"
+#include "ui/interf_init.h"
+#include "ui/message_window.h"
+#include "ui/part_list.h"
+#include "ui/prompt.h"
+#include "ui/transf_buttons.h"
+#include "ui/window_codes.h"
+#include "view/frames.h"
+#include "view/ui/frame_panel.h"
+#include "view/view_cmdproc.h"
+
+static Screen_ops Motif_screen;
+
+// A shown error box comes back to the top.
+static int motif_error_raise() {
+  if (!Err_dialog || !XtIsManaged(Err_dialog)) return 0;
+  XtUnmanageChild(Err_dialog);
+  XtManageChild(Err_dialog);
+  return 1;
+}
+
+static int motif_message_hide() {
+  unmanage_message_dialogCB(nullptr, nullptr, nullptr);
+  return 1;
+}
+
+// The main part list follows a change of the case table (case_changed 0)
+// only when it lists all cases, a change of the current case (1) only when
+// it lists the current case.
+static void part_list_case_refresh(int case_changed) {
+  if ((Prtfrm_listbytype == 1) == (case_changed != 0)) mainprt_list_refresh();
+}
+
+// The reader dialogs belong to the case that was current.
+static void hide_reader_dialogs() {
+  Widget loaders[] = {File_genericdata_dialog, File_tarvdata_dialog, File_n3sdata_dialog,
+                      File_estetvctbld_dialog, File_plot3ddata_dialog};
+  for (Widget w : loaders)
+    if (w && XtIsManaged(w)) XtUnmanageChild(w);
+}
+
+static void query_menus() {
+  queryfile_init();
+  query_showinfo_init();
+}
+
+void screen_motif_install() {
+  Motif_screen = Screen_ops{};
+  general_windep_screen(&Motif_screen);
+  prompt_screen(&Motif_screen);
+  event_loop_screen(&Motif_screen);
+  window_codes_screen(&Motif_screen);
+  command_dialog_screen(&Motif_screen);
+  Motif_screen.error_raise = motif_error_raise;
+  Motif_screen.message_hide = motif_message_hide;
+  screen_install(&Motif_screen);
+
+  Case_windep.case_list = caselist_updt;
+  Case_windep.case_select = case_select_pos;
+  Case_windep.viewport_visibility = case_viewpvis_init;
+  Case_windep.part_list = part_list_case_refresh;
+  Case_windep.data_section = file_data_init;
+  Case_windep.query_menus = query_menus;
+  Case_windep.hide_reader_dialogs = hide_reader_dialogs;
+  connect_fields_windep = connect_init;
+  transf_buttons_windep = qedit_transformbutrefresh_windep;
+  frame_icons_refresh_windep = frame_panel_refresh;
+}

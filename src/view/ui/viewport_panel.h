@@ -1,0 +1,29 @@
+// The viewport dialogs' widgets and drawing-area callbacks, and the viewport
+// panel of quick-edit viewport mode.  The viewport selection and editing
+// arrive with the viewport subsystem; until then the panel's icons change
+// nothing.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+struct Menu_item_rec;
+
+extern Widget Viewp_bgcolorattr_dialog;      // holds GL window code 9, null until built
+extern Widget Transf_redowhichviewp_dialog;  // holds GL window code 18, null until built
+extern Menu_item_rec Viewp_layout_menu[6];   // "1 Full" .. "4 With 3 Equal Horizontal"
+
+void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer call);
+void manage_background_editor(Widget w, XtPointer client, XtPointer call);
+void manage_zclip_gl(Widget w, XtPointer client, XtPointer call);
+void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
+
+void viewp_layoutCB(Widget w, XtPointer layout, XtPointer call);
+void viewp_newCB(Widget w, XtPointer client, XtPointer call);
+void viewp_vis_chngCB(Widget w, XtPointer client, XtPointer call);
+void viewp_pushpopCB(Widget w, XtPointer client, XtPointer call);
+void viewp_colorattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_borderattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_locaattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_specialattr_manageCB(Widget w, XtPointer client, XtPointer call);
+void viewp_selectallCB(Widget w, XtPointer client, XtPointer call);
+void viewp_deleteCB(Widget w, XtPointer client, XtPointer call);
