@@ -29,6 +29,7 @@ const P3d_settings P3d_auto = {-1, -1, -1, -1};
 namespace {
 
 enum { P3D_ASCII = 0, P3D_C = 1, P3D_FORTRAN = 2 };
+const int64_t P3D_MAX_ZONES = 1000000;  // far beyond any real grid: a larger count is damage
 
 struct P3d_layout {
   int read_as = P3D_C;
@@ -135,7 +136,8 @@ bool fit_binary(const File_in &in, P3d_layout *L, bool q, const std::vector<std:
   int64_t data_off = fortran ? 4 : 0;
   if (L->multi) {
     if (!probe_ints(in, data_off, L->swap, 1, &nz)) return fail("truncated: no zone count");
-    if (nz < 1 || nz > size / 8) return fail("the zone count " + std::to_string(nz) + " is out of range");
+    if (nz < 1 || nz > std::min<int64_t>(size / 8, P3D_MAX_ZONES))
+      return fail("the zone count " + std::to_string(nz) + " is out of range");
     if (!record(4, "the zone count")) return false;
   }
   int64_t header_len = nz * L->dims * 4;
@@ -186,7 +188,7 @@ bool fit_ascii(File_in &in, int64_t tokens, P3d_layout *L, bool q,
     return false;
   };
   int64_t nz = 1;
-  if (L->multi && (!next_int(&nz) || nz < 1 || nz > tokens))
+  if (L->multi && (!next_int(&nz) || nz < 1 || nz > std::min<int64_t>(tokens, P3D_MAX_ZONES)))
     return fail("the zone count is not a count");
   if (nz * L->dims > tokens) return fail("the zone dimensions run past the end of the file");
   std::vector<int64_t> d(nz * L->dims);
@@ -394,11 +396,8 @@ int read_q(File_in &in, const P3d_layout &L, Ds_case_rec *c) {
   return 0;
 }
 
-}  // namespace
-
-int p3d_read_case(Ds_case_rec *out, const std::string &grid, const std::string &q,
-                  const P3d_settings &settings, std::string *err) {
-  err->clear();
+int read_files(Ds_case_rec *out, const std::string &grid, const std::string &q, const P3d_settings &settings,
+               std::string *err) {
   Ds_case_rec c;
   c.times.assign(1, 0);
   P3d_layout grid_layout;
@@ -421,4 +420,17 @@ int p3d_read_case(Ds_case_rec *out, const std::string &grid, const std::string &
   c.format = "PLOT3D";
   *out = std::move(c);
   return 0;
+}
+
+}  // namespace
+
+int p3d_read_case(Ds_case_rec *out, const std::string &grid, const std::string &q,
+                  const P3d_settings &settings, std::string *err) {
+  err->clear();
+  try {
+    return read_files(out, grid, q, settings, err);
+  } catch (const std::bad_alloc &) {
+    *err = grid + ": not enough memory to hold the dataset";
+    return -1;
+  }
 }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <map>
 
@@ -473,6 +474,7 @@ const Vtk_cell_rec *vtk_cell(int vtk) {
 // kept, so every cell's nodes move to lower or equal positions.
 int convert_cells(File_in &in, Vtk_file &f) {
   Cell_list &cl = f.cells;
+  if (cl.off.empty()) cl.off.assign(1, 0);  // a grid without CELLS: points only
   int n = cl.cells();
   if ((int64_t)f.cell_types.size() != n)
     return in.fail("CELL_TYPES gives %zu types for %d cells", f.cell_types.size(), n);
@@ -733,7 +735,7 @@ int build_parts(Vtk_file &f, const std::string &path, Ds_case_rec *c, bool *has_
   if (part_ids) {
     for (int e = 0; e < nelem; e++) {
       float v = part_ids->data[f.cell_of.empty() ? e : f.cell_of[e]];
-      if (v != (float)(int)v) {
+      if (!(v > -1e9f && v < 1e9f) || v != std::floor(v)) {
         *err = path + ": the cell array \"part\" holds " + std::to_string(v) + ", not a whole number";
         return -1;
       }
@@ -906,8 +908,7 @@ int merge_step(Ds_case_rec *c, Ds_case_rec &step_case, int step, const std::stri
 
 }  // namespace
 
-int vtk_read_case(Ds_case_rec *out, const std::string &name, std::string *err) {
-  err->clear();
+static int read_series(Ds_case_rec *out, const std::string &name, std::string *err) {
   std::vector<std::pair<long, std::string>> files;
   if (series_files(name, &files, err) < 0) return -1;
   Ds_case_rec c;
@@ -931,4 +932,14 @@ int vtk_read_case(Ds_case_rec *out, const std::string &name, std::string *err) {
   c.format = "legacy VTK";
   *out = std::move(c);
   return 0;
+}
+
+int vtk_read_case(Ds_case_rec *out, const std::string &name, std::string *err) {
+  err->clear();
+  try {
+    return read_series(out, name, err);
+  } catch (const std::bad_alloc &) {
+    *err = name + ": not enough memory to hold the dataset";
+    return -1;
+  }
 }

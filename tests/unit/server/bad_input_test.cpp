@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 
+#include "compute/compute.h"
 #include "harness.h"
 #include "readers/readers.h"
 
@@ -143,6 +144,90 @@ TEST(ServerBadInput, ADirectoryOrANameWithoutFiles) {
   EXPECT_EQ(err, dir.path() + ": is a directory, not a data file");
   EXPECT_EQ(read_dataset(&c, dir.file("flow_*.vtk"), "", &err), -1);
   EXPECT_EQ(err, dir.file("flow_*.vtk") + ": no file of the series exists");
+}
+
+// What every loaded case holds, however odd its file: arrays of matching
+// sizes and node numbers within the part.
+void expect_consistent(const Ds_case_rec &c) {
+  for (const Ds_part_rec &p : c.parts) {
+    size_t n = p.x.size();
+    ASSERT_TRUE(p.y.size() == n && p.z.size() == n);
+    if (p.structured) {
+      ASSERT_EQ((size_t)p.ijk[0] * p.ijk[1] * p.ijk[2], n);
+      ASSERT_TRUE(p.iblank.empty() || p.iblank.size() == n);
+    } else {
+      ASSERT_EQ(p.elem_off.size(), p.elem_type.size() + 1);
+      ASSERT_EQ((size_t)p.elem_off.back(), p.elem_conn.size());
+      for (size_t e = 0; e + 1 < p.elem_off.size(); e++) ASSERT_LE(p.elem_off[e], p.elem_off[e + 1]);
+      for (int v : p.elem_conn) ASSERT_TRUE(v >= 0 && (size_t)v < n);
+    }
+    for (size_t v = 0; v < c.vars.size() && v < p.values.size(); v++)
+      for (const Ds_field_rec &f : p.values[v]) {
+        if (f.data.empty()) continue;
+        size_t per = c.vars[v].where == DS_AT_NODES ? n : (size_t)ds_elem_count(p);
+        ASSERT_EQ(f.data.size(), per * ds_var_components(c.vars[v].kind)) << c.vars[v].name;
+      }
+  }
+}
+
+// Deterministic damage: bytes overwritten, counts replaced by large or
+// negative ints, files cut anywhere. Every read either fails with a message
+// naming the file or yields a consistent case whose representations can
+// all be computed.
+TEST(ServerBadInput, RandomDamageNeverCrashes) {
+  struct Input {
+    const char *file, *result;
+  } inputs[] = {{"vtk/mixed.vtk", ""},
+                {"vtk/mixed_bin.vtk", ""},
+                {"plot3d/zones3_fle.xyz", "plot3d/zones3_fle.q"},
+                {"plot3d/zones3_ascii.xyz", "plot3d/zones3_ascii.q"},
+                {"plot3d/zones3_c.xyz", "plot3d/zones3_c.q"}};
+  qtest::TempDir dir("damage");
+  uint32_t seed = 12345;
+  auto next = [&seed](uint32_t below) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % below;
+  };
+  int failed = 0, loaded = 0;
+  for (const Input &in : inputs) {
+    Bytes good = qtest::read_file(qtest::test_data() + "/" + in.file);
+    std::string result = *in.result ? qtest::test_data() + "/" + in.result : "";
+    for (int round = 0; round < 60; round++) {
+      Bytes b = good;
+      switch (round % 3) {
+        case 0:
+          for (int k = 0; k < 3; k++) b[next((uint32_t)b.size())] = (char)next(256);
+          break;
+        case 1: {
+          static const int32_t ints[] = {-1, -100000, 0x7fffffff, 1 << 20, 0};
+          size_t at = next((uint32_t)b.size() - 4) & ~3u;
+          put_i32(b, at, ints[next(5)], next(2));
+          if (b[0] == '#') b.replace(b.find_first_of("0123456789", 40), 1, std::to_string(next(1000000)));
+          break;
+        }
+        default:
+          b.resize(next((uint32_t)b.size()));
+      }
+      std::string path = dir.file(std::string("damaged") + strrchr(in.file, '.'));
+      qtest::write_file(path, b);
+      SCOPED_TRACE(testing::Message() << in.file << " round " << round);
+      Ds_case_rec c;
+      std::string err;
+      if (read_dataset(&c, path, result, &err) < 0) {
+        failed++;
+        EXPECT_TRUE(err.find(path + ": ") == 0 || err.find(result + ": ") == 0) << err;
+        continue;
+      }
+      loaded++;
+      expect_consistent(c);
+      for (Ds_part_rec &p : c.parts)
+        for (int kind : {0, 1, 2, 3, 5}) ASSERT_NE(ds_rep(&p, kind, 30), nullptr);
+    }
+  }
+  // Both outcomes were met: damage that is refused, and damage to values
+  // only, which loads and is checked above.
+  EXPECT_GT(failed, 100);
+  EXPECT_GT(loaded, 10);
 }
 
 }  // namespace

@@ -209,6 +209,18 @@ TEST(ServerReaders, PartCellArraySplitsPartsWithTheirOwnNodes) {
   EXPECT_EQ(ds_node_count(quads), 6);
   EXPECT_TRUE(quads.elem_conn == (Ds_ints{0, 1, 2, 3, 1, 4, 5, 2}));
   EXPECT_TRUE(ds_field_if(quads, e, 0)->data == (Ds_floats{100, 102}));
+  // Names from part_names, the i-th for the i-th smallest value; a repeated
+  // name made unique.
+  std::string named = vtk_file(dir,
+                               "DATASET UNSTRUCTURED_GRID\nFIELD FieldData 1\npart_names 1 2 string\nWing\nWing\n"
+                               "POINTS 3 float\n0 0 0 1 0 0 0 1 0\nCELLS 2 5\n1 0\n2 1 2\nCELL_TYPES 2\n1 3\n"
+                               "CELL_DATA 2\nFIELD FieldData 1\npart 1 2 int\n5 2\n",
+                               "named.vtk");
+  Ds_case_rec n = load(named);
+  ASSERT_EQ(n.parts.size(), 2u);
+  EXPECT_EQ(n.parts[0].name, "Wing");
+  EXPECT_EQ(n.parts[1].name, "Wing (2)");
+  EXPECT_EQ(n.parts[0].elem_type, std::vector<unsigned char>{DS_BAR2});
 }
 
 TEST(ServerReaders, VtkDatasetKindsAndCellTypes) {
