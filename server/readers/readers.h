@@ -19,7 +19,7 @@ struct P3d_settings {
   int iblanked;  // 0, 1
   int multi;     // 0 single zone, 1 a zone count first
   int read_as;   // 0 ASCII, 1 C binary, 2 Fortran unformatted
-  int dims;      // 1, 2, 3
+  int dims;      // 1, 2, 3 (the client's dimension code plus one)
 };
 extern const P3d_settings P3d_auto;  // every field -1
 
@@ -32,3 +32,14 @@ int p3d_read_case(Ds_case_rec *out, const std::string &grid, const std::string &
 // show; result is the PLOT3D solution file (may be empty). 0 or -1.
 int read_dataset(Ds_case_rec *out, const std::string &name, const std::string &result,
                  std::string *err);
+
+// Reader format codes as the client names them.
+enum { READ_PLOT3D = 1, READ_CASE = 10, READ_USER_DEFINED = 11 };
+// The name under which the legacy VTK reader is offered as a user-defined reader.
+extern const char *const Vtk_reader_name;
+
+// Reads a case in a reader format: PLOT3D with its settings, or legacy VTK
+// for the Case format and the user-defined reader. Any other format is
+// refused with "<file>: format N is not read by this server". 0 or -1.
+int read_format(Ds_case_rec *out, int format, const std::string &geometry, const std::string &result,
+                const P3d_settings &settings, std::string *err);

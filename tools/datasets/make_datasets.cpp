@@ -5,8 +5,9 @@
 //                                        (ASCII and binary legacy VTK)
 //     vtk/series/mixed_000N.vtk          the same over five steps, values changing
 //     plot3d/zones3_*.xyz, *.q           a 3-zone iblanked grid and its solution in
-//                                        ASCII, C binary, Fortran little- and
-//                                        big-endian, and Fortran big-endian double
+//                                        ASCII, C binary of either byte order,
+//                                        Fortran little- and big-endian, and
+//                                        Fortran big-endian double
 //     plot3d/plane2d.xyz, .q             a 2-D single-zone grid and solution
 //     plot3d/line1d.xyz                  a 1-D ASCII grid
 //   quivane_datasets --large DIR  single-zone 3-D grids with solutions of
@@ -380,6 +381,7 @@ bool write_small(const std::string &dir) {
     P3d_form form;
   } flavours[] = {{"ascii", {ASCII, false, 4}},
                   {"c", {C_BINARY, false, 4}},
+                  {"cbe", {C_BINARY, true, 4}},
                   {"fle", {FORTRAN, false, 4}},
                   {"fbe", {FORTRAN, true, 4}},
                   {"fbe_dbl", {FORTRAN, true, 8}}};

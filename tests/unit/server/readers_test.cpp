@@ -313,7 +313,7 @@ TEST(ServerReaders, Plot3dFlavoursLoadEqualCoordinatesAndSolutions) {
   EXPECT_EQ(std::count(ref.parts[1].iblank.begin(), ref.parts[1].iblank.end(), 0), 8);
   EXPECT_EQ(ref.times[0], 0.125f);
   EXPECT_EQ(ref.vars[ds_find_var(ref, "Mach")].constants[0], 0.5f);
-  for (const char *flavour : {"ascii", "fle", "fbe", "fbe_dbl"}) {
+  for (const char *flavour : {"ascii", "cbe", "fle", "fbe", "fbe_dbl"}) {
     SCOPED_TRACE(flavour);
     std::string base = data(std::string("plot3d/zones3_") + flavour);
     Ds_case_rec k = load(base + ".xyz", base + ".q");
@@ -339,6 +339,25 @@ TEST(ServerReaders, Plot3dSettingsFromTheClientMustFitTheFile) {
     EXPECT_EQ(p3d_read_case(&k, data("plot3d/zones3_fle.xyz"), "", c.s, &err), c.ok ? 0 : -1) << err;
     if (!c.ok) {
       EXPECT_EQ(err.find(data("plot3d/zones3_fle.xyz") + ": "), 0u) << err;
+    }
+  }
+}
+
+TEST(ServerReaders, ReaderFormatsOfTheClient) {
+  struct Case {
+    int format;
+    const char *file;
+    size_t parts;
+  } cases[] = {{READ_PLOT3D, "plot3d/zones3_fle.xyz", 3}, {READ_CASE, "vtk/mixed.vtk", 3},
+               {READ_USER_DEFINED, "vtk/mixed_bin.vtk", 3}, {2, "vtk/mixed.vtk", 0}};
+  for (const Case &c : cases) {
+    Ds_case_rec k;
+    std::string err;
+    int rc = read_format(&k, c.format, data(c.file), "", {1, 1, 2, 3}, &err);
+    EXPECT_EQ(rc, c.parts ? 0 : -1) << err;
+    EXPECT_EQ(k.parts.size(), c.parts);
+    if (!c.parts) {
+      EXPECT_EQ(err, data(c.file) + ": format 2 is not read by this server");
     }
   }
 }
