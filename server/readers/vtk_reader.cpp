@@ -613,36 +613,41 @@ const Vtk_array *find_array(const std::vector<Vtk_array> &v, const char *name, b
   return nullptr;
 }
 
-// The values of array a for the items listed (all of them when list is null).
-void gather(const Vtk_array &a, const std::vector<int> *list, Ds_floats *out) {
-  if (!list) {
-    *out = a.data;
+// Components first .. first + count - 1 of array a for the items listed
+// (all of them, in order, when list is null), appended to out. A whole
+// array taken whole is moved, not copied: every array serves one part then.
+void gather(Vtk_array &a, int first, int count, const std::vector<int> *list, Ds_floats *out) {
+  if (!list && first == 0 && count == a.comps && out->empty()) {
+    *out = std::move(a.data);
     return;
   }
-  size_t n = list->size();
-  out->resize(n * a.comps);
-  for (int c = 0; c < a.comps; c++) {
-    const float *src = a.data.data() + c * a.tuples;
-    float *dst = out->data() + c * n;
-    for (size_t i = 0; i < n; i++) dst[i] = src[(*list)[i]];
+  size_t n = list ? list->size() : (size_t)a.tuples, at = out->size();
+  out->resize(at + n * count);
+  for (int c = 0; c < count; c++) {
+    const float *src = a.data.data() + (first + c) * a.tuples;
+    float *dst = out->data() + at + c * n;
+    if (!list) std::copy(src, src + n, dst);
+    else
+      for (size_t i = 0; i < n; i++) dst[i] = src[(*list)[i]];
   }
 }
 
 // Registers the arrays of one kind of place as variables and stores their
 // values on the part: items lists the file's points or cells that are the
-// part's nodes or elements (null: all, in order).
-int add_fields(Ds_case_rec *c, Ds_part_rec *p, const std::vector<Vtk_array> &arrays,
-               Ds_var_where where, const std::vector<int> *items, std::string *err) {
-  for (const Vtk_array &a : arrays) {
+// part's nodes or elements (null: all, in order; the arrays are then
+// emptied into the part).
+int add_fields(Ds_case_rec *c, Ds_part_rec *p, std::vector<Vtk_array> &arrays, Ds_var_where where,
+               const std::vector<int> *items, std::string *err) {
+  for (Vtk_array &a : arrays) {
     if (a.is_string || (where == DS_AT_ELEMENTS && a.name == "part")) continue;
     std::string name = a.name;
     Ds_var_kind kind = a.kind;
-    const Vtk_array *im = nullptr;
+    Vtk_array *im = nullptr;
     if (name.size() > 3 && (a.comps == 1 || a.comps == 3)) {
       std::string stem = name.substr(0, name.size() - 3), tail = name.substr(name.size() - 3);
       if (tail == "_im" && find_array(arrays, (stem + "_re").c_str(), false)) continue;  // with its real part
       if (tail == "_re") {
-        im = find_array(arrays, (stem + "_im").c_str(), false);
+        im = const_cast<Vtk_array *>(find_array(arrays, (stem + "_im").c_str(), false));
         if (im && im->comps == a.comps) {
           name = stem;
           kind = a.comps == 1 ? DS_COMPLEX_SCALAR : DS_COMPLEX_VECTOR;
@@ -661,20 +666,8 @@ int add_fields(Ds_case_rec *c, Ds_part_rec *p, const std::vector<Vtk_array> &arr
         return -1;
       }
       Ds_floats &data = ds_field(p, id, 0)->data;
-      if (split > 1) {
-        Vtk_array one;
-        one.comps = 1;
-        one.tuples = a.tuples;
-        one.data.assign(a.data.begin() + s * a.tuples, a.data.begin() + (s + 1) * a.tuples);
-        gather(one, items, &data);
-      } else {
-        gather(a, items, &data);
-        if (im) {
-          Ds_floats imag;
-          gather(*im, items, &imag);
-          data.insert(data.end(), imag.begin(), imag.end());
-        }
-      }
+      gather(a, split > 1 ? s : 0, split > 1 ? 1 : a.comps, items, &data);
+      if (im) gather(*im, 0, im->comps, items, &data);
       ds_var_defined_at(&c->vars[id], 0);
     }
   }

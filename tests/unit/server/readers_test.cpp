@@ -125,6 +125,11 @@ TEST(ServerReaders, MixedModelVariablesAndBorders) {
     EXPECT_EQ(sizes.count(2), (size_t)borders[i].bars);
     EXPECT_NEAR(qtest::enclosed_volume(k.parts[i], *r), borders[i].volume, 1e-6);
   }
+  // The complex scalar: real parts of the part's nodes, then imaginary
+  // parts; file node 1 is the part's node 1 (cos 0.5 and sin 0.5 to 1/256).
+  const Ds_floats &harmonic = ds_field_if(k.parts[0], 3, 0)->data;
+  EXPECT_EQ(harmonic[1], 225 / 256.0f);
+  EXPECT_EQ(harmonic[24 + 1], 123 / 256.0f);
   // Element values follow their elements into the parts: pressure is
   // 10 + the file's cell index.
   EXPECT_EQ(ds_field_if(k.parts[1], 4, 0)->data[0], 18);
