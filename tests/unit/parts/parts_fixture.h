@@ -56,6 +56,9 @@ class PartsTest : public testing::Test {
 
  protected:
   void SetUp() override {
+    memcpy(saved_cases_, Case_info, sizeof saved_cases_);
+    memcpy(saved_online_, Online, sizeof saved_online_);
+    saved_case_num_ = Case_num;
     clear_parts();
     reset_part_attribute_state();
     reset_server_maxfilesize();
@@ -69,12 +72,10 @@ class PartsTest : public testing::Test {
     for (auto &l : links_)
       if (l && l->ch >= 0) ccend(l->ch);
     links_.clear();
-    for (int c = 0; c < MAX_CASES; c++) {
-      Case_info[c].active = 0;
-      Online[c + 1] = 0;
-    }
     clear_parts();
-    Case_num = 0;
+    memcpy(Case_info, saved_cases_, sizeof saved_cases_);
+    memcpy(Online, saved_online_, sizeof saved_online_);
+    Case_num = saved_case_num_;
   }
   // Connects case slot c to a new scripted peer.
   CaseLink &connect_case(int c) {
@@ -93,6 +94,11 @@ class PartsTest : public testing::Test {
   }
 
   std::vector<std::unique_ptr<CaseLink>> links_;
+
+ private:
+  Case_rec saved_cases_[MAX_CASES];
+  int saved_online_[CON_SLOTS];
+  int saved_case_num_ = 0;
 };
 
 }  // namespace qtest
