@@ -10,6 +10,7 @@ extern Timeset_rec *Timesets[MAX_TIMESETS];    // null = unused
 extern int Time_set_geometry[16];              // time set of a case's changing geometry; -1 none
 extern int Time_set_mgeom[16];                 // time set of a case's measured geometry; -1 none
 extern int Time_tot_steps;                     // entries of the overall time line, 0 when none
+extern float (*Time_steps)[2];                 // the overall time line: (step, time) per entry; null when none
 
 // Time-set scales of the solution-time dialog (nothing to draw until time
 // sets arrive); a press in a scale has no effect.

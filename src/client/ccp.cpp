@@ -734,12 +734,24 @@ static int send_counts(int ch, int a, int b, int two) {
   return two ? ccsint(ch, b) : 0;
 }
 
+// An array goes out in one write: its count (unless ch is negative) and
+// its n words, word(k) giving word k.
+template <typename W>
+static int send_words(int ch, int n, W word) {
+  bool counted = ch >= 0;
+  int out = counted ? ch : -ch;
+  Channel_rec *c = chan(out);
+  if (!c) return -1;
+  if (n <= 0) return counted ? ccsint(out, n) : 0;
+  size_t head = counted ? 4 : 0;
+  std::vector<unsigned char> buf(head + (size_t)n * 4);
+  if (counted) put_be32(buf.data(), (uint32_t)n);
+  for (int i = 0; i < n; i++) put_be32(&buf[head + 4 * (size_t)i], word(c, i));
+  return SendData(out, buf.data(), (int)buf.size());
+}
+
 int ccsinn(int ch, const int *values, int n) {
-  if (send_counts(ch, n, 0, 0) != 0) return -1;
-  if (n <= 0) return 0;
-  std::vector<unsigned char> buf((size_t)n * 4);
-  for (int i = 0; i < n; i++) put_be32(&buf[4 * (size_t)i], (uint32_t)values[i]);
-  return SendData(ch < 0 ? -ch : ch, buf.data(), n * 4);
+  return send_words(ch, n, [&](const Channel_rec *, int k) { return (uint32_t)values[k]; });
 }
 
 int ccrinn(int ch, int wait, int *values, int capacity, int *n) {
@@ -756,8 +768,7 @@ int ccrinn(int ch, int wait, int *values, int capacity, int *n) {
 }
 
 int ccsfln(int ch, const float *values, int n) {
-  if (send_counts(ch, n, 0, 0) != 0) return -1;
-  return send_floats(ch < 0 ? -ch : ch, n, [&](int k) { return values[k]; });
+  return send_words(ch, n, [&](const Channel_rec *c, int k) { return float_word(c, values[k]); });
 }
 
 int ccrfln(int ch, int wait, float *values, int capacity, int *n) {

@@ -19,3 +19,5 @@ int palette_attributes(int palette, int component, float *settings, char *, char
 }
 
 void palette_attributes_clear() { Legend_visible.clear(); }
+
+void check_auto_legend_replace() {}

@@ -12,3 +12,7 @@ int palette_attributes(int palette, int component, float *settings, char *title,
                        int mode);
 // Forgets every legend setting written so far.
 void palette_attributes_clear();
+
+// Re-evaluates the automatic legend after part attributes changed (no
+// legend is automatic until the palettes exist: nothing).
+void check_auto_legend_replace();

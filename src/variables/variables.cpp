@@ -54,3 +54,21 @@ int varindx_by_namecase(const char *name, int case_index) {
 void var_mainlist_updt() {}
 void var_dialog_refresh() {}
 void var_reset_interface() {}
+
+// ---- what the part subsystem reads --------------------------------------------------
+#include <cstdio>
+
+float Current_time = 0.0f;
+
+int variable_id_to_list(int id) {
+  for (int i = 0; Variables && i < Var_avail_cnt; i++)
+    if (Variables[i].id == id) return i;
+  printf("could not find variable id in variable_id_to_list...\n");
+  return -1;
+}
+
+int variable_exists(int type, int id) {
+  for (int i = 0; Variables && i < Var_avail_cnt; i++)
+    if (Variables[i].type == type && Variables[i].id == id) return 1;
+  return 0;
+}

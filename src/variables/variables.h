@@ -53,3 +53,11 @@ void var_mainlist_updt();
 void var_dialog_refresh();
 // Deselects and refreshes every variable list (nothing until they exist).
 void var_reset_interface();
+
+// ---- what the part subsystem reads of the variables ------------------------------
+extern float Current_time;  // the current solution time; 0 until time steps exist
+// Row of variable id in Variables; prints "could not find variable id in
+// variable_id_to_list...\n" and gives -1 when no row has it.
+int variable_id_to_list(int id);
+// 1 when a variable of this type and id exists, else 0.
+int variable_exists(int type, int id);

@@ -1,12 +1,14 @@
-// A small part table for the tests, filled in place the way the
-// part subsystem keeps it: records packed in table order, Part_cross by
-// number, group members after their group with parent_group set.
+// A small part table for the tests, made the way the part subsystem makes
+// it: every record by create_one_part (in its case, of its type), then the
+// group and parent links set; group members after their group, not rows of
+// the lists.  clear_parts frees every record and resets the counts.
 #pragma once
 
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "client/cases.h"
 #include "parts/read.h"
 
 namespace qtest {
@@ -22,34 +24,39 @@ struct TestPart {
 };
 
 inline void clear_parts() {
-  for (int i = 0; i < Num_p_loaded; i++) {
-    free(parts[i]->children);
-    delete parts[i];
+  for (int i = 0; i < MAX_PARTS && parts[i]; i++) {
+    part_rec_free(parts[i]);
     parts[i] = nullptr;
   }
   for (int &c : Part_cross) c = -1;
+  for (int &c : Num_parts_cases) c = 0;
   Num_p_loaded = Num_p_partlist = 0;
+}
+
+// Adds one record with create_one_part in its case; the record, or null.
+inline Part_rec *add_part(const TestPart &t) {
+  int keep = Case_num;
+  Case_num = t.case_index;
+  char desc[PART_NAME_TEXT] = {0};
+  strncpy(desc, t.name, PART_NAME_USED - 1);
+  int made = create_one_part(t.number, desc, t.type, 0);
+  Case_num = keep;
+  if (made != 0) return nullptr;
+  Part_rec *p = part_by_number(t.number);
+  p->group = t.group ? 1 : 0;
+  p->parent_group = t.parent_group;
+  if (t.parent_group != -1) Num_p_partlist--;
+  if (!t.children.empty()) {
+    resize_part_array(Part_cross[t.number], PA_CHILDREN, (int)t.children.size(), 0);
+    memcpy(p->children, t.children.data(), sizeof(int) * t.children.size());
+    p->children_count = (int)t.children.size();
+  }
+  return p;
 }
 
 inline void fill_parts(const std::vector<TestPart> &table) {
   clear_parts();
-  for (const TestPart &t : table) {
-    Part_rec *p = new Part_rec{};
-    strncpy(p->name, t.name, sizeof p->name - 1);
-    p->number = t.number;
-    p->case_index = t.case_index;
-    p->type = t.type;
-    p->group = t.group ? 1 : 0;
-    p->parent_group = t.parent_group;
-    p->children_count = static_cast<int>(t.children.size());
-    if (!t.children.empty()) {
-      p->children = static_cast<int *>(malloc(sizeof(int) * t.children.size()));
-      memcpy(p->children, t.children.data(), sizeof(int) * t.children.size());
-    }
-    Part_cross[t.number] = Num_p_loaded;
-    parts[Num_p_loaded++] = p;
-    if (t.parent_group == -1) Num_p_partlist++;
-  }
+  for (const TestPart &t : table) add_part(t);
 }
 
 // Model part 7 of case 1 and a clip of case 2 made from it, a group of two

@@ -1,0 +1,9 @@
+// Rendering services of the part subsystem that rendering has not built yet
+// (see part_services.h).
+#include "render/part_services.h"
+
+int Lighting_two_lights = 0;
+
+void find_bounding_volume(int) {}
+
+void toggle_two_lights(int flag, int) { Lighting_two_lights = flag ? 1 : 0; }
