@@ -15,7 +15,8 @@
 #include "requests/requests.h"
 #include "server.h"
 
-Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0, 0, 0, nullptr, nullptr, nullptr};
+Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0,       0,
+                            0,       nullptr, nullptr, nullptr, nullptr, nullptr, 0};
 
 static const int SRV_THREADS = 1;      // thread count reported to the client
 static const int SRV_KEYWORD_LEN = 256;
@@ -23,7 +24,10 @@ static const int SRV_KEYWORD_LEN = 256;
 static void server_usage() {
   fprintf(stderr,
           "USAGE: quivane7.server [-c host [-ports N]] [-pipe p1 p2] [-security N]\n"
-          "                       [-readerdbg] [-log FILE] [-version TEXT] [-host NAME]\n");
+          "                       [-readerdbg] [-log FILE] [-version TEXT] [-host NAME]\n"
+          "                       [-data FILE [-result FILE]] [-summary]\n"
+          "Without -c or -pipe it loads the -data file, prints the summary when asked\n"
+          "and ends: 0 when the file was read.\n");
 }
 
 // Fills Srv_opts; 0, or -1 when the line cannot be used.
@@ -50,6 +54,12 @@ static int parse_options(int argc, char **argv) {
       Srv_opts.version = argv[++i];
     } else if (!strcmp(a, "-host") && more) {
       Srv_opts.host_name = argv[++i];
+    } else if (!strcmp(a, "-data") && more) {
+      Srv_opts.data = argv[++i];
+    } else if (!strcmp(a, "-result") && more) {
+      Srv_opts.result = argv[++i];
+    } else if (!strcmp(a, "-summary")) {
+      Srv_opts.summary = 1;
     } else {
       fprintf(stderr, "quivane7.server: Unknown option %s.\n", a);
       return -1;
@@ -57,7 +67,7 @@ static int parse_options(int argc, char **argv) {
   }
   if (!Srv_opts.host_name && getenv("QUIVANE7_SERVER_HOST") && *getenv("QUIVANE7_SERVER_HOST"))
     Srv_opts.host_name = getenv("QUIVANE7_SERVER_HOST");
-  if (!Srv_opts.host && !Srv_opts.pipe1) return -1;
+  if (!Srv_opts.host && !Srv_opts.pipe1 && !Srv_opts.data) return -1;
   return 0;
 }
 
@@ -131,6 +141,11 @@ int main(int argc, char **argv) {
     return 1;
   }
   if (srv_log_open(Srv_opts.log_path) < 0) return 1;
+  // A dataset that cannot be read leaves the server without one: it serves on.
+  int loaded = Srv_opts.data ? srv_load_data(Srv_opts.data, Srv_opts.result) : 0;
+  if (loaded == 0 && Srv_opts.data && Srv_opts.summary) fputs(ds_summary(Srv_case).c_str(), stdout);
+  fflush(stdout);
+  if (!Srv_opts.host && !Srv_opts.pipe1) return loaded == 0 ? 0 : 1;
   int ch = open_link();
   if (ch < 0) {
     fprintf(stderr, "quivane7.server: Couldn't reach the client.\n");

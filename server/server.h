@@ -1,6 +1,9 @@
-// Shared state of the stand-in case server: its start options and the
-// request log. The link itself is a channel of the client's wire module.
+// Shared state of the stand-in case server: its start options, the request
+// log and the case it holds. The link itself is a channel of the client's
+// wire module.
 #pragma once
+
+#include "model/model.h"
 
 struct Srv_options_rec {
   const char *host;      // -c: client host to connect back to; null with -pipe
@@ -13,6 +16,9 @@ struct Srv_options_rec {
   const char *log_path;  // -log: request log file; null = no log
   const char *version;   // -version: version string reported instead of the real one (a fault mode for tests); null = real
   const char *host_name; // -host (or QUIVANE7_SERVER_HOST): host name reported instead of the real one (tests); null = real
+  const char *data;      // -data: dataset loaded at start-up; null = none
+  const char *result;    // -result: its PLOT3D solution file; null = none
+  int summary;           // -summary: 1 = print the loaded model's summary on stdout
 };
 
 extern Srv_options_rec Srv_opts;  // filled once from the command line
@@ -21,3 +27,10 @@ extern Srv_options_rec Srv_opts;  // filled once from the command line
 int srv_log_open(const char *path);
 // Writes one line to the request log (nothing when logging is off).
 void srv_log(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+extern Ds_case_rec Srv_case;  // the case this server holds; empty until a dataset is read
+
+// Reads a dataset (name, and a solution file or null) into Srv_case,
+// reporting a failure on stderr and in the log; Srv_case is kept as it was
+// then. 0 or -1.
+int srv_load_data(const char *name, const char *result);

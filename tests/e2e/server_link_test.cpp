@@ -256,3 +256,58 @@ TEST(ServerPipes, LocalStartGreetsAndServes) {
   EXPECT_EQ(qtest::read_file(log),
             "handshake 1 2 security 0 accept 1 readerdbg 1\nccp_get_cwd\nExit\n");
 }
+
+TEST(ServerData, LoadsAtStartUpAndPrintsItsSummaryWithoutALink) {
+  std::string vtk = qtest::test_data() + "/vtk/mixed.vtk";
+  std::string grid = qtest::test_data() + "/plot3d/zones3_fbe.xyz";
+  struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out_has, err;
+  } cases[] = {
+      {{"-data", vtk, "-summary"}, 0,
+       "part 1 \"Hex block\": unstructured, 24 nodes, 8 elements\n"
+       "  6 Noded Pentahedron      4\n  8 Noded Hexahedron       4\n  extents x 0 2 y 0 2 z 0 2\n",
+       ""},
+      {{"-data", grid, "-result", qtest::test_data() + "/plot3d/zones3_fbe.q", "-summary"}, 0,
+       "part 2 \"Zone 2\": structured 4x4x4, 64 nodes, 27 cells, iblanked (8 nodes blanked)\n", ""},
+      {{"-data", vtk}, 0, "", ""},
+      {{"-data", "missing.vtk", "-summary"}, 1, "",
+       "quivane7.server: missing.vtk: cannot open: No such file or directory\n"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    std::vector<std::string> argv = {qtest::server_bin()};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    qtest::RunResult r = qtest::run_program(argv);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.err, c.err);
+    if (c.out_has.empty()) {
+      EXPECT_EQ(r.out, "");
+    } else {
+      EXPECT_NE(r.out.find(c.out_has), std::string::npos) << r.out;
+    }
+  }
+}
+
+TEST(ServerTcp, ADatasetThatCannotBeReadLeavesTheServerServing) {
+  qtest::TempDir work("srvdata");
+  std::string bad = work.file("cut.xyz");
+  qtest::write_file(bad, qtest::read_file(qtest::test_data() + "/plot3d/zones3_fle.xyz").substr(0, 2000));
+  ServerRun run;
+  int ch = tcp_server(&run, work.path(), {"-data", bad, "-log", work.file("log")});
+  ASSERT_GE(ch, 0);
+  ASSERT_EQ(client_handshake(ch, -1), 1);
+  char cwd[151];
+  ASSERT_EQ(ccrcwd(ch, cwd, sizeof cwd), 0);
+  ASSERT_EQ(ccsstr(ch, "Exit", 4), 0);
+  auto &r = run.finish();
+  ccend(ch);
+  EXPECT_EQ(r.status, 0) << r.err;
+  std::string why = bad +
+                    ": truncated: the record of zone 2 coordinates at byte 1024 runs past the end of the file "
+                    "(read as Fortran unformatted little-endian, multi-zone, 3-D, single precision, iblanked)";
+  EXPECT_EQ(r.err.find("quivane7.server: " + why + "\n"), 0u) << r.err;
+  EXPECT_EQ(qtest::read_file(work.file("log")),
+            "load " + bad + " -> " + why + "\nhandshake 1 2 security 0 accept 1 readerdbg 0\nccp_get_cwd\nExit\n");
+}

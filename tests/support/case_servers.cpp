@@ -10,7 +10,16 @@
 
 namespace qtest {
 
-CaseServers::CaseServers() {
+// A word quoted for the shell.
+static std::string quoted(const std::string &w) {
+  std::string q = "'";
+  for (char ch : w) q += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+  return q + "'";
+}
+
+CaseServers::CaseServers(const std::vector<std::string> &server_args) {
+  std::string args;
+  for (const std::string &a : server_args) args += " " + quoted(a);
   bin_ = dir_.file("bin");
   logs_ = dir_.file("logs");
   tmp_ = dir_.file("tmp");
@@ -21,7 +30,8 @@ CaseServers::CaseServers() {
   write_file(script, "#!/bin/sh\n"
                      "[ -e '" + dir_.file("fail") + "' ] && exit 1\n"
                      "echo $$ >> '" + dir_.file("started") + "'\n"
-                     "exec '" + server_bin() + "' -log '" + logs_ + "'/server.$$.log \"$@\"\n");
+                     "exec '" + server_bin() + "' -log '" + logs_ + "'/server.$$.log" + args +
+                     " \"$@\"\n");
   chmod(script.c_str(), 0700);
 }
 

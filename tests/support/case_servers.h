@@ -2,7 +2,8 @@
 // wrapper named "quivane7.server" (found first on the client's PATH) starts
 // the real stand-in with "-log <dir>/server.<pid>.log" and the client's
 // arguments, so every server the client starts leaves a log named by its
-// process id. A file "fail" in the directory makes the next starts fail.
+// process id.  Extra start arguments (such as "-data FILE") given to the
+// constructor go to every server, before the client's own. A file "fail" in the directory makes the next starts fail.
 #pragma once
 
 #include <sys/types.h>
@@ -19,7 +20,7 @@ namespace qtest {
 
 class CaseServers {
  public:
-  CaseServers();
+  explicit CaseServers(const std::vector<std::string> &server_args = {});
   const std::string &bin_dir() const { return bin_; }
   const std::string &tmp_dir() const { return tmp_; }  // the client's TMPDIR (FIFOs, record)
   // Process ids of the servers started so far, in the order they started
