@@ -9,6 +9,7 @@ char Hot_text_colname[COLOR_NAME_TEXT];
 char Balloon_help_colname[COLOR_NAME_TEXT];
 char Main_highlight_colname[COLOR_NAME_TEXT];
 int Dont_use_stereo_in_window = 0;
+int Stereo_in_window = 0;
 int Use_multi_sampling = 1;
 int Small_screen = 0;
 int Noicons = 0;

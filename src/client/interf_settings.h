@@ -18,6 +18,7 @@ extern char Hot_text_colname[COLOR_NAME_TEXT];          // hot text ("red3")
 extern char Balloon_help_colname[COLOR_NAME_TEXT];      // balloon background ("yellow")
 extern char Main_highlight_colname[COLOR_NAME_TEXT];    // changed fields, selections ("mediumspringgreen")
 extern int Dont_use_stereo_in_window;                   // 1 = no stereo or multisample visual asked
+extern int Stereo_in_window;  // 1 = stereo is drawn in a window (a stereo visual was found), 0 = full screen
 extern int Use_multi_sampling;                          // 1 = a multisample visual may be asked
 extern int Small_screen;                                // 1 = windows laid out for 1024 x 768
 extern int Noicons;                                     // 1 = feature buttons shown without pictures (-ni)

@@ -177,4 +177,10 @@ void gwin_gl_curwin(int *code, int set, int *dpy) { SCREEN_DID(gl_window, code, 
 
 void swapbuffers() { SCREEN_DID(gl_swap); }
 
+int gwin_gl_ready() { return SCREEN_DID(gl_current) ? 1 : 0; }
+
+int screen_size(int dpy, int *width, int *height) {
+  return SCREEN_DID(screen_size, dpy, width, height) ? 1 : 0;
+}
+
 void set_keyboard_repeat(int on) { SCREEN_DID(key_repeat, on); }

@@ -70,6 +70,10 @@ struct Screen_ops {
   // OpenGL, mode 0 reads which one is.  Swaps the current window's buffers.
   int (*gl_window)(int *code, int set, int *dpy);
   int (*gl_swap)();
+  // 1 when an OpenGL context is current in this thread.
+  int (*gl_current)();
+  // *width and *height of display dpy's screen in pixels.
+  int (*screen_size)(int dpy, int *width, int *height);
   // Switches the server's key auto-repeat.
   int (*key_repeat)(int on);
   // Watches descriptor fd for input, calling ready() from the event loop
@@ -135,4 +139,10 @@ int screen_present();
 // screen.
 void gwin_gl_curwin(int *code, int set, int *dpy);
 void swapbuffers();
+// 1 when an OpenGL context is current, so that GL calls take effect; 0
+// without a screen (unit tests, the console form).
+int gwin_gl_ready();
+// Size of display dpy's screen in pixels; 1, or 0 with both left alone
+// when there is no screen.
+int screen_size(int dpy, int *width, int *height);
 void set_keyboard_repeat(int on);

@@ -7,3 +7,6 @@ int Txtdyn = 1;
 void annotate_read_window_image() {}
 void display_annotation_mode() {}
 void annotation_move_manage(int) {}
+
+void modify_string_visibility_for_viewport(int, int) {}
+void delete_strings_if_viewport_removed(int) {}

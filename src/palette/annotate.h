@@ -10,3 +10,8 @@ void annotate_read_window_image();
 void display_annotation_mode();
 // Modal loop of annotation mode; argument ignored.
 void annotation_move_manage(int unused);
+
+// Text annotations tied to a viewport: they follow its visibility, and go
+// with it when it is deleted.  No text annotation exists yet: nothing changes.
+void modify_string_visibility_for_viewport(int viewport, int visible);
+void delete_strings_if_viewport_removed(int viewport);

@@ -24,12 +24,13 @@
 #include "client/file_select_comm.h"
 #include "client/screen.h"
 #include "client/startup.h"
-#include "interact/tool_services.h"
+#include "interact/tool_records.h"
 #include "palette/palette_attr.h"
 #include "parts/read.h"
 #include "render/part_services.h"
 #include "variables/variables.h"
 #include "view/viewer_services.h"
+#include "view/viewer_state.h"
 #include "view/viewports.h"
 
 int Rebuild_part_list = 0;

@@ -4,13 +4,17 @@
 // arrives with rendering; until then a window is cleared to the background.
 #pragma once
 
-extern int Dpy_current;  // index of the display being drawn, 0 or 1
+extern int Dpy_current;         // index of the display being drawn, 0 or 1
+extern float Anim_aspect_ratio;  // pixel-aspect correction of every projection, 1.0
 
 // Mode 1 stores the four pixel bounds of display dpy's graphics window,
 // mode 0 reads them into the arguments.  0.
 int grasal(int *xmin, int *xmax, int *ymin, int *ymax, int dpy, int mode);
-// Sets up the OpenGL state of display dpy's main window once and turns the
-// start screen on (Initial_screen 1 unless -no_start_screen).
+// Sets up the OpenGL state of display dpy's main window and turns the start
+// screen on (Initial_screen 1 unless -no_start_screen).  The first call also
+// gives viewport 0 its start-up background and pixel rectangle, selects it
+// alone, and for display 0 sets up the initial view around the box -1..1
+// and resets the model transformation of all sixteen viewports.
 void vwint(int dpy);
 // Draws the start screen of display dpy.
 void initial_screen(int dpy);
@@ -20,3 +24,14 @@ void part_draw_init();
 void part_show_refresh();
 // Sets the View menu toggles from the display state.
 void view_menu_init();
+
+// The tools' home placements: cursor point, line ends, three plane corners,
+// a size (cylinder radius and cone size) and the cone angle.  Mode 0 gets,
+// 1 sets; the start-up view sets them, tool resets read them.
+void widget_location(float *cursor_x, float *cursor_y, float *cursor_z, float line_a[3],
+                     float line_b[3], float plane_a[3], float plane_b[3], float plane_c[3],
+                     float *size, float *cone_angle, int mode);
+// Per-axis extremes of the parts shown in the viewport as it shows them;
+// -1 and 1 on each axis when no part contributes (none is drawn yet).
+void find_min_max_viewport(int viewport, float *x_min, float *x_max, float *y_min, float *y_max,
+                           float *z_min, float *z_max);

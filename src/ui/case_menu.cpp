@@ -221,7 +221,10 @@ int case_viewpvis_pick(int x, int y, int width, int height) {
   int hit = -1;
   for (int v = 0; v < MAX_VIEWPORTS; v++) {
     const Viewport_rec &vp = Viewports[v];
-    if (vp.in_use && fx >= vp.xmin && fx <= vp.xmax && fy >= vp.ymin && fy <= vp.ymax) hit = v;
+    const float *a = vp.attributes;
+    float x0 = a[VP_ORIGIN_X], y0 = a[VP_ORIGIN_Y];
+    if (vp.in_use && fx >= x0 && fx <= x0 + a[VP_WIDTH] && fy >= y0 && fy <= y0 + a[VP_HEIGHT])
+      hit = v;
   }
   return hit;
 }

@@ -182,7 +182,7 @@ static void layout_and_redraw(int d) {
     grasal(&xmin, &xmax, &ymin, &ymax, d, 1);
   }
   viewport_all_resize();
-  fix_up_viewport(1, 1);
+  fix_up_viewport(1);
   Stencil_current_viewport = -1;
 }
 

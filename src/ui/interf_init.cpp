@@ -43,7 +43,6 @@ Widget Main_win[MAX_DISPLAYS] = {nullptr, nullptr};
 Widget Main_intf[MAX_DISPLAYS] = {nullptr, nullptr};
 XVisualInfo *Visinfo[MAX_DISPLAYS] = {nullptr, nullptr};
 XVisualInfo *Visinfo_stereo[MAX_DISPLAYS] = {nullptr, nullptr};
-int Stereo_in_window = 0;
 int Doublebufferavail = 1;
 int Overlaybufferavail = 0;
 int Machinetype = 0;

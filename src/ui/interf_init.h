@@ -22,7 +22,6 @@ extern Widget Main_win[MAX_DISPLAYS];      // top-level shell per display; null 
 extern Widget Main_intf[MAX_DISPLAYS];     // main interface form per display; null until built
 extern XVisualInfo *Visinfo[MAX_DISPLAYS];         // normal GL visual per display, null = none
 extern XVisualInfo *Visinfo_stereo[MAX_DISPLAYS];  // stereo GL visual per display, null = none
-extern int Stereo_in_window;     // 1 = a stereo visual was found (last display examined decides)
 extern int Doublebufferavail;    // 1 = double-buffered visual, 0 = single-buffered only
 extern int Overlaybufferavail;   // always 0
 extern int Machinetype;          // screen class: 0 above 1000 px high, 2 for 905..1000, 1 up to 904

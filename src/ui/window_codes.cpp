@@ -339,7 +339,17 @@ Widget gen_showparts_win() {
   return Graphics_show_dialog;
 }
 
+static int motif_gl_current() { return glXGetCurrentContext() ? 1 : 0; }
+
+static int motif_screen_size(int dpy, int *width, int *height) {
+  if (dpy < 0 || dpy >= MAX_DISPLAYS || !Dpys[dpy]) return 0;
+  get_x_screensize(width, height, dpy);
+  return 1;
+}
+
 void window_codes_screen(Screen_ops *ops) {
   ops->gl_window = motif_gl_window;
   ops->gl_swap = motif_gl_swap;
+  ops->gl_current = motif_gl_current;
+  ops->screen_size = motif_screen_size;
 }

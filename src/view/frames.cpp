@@ -30,3 +30,18 @@ int given_frames_return_parts(int, const int *, int *count, int **list) {
 void frame_icons_refresh() { frame_icons_refresh_windep(); }
 
 void frame_notification_mesg_windep() {}
+
+// ---- triad size ------------------------------------------------------------------
+#include "parts/attribute.h"
+
+float Axis_size = 0.0f;
+float Axis_size_div20 = 0.0f;
+
+void axiscl(float size) {
+  Axis_size = size;
+  float attrs[FRAME_ATTR_WORDS];
+  frame_attributes(-1, attrs, nullptr, 0);
+  for (int i = 0; i < 3; i++) attrs[FRAME_LEN_X + i] = size;
+  frame_attributes(-1, attrs, nullptr, 1);
+  Axis_size_div20 = size / 20.0f;
+}

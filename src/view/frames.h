@@ -26,3 +26,12 @@ void frame_icons_refresh();
 extern void (*frame_icons_refresh_windep)();
 // Notice shown when frame mode is entered (nothing to say without frames).
 void frame_notification_mesg_windep();
+
+// ---- triad size ------------------------------------------------------------------
+#define FRAME_LEN_X 14    // frame slots 14..16: axis lengths x, y, z
+
+extern float Axis_size;        // length of the global triad's axes and of new frames' axes
+extern float Axis_size_div20;  // Axis_size / 20, kept for the frames archive
+
+// Axis_size = size, the default frame's three axis lengths = size.
+void axiscl(float size);

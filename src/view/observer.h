@@ -6,3 +6,23 @@ extern int Vewglb;            // drag action: 0 rotate, 1 translate, 2 scale, 4 
 extern int What_trans;        // what moves: 0 global, 1 local, 2 cursor, ... 10 frame
 extern int Vewaxis[3];        // 1 = the editor acts on that axis
 extern float Vewvalues[14];   // seven (increment, limit) pairs indexed by Vewglb
+
+// ---- viewer editor state -------------------------------------------------------
+// The viewer window's state, one for the whole program, all 0 at start.
+struct Viewer_window_rec {
+  float sensitivity;        // 3 % of the smaller of view height and clip depth (sensi)
+  float sensitivity_scale;  // 1.0 once sensi has run
+  float x_min, x_max;       // scene X range of the current viewport, model-transformed
+  float x_low, x_high;      // X range the viewer window shows
+  float y_min, y_max, y_low, y_high;
+  float z_min, z_max, z_low, z_high;
+  float from_py, from_px;   // pixel row and column of the look-from marker
+  float at_py, at_px;       // pixel row and column of the look-at marker
+  int plane;                // 0 X-Z, 1 X-Y, 2 Y-Z
+  int lock;                 // 0 none, 1 distance, 2 together
+};
+
+extern Viewer_window_rec Viewer_window;
+
+// Sensitivity from the view height and the depth between the clip planes.
+void sensi(float view_height, float depth);

@@ -7,19 +7,6 @@
 
 #define WEAK __attribute__((weak))
 
-WEAK int view_param(float lookat[3], float lookfrom[3], float matrix[16], float *distance, int) {
-  if (lookat) memset(lookat, 0, 3 * sizeof(float));
-  if (lookfrom) memset(lookfrom, 0, 3 * sizeof(float));
-  if (matrix) memset(matrix, 0, 16 * sizeof(float));
-  if (distance) *distance = 0.0f;
-  return 1;
-}
-
-WEAK int perspective_angle(float *angle, int mode) {
-  if (angle && mode == 0) *angle = 0.0f;
-  return 1;
-}
-
 WEAK int frames(int, int, char *, float *) { return -1; }
 
 WEAK void modify_viewport_part_visibility_attribute(int newmask, int oldmask, int *out) {

@@ -52,6 +52,16 @@ std::vector<std::string> shown_labels(int first, int last) {
   return labels;
 }
 
+// Viewport v in use over the window's full height from x, width wide.
+void place_viewport(int v, float x, float width) {
+  float *a = Viewports[v].attributes;
+  a[VP_ORIGIN_X] = x;
+  a[VP_ORIGIN_Y] = 0.0f;
+  a[VP_WIDTH] = width;
+  a[VP_HEIGHT] = 1.0f;
+  Viewports[v].in_use = 1;
+}
+
 std::string record_text() { return Cmd_backupfilename ? qtest::read_file(Cmd_backupfilename) : ""; }
 
 class CaseMenuDialogs : public testing::Test {
@@ -118,8 +128,8 @@ TEST_F(CaseMenuDialogs, MenuAtStartAndPickerPressRecordsViewportsLine) {
   qtest::xt_wait_for([] { return XtIsRealized(Casevpviswidget); }, 2000);
 
   // Viewport 1 on the left half, viewport 2 on the right half.
-  Viewports[0] = {1, "Main Viewport", 0.0f, 0.5f, 0.0f, 1.0f};
-  Viewports[1] = {1, "Viewport 2", 0.5f, 1.0f, 0.0f, 1.0f};
+  place_viewport(0, 0.0f, 0.5f);
+  place_viewport(1, 0.5f, 0.5f);
   unsigned short all = 0xffff;
   parts_visible_by_case(0, &all, 1);
   Dimension w = 0, h = 0;
@@ -143,7 +153,7 @@ TEST_F(CaseMenuDialogs, MenuAtStartAndPickerPressRecordsViewportsLine) {
   case_viewpvis_closeCB(nullptr, nullptr, nullptr);
   EXPECT_FALSE(XtIsManaged(Case_viewpvis_dialog));
   Viewports[1].in_use = 0;
-  Viewports[0] = {1, "Main Viewport", 0.0f, 1.0f, 0.0f, 1.0f};
+  place_viewport(0, 0.0f, 1.0f);
   parts_visible_by_case(0, &all, 1);
 }
 

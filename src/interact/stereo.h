@@ -1,0 +1,8 @@
+// Stereo display and 6-D input settings of the graphics windows.
+#pragma once
+
+extern int Stereo_mode;       // 1 while the stereo display is on
+extern float Stereo_offset;   // divisor of the eye separation (distance x tan(angle) / offset)
+extern int Stereo_xres;       // full-screen stereo field width, pixels
+extern int Stereo_yres;       // full-screen stereo field height, pixels
+extern int Input_6d;          // 1 while the 6-D input device is switched on

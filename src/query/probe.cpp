@@ -1,0 +1,4 @@
+// Interactive probe settings (see probe.h): nothing to keep until the probe exists.
+#include "query/probe.h"
+
+void iq_attributes(float *, int) {}

@@ -1,0 +1,8 @@
+// Settings of the interactive probe.
+#pragma once
+
+#define IQ_ATTRIBUTES 32  // slots of the probe's attribute vector; 19 is "marker_size"
+
+// Mode 0 reads, 1 stores the probe's attribute vector.  No probe exists
+// yet: neither mode changes anything.
+void iq_attributes(float attributes[IQ_ATTRIBUTES], int mode);
