@@ -1,15 +1,13 @@
-// Weak placeholders of the viewer and viewport services (see viewer_services.h).
+// Placeholders of the viewer and viewport services (see viewer_services.h).
 #include "view/viewer_services.h"
 
 #include <cstring>
 
 #include "view/viewports.h"
 
-#define WEAK __attribute__((weak))
+int frames(int, int, char *, float *) { return -1; }
 
-WEAK int frames(int, int, char *, float *) { return -1; }
-
-WEAK void modify_viewport_part_visibility_attribute(int newmask, int oldmask, int *out) {
+void modify_viewport_part_visibility_attribute(int newmask, int oldmask, int *out) {
   int merged = 0;
   for (int v = 0; v < MAX_VIEWPORTS; v++) {
     int bit = 1 << v;
@@ -18,6 +16,6 @@ WEAK void modify_viewport_part_visibility_attribute(int newmask, int oldmask, in
   if (out) *out = merged;
 }
 
-WEAK int viewport_is_2d(int) { return 0; }
+int viewport_is_2d(int) { return 0; }
 
-WEAK void recheck_all_parts_against_2d_viewport(int) {}
+void recheck_all_parts_against_2d_viewport(int) {}

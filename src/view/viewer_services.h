@@ -1,7 +1,6 @@
 // What the part attributes read of the viewports and the frame table,
-// until 2-D viewports and the frames are built.  Every function here is a weak
-// placeholder: a real definition of the same name elsewhere overrides it,
-// and this file goes once the real ones are in.
+// until 2-D viewports and the frames are built.  Each function here answers
+// as if nothing were loaded; the real ones replace them in place.
 #pragma once
 
 // Gets (0) or sets (1) frame's 43-word attribute block and name.
