@@ -5,6 +5,8 @@
 // place (tests do), and the queries below answer from whatever it holds.
 #pragma once
 
+#include "client/cases.h"
+
 #define PATH_TEXT 255        // capacity of a per-case data directory, NUL included
 #define MAX_PARTS 5000       // records in the table
 #define MAX_PART_NUMBER 5000 // part numbers are 1 .. MAX_PART_NUMBER-1
@@ -36,7 +38,7 @@ extern Part_rec *parts[MAX_PARTS + 1];      // records 0..Num_p_loaded-1, null a
 extern int Part_cross[MAX_PART_NUMBER];     // record index by part number, -1 = not in use
 extern int Num_p_loaded;                    // part records in the part table, all cases, 0..5000
 extern int Num_p_partlist;                  // top-level parts shown in the part lists
-extern int Num_parts_cases[16];             // parts per case slot
+extern int Num_parts_cases[MAX_CASES];      // parts per case slot
 extern const Part_dialog_rec Part_dialogs[PART_TYPES];  // indexed by Part_type_code
 
 // Mode 1 stores path as the data directory of case slot case_index; mode 0

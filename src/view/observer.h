@@ -6,3 +6,8 @@ extern int Vewglb;            // drag action: 0 rotate, 1 translate, 2 scale, 4 
 extern int What_trans;        // what moves: 0 global, 1 local, 2 cursor, ... 10 frame
 extern int Vewaxis[3];        // 1 = the editor acts on that axis
 extern float Vewvalues[14];   // seven (increment, limit) pairs indexed by Vewglb
+
+// The start increments and limits of Vewvalues (a fresh run and every archive
+// reset): every increment 1.0, then rotate limit 90, translate limit 2, scale
+// 2 and 2, zoom 0.1 and 0.5; the limits of pairs 3, 5 and 6 are kept.
+void observer_increments_default();

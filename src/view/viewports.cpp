@@ -3,10 +3,13 @@
 
 #include <cstdio>
 
+#include "client/defaults.h"
+
 Viewport_rec Viewports[MAX_VIEWPORTS];
 float baccol[3];
 int Person = 1;
 int Floating_z_planes = 1;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, baccol, Person, Floating_z_planes);
 
 void global_init_viewports() {
   for (int v = 0; v < MAX_VIEWPORTS; v++) {
