@@ -1,6 +1,8 @@
 // Animation state (see animate.h).
 #include "anim/animate.h"
 
+#include "client/defaults.h"
+
 int Flprun = 0;
 int Flpaut = 1;
 int Flplod = 0;
@@ -8,6 +10,8 @@ int Flppix = 0;
 int Animon = 0;
 int Ani_is_running = 0;
 int Loading_flipbook = 0;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, Flprun, Flpaut, Flplod, Flppix, Animon,
+                                      Ani_is_running, Loading_flipbook);
 
 static int Keyframe_count = 0;  // keyframes defined; none until keyframing exists
 

@@ -31,10 +31,12 @@
 #include "client/interf_settings.h"
 #include "variables/variables.h"
 #include "view/viewports.h"
+#include "client/defaults.h"
 
 Case_rec Case_info[MAX_CASES] = {{1, "Case 1"}};
 int Case_num = 0;
 int Case_cnt = 1;
+static const Global_defaults Defaults(DEFAULTS_AT_START, Case_info, Case_num, Case_cnt);
 char Case_tmp_buf[CASE_TMP_LEN];
 int Case_archive_restore = 0;
 
@@ -47,8 +49,6 @@ static void case_list_windep() {
 static void case_select_windep(int position, int notify) {
   if (Case_windep.case_select) Case_windep.case_select(position, notify);
 }
-
-enum { CASE_SELECT = 0, CASE_ADD = 1, CASE_REPLACE = 2, CASE_DELETE = 3, CASE_VIEWPORTS = 4 };
 
 // The prompts hold at most 18 characters.
 #define CASE_PROMPT_LEN 19
@@ -539,16 +539,10 @@ static int case_keyword(int cmd_id, const char *value) {
 static int case_value(int cmd_id, const char *params) {
   const char *value = params ? params : "";
   char *answer = nullptr;
-  if (value[0] == '?' && value[1] == '?') {
-    answer = cmd_process_question(value);
-    if (!answer) {
-      disperr(cmd_id == CASE_REPLACE || cmd_id == CASE_VIEWPORTS
-                  ? "No value entered.  Error processing commands."
-                  : "No case name entered.  Error processing commands.");
-      return -1;
-    }
-    value = answer;
-  }
+  const char *unanswered = cmd_id == CASE_REPLACE || cmd_id == CASE_VIEWPORTS
+                               ? Cmd_no_value_entered
+                               : "No case name entered.  Error processing commands.";
+  if (cmd_param_asked(&value, &answer, unanswered) < 0) return -1;
   int r = case_keyword(cmd_id, value);
   free(answer);
   return r;

@@ -7,6 +7,9 @@
 #pragma once
 
 #define MAX_CASES 16
+// Initialiser of a per-case array whose every slot starts at v.
+#define EVERY_CASE(v) {v, v, v, v, v, v, v, v, v, v, v, v, v, v, v, v}
+static_assert(MAX_CASES == 16, "EVERY_CASE lists one value per case slot");
 #define CASE_NAME_LEN 20  // bytes of a case name with its NUL: at most 19 characters
 #define CASE_TMP_LEN 255
 

@@ -24,6 +24,7 @@
 #include "client/screen.h"
 #include "view/observer.h"
 #include "view/viewports.h"
+#include "client/defaults.h"
 
 int Cmd_play_level = 0;
 float Current_cmdfile_version = 5.0f;
@@ -33,6 +34,7 @@ int Cmd_play_skip_flag = 0;
 int Cmd_play_quit_flag = 0;
 int Cmd_play_delay_time = 0;
 int Play_file_no_update = 0;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, Play_file_no_update);
 int Cmd_file_format = 6;
 
 static FILE *Play_files[CMD_PLAY_MAXNEST];  // open file of each nesting level; [0] never used
@@ -342,9 +344,12 @@ int cmd_check_truth(const char *condition) {
 }
 
 // Pausing also closes a selection block the paused file left open, since
-// it would swallow every later line.
+// it would swallow every later line. The buttons follow whatever started the
+// file (the Play toggle, -p, a driven or nested "play:", a macro, a context
+// restore), so that the pause can always be resumed.
 void cmd_playinterrupt() {
   Cmd_play_continue_flag = 0;
+  cmdplay_buttons_windep(1);
   cmd_select_reset();
   if (!Context_restore) {
     cmd_delay_refresh(0, 1);
@@ -353,7 +358,12 @@ void cmd_playinterrupt() {
   screen_error_raise();
 }
 
-void cmd_playcontinue() { Cmd_play_continue_flag = 1; }
+// Only a file that is open can run on: a continue flag left set while nothing
+// plays would keep the refresh after typed lines waiting for a file's end.
+void cmd_playcontinue() {
+  if (Cmd_play_level > 0) Cmd_play_continue_flag = 1;
+  cmdplay_buttons_windep(0);
+}
 
 void cmd_play_delay(int seconds, int norecord) {
   Cmd_play_delay_time = seconds;

@@ -212,16 +212,21 @@ char *cmd_process_question(const char *params) {
   return copy;
 }
 
-// A parameter text beginning "??" asks the user; the answer replaces it and
-// is freed by the caller. -1 (after the message) when nothing was entered.
-static int answer_if_asked(const char **params, char **answer) {
+const char *const Cmd_no_value_entered = "No value entered.  Error processing commands.";
+
+int cmd_param_asked(const char **params, char **answer, const char *unanswered) {
+  *answer = nullptr;
   if ((*params)[0] != '?' || (*params)[1] != '?') return 1;
   *answer = cmd_process_question(*params);
-  if (!*answer) {
-    disperr("No value entered.  Error processing commands.");
+  if (*answer) {
+    *params = *answer;
+    return 1;
+  }
+  if (unanswered) {
+    disperr(unanswered);
     return -1;
   }
-  *params = *answer;
+  *params = "";
   return 1;
 }
 
@@ -232,7 +237,7 @@ int cmd_process_params(int cat_index, int kw_row, const char *params, float *val
     return -1;
   }
   char *answer = nullptr;
-  if (answer_if_asked(&params, &answer) < 0) return -1;
+  if (cmd_param_asked(&params, &answer, Cmd_no_value_entered) < 0) return -1;
   int result = 1;
   const char *p = params;
   switch (row->type) {
@@ -286,7 +291,7 @@ int cmd_process_strparams(const char *params, int cat_index, int kw_row) {
     return -1;
   }
   char *answer = nullptr;
-  if (answer_if_asked(&params, &answer) < 0) return -1;
+  if (cmd_param_asked(&params, &answer, Cmd_no_value_entered) < 0) return -1;
   int result = -1;
   if (!row->options) {
     fprintf(stderr, "cmd_process_strparam: Internal Quivane command process error.\n");

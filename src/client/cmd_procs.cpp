@@ -21,21 +21,21 @@ int cmd_cmdproc(const char *, const char *, const char *, const char *params, in
     return -1;
   }
   switch (cmd_id) {
-    case 0:
+    case COMMAND_DELAY:
       if (cmd_process_params(cat_index, kw_row, params, value) < 0) {
         disperr("command:  incorrect delay value");
         return -1;
       }
       cmd_play_delay((int)value[0], 1);
       return 1;
-    case 3:
+    case COMMAND_DELAY_REFRESH:
       if (cmd_process_params(cat_index, kw_row, params, value) < 0) {
         disperr("command:  incorrect refresh delay parameter");
         return -1;
       }
       cmd_delay_refresh((int)value[0], 1);
       return 1;
-    case 4: {
+    case COMMAND_PART_SELECTION_BY: {
       int by = cmd_process_strparams(params, cat_index, kw_row);
       if (by < 0) {
         disperr("command: Bad parameter");
@@ -44,7 +44,7 @@ int cmd_cmdproc(const char *, const char *, const char *, const char *params, in
       Cmd_record_parts_by_number = by;
       return 1;
     }
-    default:  // 1 "macro_path": accepted, the macro directory is not settled
+    default:  // COMMAND_MACRO_PATH: accepted, the macro directory is not settled
       return 1;
   }
 }

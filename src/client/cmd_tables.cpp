@@ -31,11 +31,11 @@ static const Cmd_option_rec Cmd_partsel_options[] = {
 };
 
 const Cmd_keyword_rec Cmds_cmd[] = {
-    {"delay", 1, 'd', 0, 0, nullptr},
-    {"macro_path", 1, 's', 0, 1, nullptr},
-    {"show_cmds", 0, 'z', 1, -99, nullptr},
-    {"delay_refresh", 1, 'n', 0, 3, nullptr},
-    {"part_selection_by", 1, 's', 0, 4, Cmd_partsel_options},
+    {"delay", 1, 'd', 0, COMMAND_DELAY, nullptr},
+    {"macro_path", 1, 's', 0, COMMAND_MACRO_PATH, nullptr},
+    {"show_cmds", 0, 'z', 1, CMD_NO_COMMAND, nullptr},
+    {"delay_refresh", 1, 'n', 0, COMMAND_DELAY_REFRESH, nullptr},
+    {"part_selection_by", 1, 's', 0, COMMAND_PART_SELECTION_BY, Cmd_partsel_options},
     CMD_KEYWORD_END,
 };
 
@@ -46,24 +46,24 @@ static const Cmd_option_rec Connect_type_options[] = {
 };
 
 const Cmd_keyword_rec Cmds_connect[] = {
-    {"type", 1, 's', 0, 0, Connect_type_options},
-    {"machine", 1, 's', 0, 1, nullptr},
-    {"executable", 1, 's', 0, 2, nullptr},
-    {"directory", 1, 's', 0, 3, nullptr},
-    {"connect", 0, 'z', 0, 4, nullptr},
-    {"backend", 0, 'z', 0, 5, nullptr},
-    {"plotter", 0, 'z', 0, 6, nullptr},
-    {"login_id", 1, 's', 0, 7, nullptr},
-    {"default", 0, 'z', 0, 8, nullptr},
+    {"type", 1, 's', 0, CONNECT_TYPE, Connect_type_options},
+    {"machine", 1, 's', 0, CONNECT_MACHINE, nullptr},
+    {"executable", 1, 's', 0, CONNECT_EXECUTABLE, nullptr},
+    {"directory", 1, 's', 0, CONNECT_DIRECTORY, nullptr},
+    {"connect", 0, 'z', 0, CONNECT_CONNECT, nullptr},
+    {"backend", 0, 'z', 0, CONNECT_BACKEND, nullptr},
+    {"plotter", 0, 'z', 0, CONNECT_PLOTTER, nullptr},
+    {"login_id", 1, 's', 0, CONNECT_LOGIN_ID, nullptr},
+    {"default", 0, 'z', 0, CONNECT_DEFAULT, nullptr},
     CMD_KEYWORD_END,
 };
 
 const Cmd_keyword_rec Cmds_case[] = {
-    {"select", 1, 's', 0, 0, nullptr},
-    {"add", 1, 's', 0, 1, nullptr},
-    {"replace", 2, 's', 0, 2, nullptr},
-    {"delete", 1, 's', 0, 3, nullptr},
-    {"viewports", 1, 's', 0, 4, nullptr},
+    {"select", 1, 's', 0, CASE_SELECT, nullptr},
+    {"add", 1, 's', 0, CASE_ADD, nullptr},
+    {"replace", 2, 's', 0, CASE_REPLACE, nullptr},
+    {"delete", 1, 's', 0, CASE_DELETE, nullptr},
+    {"viewports", 1, 's', 0, CASE_VIEWPORTS, nullptr},
     CMD_KEYWORD_END,
 };
 

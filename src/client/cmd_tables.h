@@ -6,6 +6,7 @@
 
 #define CMD_NCATEGORIES 57    // rows of Cmds_cat before its end row
 #define CMD_NOT_FOUND (-99)   // keyword row / command id of a keyword that is not in the table
+#define CMD_NO_COMMAND (-99)  // command id of a table row that stands for no command
 #define CMD_MAXCATWORD 26     // characters of a category word before its colon
 #define CMD_MAXKEYWORD 23     // characters of a keyword
 #define CMD_MAXPARAMS 285     // characters of the parameter text
@@ -55,8 +56,8 @@ struct Cmd_category_rec {
 };
 
 // A keyword table's end row and a slot without an attribute.
-#define CMD_KEYWORD_END {"", 0, 'z', 0, -99, nullptr}
-#define CMD_KEYWORD_NONE {".", 0, 'z', 0, -99, nullptr}
+#define CMD_KEYWORD_END {"", 0, 'z', 0, CMD_NO_COMMAND, nullptr}
+#define CMD_KEYWORD_NONE {".", 0, 'z', 0, CMD_NO_COMMAND, nullptr}
 
 // Fixed row indexes that recorders and other modules address.
 enum {
@@ -73,6 +74,33 @@ extern Cmd_category_rec Cmds_cat[CMD_NCATEGORIES + 1];  // the 57 categories, th
 extern const Cmd_keyword_rec Cmds_cmd[];      // "command:"
 extern const Cmd_keyword_rec Cmds_connect[];  // "connect:"
 extern const Cmd_keyword_rec Cmds_case[];     // "case:"
+
+// Command ids of those tables' rows, named once here: the tables and the
+// processors use these names (the ids are fixed by the recorded lines).
+enum Command_cmd_id {  // "command:" ("show_cmds" has none)
+  COMMAND_DELAY = 0,
+  COMMAND_MACRO_PATH = 1,
+  COMMAND_DELAY_REFRESH = 3,
+  COMMAND_PART_SELECTION_BY = 4,
+};
+enum Connect_cmd_id {  // "connect:"
+  CONNECT_TYPE = 0,
+  CONNECT_MACHINE = 1,
+  CONNECT_EXECUTABLE = 2,
+  CONNECT_DIRECTORY = 3,
+  CONNECT_CONNECT = 4,
+  CONNECT_BACKEND = 5,
+  CONNECT_PLOTTER = 6,
+  CONNECT_LOGIN_ID = 7,
+  CONNECT_DEFAULT = 8,
+};
+enum Case_cmd_id {  // "case:"
+  CASE_SELECT = 0,
+  CASE_ADD = 1,
+  CASE_REPLACE = 2,
+  CASE_DELETE = 3,
+  CASE_VIEWPORTS = 4,
+};
 
 // Index of the category whose name equals word without regard to case, or -1.
 int cmd_find_category(const char *word);

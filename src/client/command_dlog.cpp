@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include "client/defaults.h"
+
 int Command_proc_err = 0;
 int Recrdr = 1;
 int Recrdr_backup = 1;
@@ -13,6 +15,9 @@ int Recrdr_user = 0;
 const char *On = "ON";
 const char *Off = "OFF";
 const char *Stars = "***";
+// An archive reset switches recording and the session record back on.
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, Recrdr, Recrdr_backup, Recrdr_user, On,
+                                      Off, Stars);
 
 FILE *Cmd_backupfile = nullptr;
 char *Cmd_backupfilename = nullptr;
@@ -46,6 +51,10 @@ void cmdplay_toggle_windep(int on, int notify) {
 
 void cmdplay_showfile_windep(const char *name) {
   if (Cmd_windep.play_showfile) Cmd_windep.play_showfile(name);
+}
+
+void cmdplay_buttons_windep(int paused) {
+  if (Cmd_windep.play_buttons) Cmd_windep.play_buttons(paused);
 }
 
 void cmd_mapdialog_open_windep() {

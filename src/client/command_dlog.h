@@ -46,6 +46,13 @@ int cmd_process_strparams(const char *params, int cat_index, int kw_row);
 // Asks the user for a value (text after "??" is the prompt). An allocated
 // answer the caller frees, or null when nothing was entered.
 char *cmd_process_question(const char *params);
+// A parameter text beginning "??" asks the user (cmd_process_question): the
+// answer replaces *params and is kept in *answer for the caller to free.
+// When nothing is entered: with unanswered set, that text goes to the error
+// box and the result is -1; with unanswered null the value is empty (*params
+// ""). Any other text is left alone (*answer null). 1, or -1.
+int cmd_param_asked(const char **params, char **answer, const char *unanswered);
+extern const char *const Cmd_no_value_entered;  // "No value entered.  Error processing commands."
 // Ends an unfinished selection block (a file that ended or was stopped
 // inside select_begin .. select_end): the ids collected so far are dropped
 // with a message and lines are processed normally again. 1 when a block was
@@ -92,6 +99,7 @@ struct Cmd_windep_hooks {
   void (*record_toggle)(int on, int notify);       // Record toggle
   void (*play_toggle)(int on, int notify);         // Play toggle
   void (*play_showfile)(const char *name);         // play-file field
+  void (*play_buttons)(int paused);                // playback buttons: see cmdplay_buttons_windep
   void (*map_open)();                              // builds and shows a mapping dialog
   void (*map_fill)(const std::string &label, const std::vector<std::string> &list1,
                    const std::vector<std::string> &list2);
@@ -110,6 +118,9 @@ void cmdrec_toggle_windep(int on, int notify);
 void cmdplay_toggle_windep(int on, int notify);
 // Shows the played file's name in the play-file field.
 void cmdplay_showfile_windep(const char *name);
+// The playback buttons for paused (1: Step, Skip and Continue sensitive,
+// Interrupt not) or running playback (0: the reverse).
+void cmdplay_buttons_windep(int paused);
 // Builds a new mapping dialog and shows it.
 void cmd_mapdialog_open_windep();
 // Puts the directions and the two lists into the mapping dialog.

@@ -37,6 +37,7 @@
 #include "client/testcmd.h"
 #include "state/bkup_section.h"
 #include "client/screen.h"
+#include "client/defaults.h"
 
 char Con_mach[CON_SLOTS][CON_TEXT];
 char Con_exec[CON_SLOTS][CON_TEXT];
@@ -45,15 +46,17 @@ char Con_loginid[CON_SLOTS][CON_TEXT];
 int Con_mode[CON_SLOTS];
 int Con_prog = 1;
 int Online[CON_SLOTS];
-int Isockt[16] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-int Server_pid[16] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-int Server_threads[16];
+int Isockt[MAX_CASES] = EVERY_CASE(-1);
+int Server_pid[MAX_CASES] = EVERY_CASE(-1);
+int Server_threads[MAX_CASES];
 int Server_port = CON_DEFAULT_PORT;
 int Connect_timeout = 60;
 int Connected_server_once = 0;
 int Security_token = -1;
 int Reader_dbg = 0;
 int Ignore_working_dir = 0;
+static const Global_defaults Defaults(DEFAULTS_AT_START, Con_prog, Con_mode[1], Server_port,
+                                      Connect_timeout, Ignore_working_dir);
 const char *Conn_status_text = "**No Connection**";
 void (*connect_fields_windep)() = nullptr;
 

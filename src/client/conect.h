@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+#include "client/cases.h"
+
 #define CON_SLOTS 17
 #define CON_TEXT 255
 #define CON_VERSION "7.1.0"         // the version string a server must send
@@ -25,9 +27,9 @@ extern char Con_loginid[CON_SLOTS][CON_TEXT];  // remote login id per slot; may 
 extern int Con_mode[CON_SLOTS];                // 0 automatic start, 1 manual
 extern int Con_prog;                           // slot the dialog and "connect:" work on; 1 at start
 extern int Online[CON_SLOTS];                  // entry i+1 is 1 while case i's server is connected
-extern int Isockt[16];                         // channel index of each case's server
-extern int Server_pid[16];                     // child of each case's server start (local server or remote shell); -1 none
-extern int Server_threads[16];                 // thread count each case's server reported; 0 unknown
+extern int Isockt[MAX_CASES];                  // channel index of each case's server
+extern int Server_pid[MAX_CASES];              // child of each case's server start (local server or remote shell); -1 none
+extern int Server_threads[MAX_CASES];          // thread count each case's server reported; 0 unknown
 extern int Server_port;                        // port the client listens on for servers (1106)
 extern int Connect_timeout;                    // seconds to wait for a started server; -1 forever
 extern int Connected_server_once;              // 1 once a server was accepted in this run

@@ -12,32 +12,13 @@
 #include "client/conect.h"
 #include "client/screen.h"
 
-enum {
-  CONNECT_TYPE = 0,
-  CONNECT_MACHINE = 1,
-  CONNECT_EXECUTABLE = 2,
-  CONNECT_DIRECTORY = 3,
-  CONNECT_CONNECT = 4,
-  CONNECT_BACKEND = 5,
-  CONNECT_PLOTTER = 6,
-  CONNECT_LOGIN_ID = 7,
-  CONNECT_DEFAULT = 8,
-};
-
 // Stores a text value ("??prompt" asks the user). With no answer a required
 // value fails, an optional one becomes empty. 1 or -1.
 static int store_text(char *field, const char *params, int required) {
-  if (params[0] == '?' && params[1] == '?') {
-    char *answer = cmd_process_question(params);
-    if (!answer && required) {
-      disperr("No value entered.  Error processing commands.");
-      return -1;
-    }
-    snprintf(field, CON_TEXT, "%s", answer ? answer : "");
-    free(answer);
-    return 1;
-  }
+  char *answer = nullptr;
+  if (cmd_param_asked(&params, &answer, required ? Cmd_no_value_entered : nullptr) < 0) return -1;
   snprintf(field, CON_TEXT, "%s", params);
+  free(answer);
   return 1;
 }
 

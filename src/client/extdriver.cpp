@@ -17,9 +17,11 @@
 #include "client/command_dlog.h"
 #include "state/backup.h"
 #include "client/screen.h"
+#include "client/defaults.h"
 
 int Cmd_external_driver = 0;
 int Cmd_driver_port = 1104;
+static const Global_defaults Defaults(DEFAULTS_AT_START, Cmd_driver_port);
 int Cmd_driver_sock = CMD_DRIVER_NO_LINK;
 int Cmd_drive_extapp = -1;
 unsigned long Cmd_driver_inputid = 0;

@@ -2,6 +2,8 @@
 // defaults from the option parser's reset, before the options are read.
 #include "client/interf_settings.h"
 
+#include "client/defaults.h"
+
 int Dpy_cnt = 1;
 char Dpy_names[MAX_DISPLAYS][DISPLAY_NAME_TEXT];
 char Section_colname[COLOR_NAME_TEXT];
@@ -14,6 +16,7 @@ int Use_multi_sampling = 1;
 int Small_screen = 0;
 int Noicons = 0;
 int Balloon_help = 1;
+static const Global_defaults Defaults(DEFAULTS_AT_START, Balloon_help);
 int Menu_font_size = 13;
 int Iconlabel_font_size = -1;
 int Fixedfont = 0;

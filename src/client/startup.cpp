@@ -23,12 +23,14 @@
 #include "data/data_dlog.h"
 #include "state/backup.h"
 #include "client/screen.h"
+#include "client/defaults.h"
 
 char Quivane_home_directory[HOME_DIR_TEXT];
 char User_home_directory[HOME_DIR_TEXT];
 const char *Quivane_resource_directory = ".quivane7";
 int Connect_server = 0;
 int Restore_archiveauto = 0;
+static const Global_defaults Defaults(DEFAULTS_AT_START, Connect_server, Restore_archiveauto);
 int Cmd_line_filespecified = 0;
 int Cmd_line_play = 0;
 char Cmd_line_playfile[PLAYFILE_TEXT];
@@ -203,7 +205,7 @@ void sig_exit(int signo) {
   write_all("***Please make sure the server is not still running.  If it   ***\n");
   write_all("***is, then you should enter the command 'kill -9 <pid>'.     ***\n");
   write_all("*****************************************************************\n");
-  for (int i = 0; i < 16; i++)
+  for (int i = 0; i < MAX_CASES; i++)
     if (Online[i + 1] == 1) ccp_send_exit_sigsafe(Isockt[i]);
   _exit(1);
 }

@@ -4,7 +4,7 @@
 
 const Cmd_keyword_rec Cmds_data[] = {CMD_KEYWORD_END};
 const Cmd_keyword_rec Cmds_partbuild[] = {CMD_KEYWORD_END};
-char *Data_readcmds[16] = {};
+char *Data_readcmds[MAX_CASES] = {};
 
 int data_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
                  int, int, const int *, int) {

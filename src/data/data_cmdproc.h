@@ -5,11 +5,12 @@
 // are empty, so every keyword is unknown.
 #pragma once
 
+#include "client/cases.h"
 #include "client/cmd_tables.h"
 
 extern const Cmd_keyword_rec Cmds_data[];
 extern const Cmd_keyword_rec Cmds_partbuild[];
-extern char *Data_readcmds[16];  // per case slot: data commands that built the case, null = none
+extern char *Data_readcmds[MAX_CASES];  // per case slot: data commands that built the case, null = none
 
 int data_cmdproc(CMD_PROC_PARAMS);
 int databld_cmdproc(CMD_PROC_PARAMS);

@@ -5,22 +5,26 @@
 #include <cstdio>
 
 #include "client/command_dlog.h"
+#include "client/defaults.h"
 
-int Data_format[16];
-char Data_geom_file[16][255];
-int Data_meshtype[16];
-int Swap_server_bytes[16];
-int Gexist[16];
-int Rexist[16];
-int Mexist[16];
-int Geom_change[16];
-int Mgeom_change[16];
-int Node_labels[16];
-int Element_labels[16];
+int Data_format[MAX_CASES] = EVERY_CASE(DATA_FORMAT_CASEFILE);
+char Data_geom_file[MAX_CASES][255];
+int Data_meshtype[MAX_CASES];
+int Swap_server_bytes[MAX_CASES];
+int Gexist[MAX_CASES];
+int Rexist[MAX_CASES];
+int Mexist[MAX_CASES];
+int Geom_change[MAX_CASES];
+int Mgeom_change[MAX_CASES];
+int Node_labels[MAX_CASES];
+int Element_labels[MAX_CASES];
+static const Global_defaults Defaults(DEFAULTS_AT_START, Data_format, Data_meshtype,
+                                      Swap_server_bytes, Gexist, Rexist, Mexist, Geom_change,
+                                      Mgeom_change, Node_labels, Element_labels);
 int Cmd_data_startstep = -1;
 int Extend_plot3d_function_list = 0;
 
-static int Plot3d_read_flags[16][16];  // structured-grid read flags per case; 0 default
+static int Plot3d_read_flags[MAX_CASES][16];  // structured-grid read flags per case; 0 default
 static int Pending_change[3];          // geometry, result, measured file changed
 
 void data_plot3d_read_init() {

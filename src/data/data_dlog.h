@@ -3,19 +3,21 @@
 // case server; the readers and the part loader arrive with data loading.
 #pragma once
 
+#include "client/cases.h"
+
 #define DATA_FORMAT_CASEFILE 10  // reader format code of the case-file reader
 
-extern int Data_format[16];            // reader format code per case slot (10 = case file)
-extern char Data_geom_file[16][255];   // geometry (case) file name per case slot
-extern int Data_meshtype[16];          // mesh type chosen with the format per case; 0
-extern int Swap_server_bytes[16];      // 1 = ask that case's server to swap its data's bytes
-extern int Gexist[16];                 // 1 = geometry read for the case
-extern int Rexist[16];                 // 1 = results read for the case
-extern int Mexist[16];                 // 1 = measured data read for the case
-extern int Geom_change[16];            // change mode of the geometry reported by the server
-extern int Mgeom_change[16];           // change mode of the measured geometry
-extern int Node_labels[16];            // 1 = the case has node ids
-extern int Element_labels[16];         // 1 = the case has element ids
+extern int Data_format[MAX_CASES];            // reader format code per case slot (10 = case file)
+extern char Data_geom_file[MAX_CASES][255];   // geometry (case) file name per case slot
+extern int Data_meshtype[MAX_CASES];          // mesh type chosen with the format per case; 0
+extern int Swap_server_bytes[MAX_CASES];      // 1 = ask that case's server to swap its data's bytes
+extern int Gexist[MAX_CASES];                 // 1 = geometry read for the case
+extern int Rexist[MAX_CASES];                 // 1 = results read for the case
+extern int Mexist[MAX_CASES];                 // 1 = measured data read for the case
+extern int Geom_change[MAX_CASES];            // change mode of the geometry reported by the server
+extern int Mgeom_change[MAX_CASES];           // change mode of the measured geometry
+extern int Node_labels[MAX_CASES];            // 1 = the case has node ids
+extern int Element_labels[MAX_CASES];         // 1 = the case has element ids
 extern int Cmd_data_startstep;         // time step to start at after a read; -1 default step
 extern int Extend_plot3d_function_list;  // 1 = extended derived-function list (-extcfd)
 

@@ -1,4 +1,7 @@
 // Trace animation settings (see anim_trace.h).
 #include "flow/anim_trace.h"
 
+#include "client/defaults.h"
+
 int Anitrt = 0;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, Anitrt);

@@ -1,8 +1,11 @@
 // Annotation settings (see annotate.h).
 #include "palette/annotate.h"
 
+#include "client/defaults.h"
+
 int Txttog = 1;
 int Txtdyn = 1;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, Txttog, Txtdyn);
 
 void annotate_read_window_image() {}
 void display_annotation_mode() {}

@@ -1,10 +1,14 @@
 // Palette settings (see function.h).
 #include "palette/function.h"
 
+#include "client/defaults.h"
+
 int Auto_legend_replace = 1;
 int Legenf = 1;
 int Fringt = 1;
 int Use_10_range = 0;
+static const Global_defaults Start_values(DEFAULTS_AT_START, Use_10_range);
+static const Global_defaults Reset_values(DEFAULTS_AT_RESET, Auto_legend_replace, Legenf, Fringt);
 
 void update_function() {}
 void update_function_hist() {}

@@ -10,8 +10,8 @@ const Cmd_keyword_rec Cmds_func[] = {CMD_KEYWORD_END};
 const Cmd_keyword_rec Cmds_anno[] = {CMD_KEYWORD_END};
 // "format:" rows, shared with "shell:".
 const Cmd_keyword_rec Cmds_format[] = {
-    {"replace", 1, 's', 1, 0, nullptr},
-    {"type", 1, 's', 1, 0, nullptr},
+    {"replace", 1, 's', 1, FORMAT_REPLACE, nullptr},
+    {"type", 1, 's', 1, FORMAT_TYPE, nullptr},
     CMD_KEYWORD_END,
 };
 const Cmd_keyword_rec Cmds_baccol[] = {CMD_KEYWORD_END};

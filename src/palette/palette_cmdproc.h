@@ -14,6 +14,8 @@ extern const Cmd_keyword_rec Cmds_logo[];
 extern const Cmd_keyword_rec Cmds_func[];
 extern const Cmd_keyword_rec Cmds_anno[];
 extern const Cmd_keyword_rec Cmds_format[];
+// Command ids of the "format:" rows (shared with "shell:"): both rows carry 0.
+enum Format_cmd_id { FORMAT_REPLACE = 0, FORMAT_TYPE = 0 };
 extern const Cmd_keyword_rec Cmds_baccol[];
 
 // Names the variable of a palette (key = the attribute value) and component

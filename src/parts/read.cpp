@@ -24,13 +24,16 @@
 #include "render/disobj.h"
 #include "variables/variables.h"
 #include "view/frames.h"
+#include "client/defaults.h"
 
 Part_rec *parts[MAX_PARTS + 1];
 int Part_cross[MAX_PART_NUMBER];
 int Num_p_loaded = 0;
 int Num_p_partlist = 0;
-int Num_parts_cases[16];
-int Part_max_ijk[3][16];
+int Num_parts_cases[MAX_CASES];
+int Part_max_ijk[3][MAX_CASES];
+static const Global_defaults Start_values(DEFAULTS_AT_START, Num_parts_cases);
+static const Global_defaults Reset_values(DEFAULTS_AT_RESET, Num_p_loaded, Num_p_partlist);
 
 const Part_dialog_rec Part_dialogs[PART_TYPES] = {
     {"Model Parts", 'M'},      {"Clips", '2'},           {"Contours", 'C'},
@@ -41,7 +44,7 @@ const Part_dialog_rec Part_dialogs[PART_TYPES] = {
     {"Subset Parts", 'S'},     {"Tensor Glyphs", 'G'},   {"Multiple Parts", ' '},
 };
 
-static char Data_path[16][PATH_TEXT];  // data directory per case slot, empty = none
+static char Data_path[MAX_CASES][PATH_TEXT]; // data directory per case slot, empty = none
 static int Unique_counter = 1;         // next suffix of a unique name; never reset
 static int *Newest = nullptr;          // part numbers made by the last creation
 static int Newest_cnt = 0;

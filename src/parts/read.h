@@ -9,6 +9,8 @@
 // record's position in parts, which changes when earlier records go).
 #pragma once
 
+#include "client/cases.h"
+
 #define PATH_TEXT 255        // capacity of a per-case data directory, NUL included
 #define MAX_PARTS 5000       // records in the table
 #define MAX_PART_NUMBER 5000 // part numbers are 1 .. MAX_PART_NUMBER-1
@@ -167,7 +169,7 @@ extern Part_rec *parts[MAX_PARTS + 1];      // records 0..Num_p_loaded-1, null a
 extern int Part_cross[MAX_PART_NUMBER];     // record index by part number, -1 = no record
 extern int Num_p_loaded;                    // records in the table, all cases, 0..5000
 extern int Num_p_partlist;                  // records whose parent group is -1 (list rows)
-extern int Num_parts_cases[16];             // records per case slot
+extern int Num_parts_cases[MAX_CASES];          // records per case slot
 extern const Part_dialog_rec Part_dialogs[PART_TYPES];  // indexed by Part_type_code
 
 // ---- records and arrays ----------------------------------------------------------
@@ -240,7 +242,7 @@ void get_temp_integer_memory(int **out, int n);
 // case slot case_index; mode 0 copies it into path (room for PATH_TEXT).
 void which_path(int case_index, char *path, int mode);
 // Per case the largest I, J, K node index of structured data.
-extern int Part_max_ijk[3][16];
+extern int Part_max_ijk[3][MAX_CASES];
 
 // ---- discovery, extents and geometry transfer (read_geom.cpp) -------------------
 // Part discovery on the current case: "part info", one model record per entry.

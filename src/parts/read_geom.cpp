@@ -28,7 +28,7 @@
 #include "render/disobj.h"
 #include "variables/variables.h"
 
-static float Max_file_size[16];  // per case, the server's answer once it was not 0
+static float Max_file_size[MAX_CASES];  // per case, the server's answer once it was not 0
 static const int NAME_READ = 4096;  // longest part name read whole (49 characters are kept)
 
 static bool connected(int c) { return Case_info[c].active && Online[c + 1]; }

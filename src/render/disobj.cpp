@@ -1,6 +1,8 @@
 // Display settings (see disobj.h).
 #include "render/disobj.h"
 
+#include "client/defaults.h"
+
 int Initial_screen = 0;
 int Gwmain = 0;
 int Dont_use_start_screen = 0;
@@ -19,6 +21,13 @@ int Box_mode_toggle = 0;
 int Software_light = 0;
 int Plane_clipp_toggle = 0;
 int Plane2_clipp_toggle = 0;
+static const Global_defaults Start_values(DEFAULTS_AT_START, Initial_screen, Gwmain,
+                                          Dont_use_start_screen, Plane_clipp_avail);
+static const Global_defaults Reset_values(DEFAULTS_AT_RESET, Solidt, Hlinet, Labnod, Labele,
+                                          Labprt, Doubuf, Resort_transparent, Box_mode,
+                                          Box_mode_always, Box_mode_always_toggle,
+                                          Box_mode_toggle, Software_light, Plane_clipp_toggle,
+                                          Plane2_clipp_toggle);
 int How_many_pipes = 1;
 int Wireframe_lines = 1;
 int Use_stencil_buffer = 1;
@@ -28,9 +37,7 @@ int Quivane_display_list = 0;
 #include "client/cases.h"
 #include "view/viewports.h"
 
-static unsigned short Case_viewport_mask[MAX_CASES] = {
-    0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff,
-    0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff, 0xffff};
+static unsigned short Case_viewport_mask[MAX_CASES] = EVERY_CASE(0xffff);
 
 // No part is loaded, so storing the mask has nothing further to apply.
 void parts_visible_by_case(int case_index, unsigned short *mask, int mode) {

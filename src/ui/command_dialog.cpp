@@ -71,50 +71,39 @@ static int Record_result = 1;   // cmd_record_to_file result of the line last re
 
 // ---- building -------------------------------------------------------------------
 
-struct Args {
-  std::vector<Arg> a;
-  void add(const char *name, XtArgVal v) { a.push_back(Arg{const_cast<char *>(name), v}); }
-  ArgList list() { return a.data(); }
-  Cardinal count() const { return static_cast<Cardinal>(a.size()); }
-};
-
-static void add_font(Args &a) {
-  if (Fixedfont && Menufont) a.add(XmNfontList, (XtArgVal)Menufont);
-}
-
 // Attachments stacking w below top (the form's top edge when top is null),
 // stretched between the form's sides.
-static void stack_below(Args &a, Widget top, int offset) {
+static void stack_below(Widget_args &a, Widget top, int offset) {
   if (top) {
-    a.add(XmNtopAttachment, XmATTACH_WIDGET);
-    a.add(XmNtopWidget, (XtArgVal)top);
+    a.set(XmNtopAttachment, XmATTACH_WIDGET);
+    a.set(XmNtopWidget, top);
   } else {
-    a.add(XmNtopAttachment, XmATTACH_FORM);
+    a.set(XmNtopAttachment, XmATTACH_FORM);
   }
-  a.add(XmNtopOffset, offset);
-  a.add(XmNleftAttachment, XmATTACH_FORM);
-  a.add(XmNleftOffset, 5);
-  a.add(XmNrightAttachment, XmATTACH_FORM);
-  a.add(XmNrightOffset, 5);
+  a.set(XmNtopOffset, offset);
+  a.set(XmNleftAttachment, XmATTACH_FORM);
+  a.set(XmNleftOffset, 5);
+  a.set(XmNrightAttachment, XmATTACH_FORM);
+  a.set(XmNrightOffset, 5);
 }
 
-static Widget make(WidgetClass cls, Widget parent, const char *name, Args &a) {
+static Widget make(WidgetClass cls, Widget parent, const char *name, Widget_args &a) {
   return XtCreateManagedWidget(name, cls, parent, a.list(), a.count());
 }
 
 static Widget labelled(WidgetClass cls, Widget parent, const char *name, const char *label,
-                       Args &a) {
+                       Widget_args &a) {
   XmString s = qvn_xmstring(label);
-  a.add(XmNlabelString, (XtArgVal)s);
-  add_font(a);
+  a.set(XmNlabelString, s);
+  a.font();
   Widget w = make(cls, parent, name, a);
   XmStringFree(s);
   return w;
 }
 
-static Widget text_field(Widget parent, const char *name, int maxlen, Args &a) {
-  a.add(XmNmaxLength, maxlen);
-  add_font(a);
+static Widget text_field(Widget parent, const char *name, int maxlen, Widget_args &a) {
+  a.set(XmNmaxLength, maxlen);
+  a.font();
   Widget w = make(xmTextFieldWidgetClass, parent, name, a);
   XtAddCallback(w, XmNfocusCallback, XtarvTextFocus, nullptr);
   XtAddCallback(w, XmNlosingFocusCallback, XtarvTextUnfocus, nullptr);
@@ -122,33 +111,33 @@ static Widget text_field(Widget parent, const char *name, int maxlen, Args &a) {
 }
 
 static Widget push(Widget parent, const char *name, const char *label, XtCallbackProc cb) {
-  Args a;
+  Widget_args a;
   Widget w = labelled(xmPushButtonWidgetClass, parent, name, label, a);
   if (cb) XtAddCallback(w, XmNactivateCallback, cb, nullptr);
   return w;
 }
 
 static Widget toggle(Widget parent, const char *name, const char *label, XtCallbackProc cb,
-                     Args &a) {
+                     Widget_args &a) {
   Widget w = labelled(xmToggleButtonWidgetClass, parent, name, label, a);
   XtAddCallback(w, XmNvalueChangedCallback, cb, nullptr);
   return w;
 }
 
 // A horizontal row of children.
-static Widget row(Widget parent, const char *name, Args &a) {
-  a.add(XmNorientation, XmHORIZONTAL);
-  a.add(XmNpacking, XmPACK_TIGHT);
+static Widget row(Widget parent, const char *name, Widget_args &a) {
+  a.set(XmNorientation, XmHORIZONTAL);
+  a.set(XmNpacking, XmPACK_TIGHT);
   return make(xmRowColumnWidgetClass, parent, name, a);
 }
 
 // Frame below top holding a form; the form is returned, the frame in *frame.
 static Widget framed_form(Widget dialog, const char *frame_name, const char *form_name, Widget top,
                           Widget *frame) {
-  Args fa;
+  Widget_args fa;
   stack_below(fa, top, 5);
   *frame = make(xmFrameWidgetClass, dialog, frame_name, fa);
-  Args a;
+  Widget_args a;
   return make(xmFormWidgetClass, *frame, form_name, a);
 }
 
@@ -161,15 +150,15 @@ static void set_play_buttons(int sensitive) {
 // the file name field (at most 254 characters).
 static void toggle_and_file(Widget form, const char *tname, const char *tlabel, XtCallbackProc cb,
                             const char *fname, Widget *tggl, Widget *field) {
-  Args ta;
-  ta.add(XmNtopAttachment, XmATTACH_FORM);
-  ta.add(XmNleftAttachment, XmATTACH_FORM);
+  Widget_args ta;
+  ta.set(XmNtopAttachment, XmATTACH_FORM);
+  ta.set(XmNleftAttachment, XmATTACH_FORM);
   *tggl = toggle(form, tname, tlabel, cb, ta);
-  Args fa;
-  fa.add(XmNtopAttachment, XmATTACH_FORM);
-  fa.add(XmNleftAttachment, XmATTACH_WIDGET);
-  fa.add(XmNleftWidget, (XtArgVal)*tggl);
-  fa.add(XmNrightAttachment, XmATTACH_FORM);
+  Widget_args fa;
+  fa.set(XmNtopAttachment, XmATTACH_FORM);
+  fa.set(XmNleftAttachment, XmATTACH_WIDGET);
+  fa.set(XmNleftWidget, *tggl);
+  fa.set(XmNrightAttachment, XmATTACH_FORM);
   *field = text_field(form, fname, 254, fa);
 }
 
@@ -178,7 +167,7 @@ static Widget build_play_frame(Widget dialog, Widget top) {
   Widget form = framed_form(dialog, "cmdplayFrame", "cmdplayForm", top, &frame);
   toggle_and_file(form, "cmdplaytggl", "Play  ", cmd_playmodeCB, "cmdplayfile", &Cmd_play_tggl,
                   &Cmd_playfile_text);
-  Args ra;
+  Widget_args ra;
   stack_below(ra, Cmd_playfile_text, 2);
   Widget buttons = row(form, "cmdplayButtons", ra);
   Cmd_interrupt_but = push(buttons, "Interrupt", "Interrupt", cmd_playinterruptCB);
@@ -186,26 +175,26 @@ static Widget build_play_frame(Widget dialog, Widget top) {
   Cmd_skip_but = push(buttons, "Skip", "Skip", cmd_playskipCB);
   Cmd_continue_but = push(buttons, "Continue", "Continue", cmd_playcontinueCB);
   set_play_buttons(0);
-  Args la;
-  la.add(XmNtopAttachment, XmATTACH_WIDGET);
-  la.add(XmNtopWidget, (XtArgVal)buttons);
-  la.add(XmNtopOffset, 8);
-  la.add(XmNleftAttachment, XmATTACH_FORM);
+  Widget_args la;
+  la.set(XmNtopAttachment, XmATTACH_WIDGET);
+  la.set(XmNtopWidget, buttons);
+  la.set(XmNtopOffset, 8);
+  la.set(XmNleftAttachment, XmATTACH_FORM);
   Widget label =
       labelled(xmLabelWidgetClass, form, "cmddelayLabel", "Delay Between Commands", la);
-  Args da;
-  da.add(XmNtopAttachment, XmATTACH_WIDGET);
-  da.add(XmNtopWidget, (XtArgVal)buttons);
-  da.add(XmNleftAttachment, XmATTACH_WIDGET);
-  da.add(XmNleftWidget, (XtArgVal)label);
-  da.add(XmNcolumns, 5);
+  Widget_args da;
+  da.set(XmNtopAttachment, XmATTACH_WIDGET);
+  da.set(XmNtopWidget, buttons);
+  da.set(XmNleftAttachment, XmATTACH_WIDGET);
+  da.set(XmNleftWidget, label);
+  da.set(XmNcolumns, 5);
   Cmd_delay_text = text_field(form, "Cmd delay interval", 10, da);
   XtAddCallback(Cmd_delay_text, XmNactivateCallback, cmd_playdelayCB, nullptr);
-  Args ga;
-  ga.add(XmNtopAttachment, XmATTACH_WIDGET);
-  ga.add(XmNtopWidget, (XtArgVal)Cmd_delay_text);
-  ga.add(XmNleftAttachment, XmATTACH_FORM);
-  ga.add(XmNbottomAttachment, XmATTACH_FORM);
+  Widget_args ga;
+  ga.set(XmNtopAttachment, XmATTACH_WIDGET);
+  ga.set(XmNtopWidget, Cmd_delay_text);
+  ga.set(XmNleftAttachment, XmATTACH_FORM);
+  ga.set(XmNbottomAttachment, XmATTACH_FORM);
   Cmd_delayrefresh_tggl = toggle(form, "cmdplaytggl", "Delay Refresh", cmd_delay_refreshCB, ga);
   return frame;
 }
@@ -215,9 +204,9 @@ static Widget build_record_frame(Widget dialog, Widget top) {
   Widget form = framed_form(dialog, "cmdrecFrame", "cmdrecForm", top, &frame);
   toggle_and_file(form, "cmdrectggl", "Record", cmdrec_modeCB, "cmdrecfile", &Cmd_record_tggl,
                   &Cmd_recordfile_text);
-  Args oa;
+  Widget_args oa;
   stack_below(oa, Cmd_recordfile_text, 2);
-  oa.add(XmNbottomAttachment, XmATTACH_FORM);
+  oa.set(XmNbottomAttachment, XmATTACH_FORM);
   Cmd_recordpartselect_optmen =
       XtarvCreateOptionMenu(form, "cmdrecPartSelect", "Record Part Selection By", oa.list(),
                             oa.count(), Cmd_recordpartselect_menu, 2, 0);
@@ -239,13 +228,13 @@ void cmd_gen_interf() {
   Atom wm_delete = XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
   XmAddWMProtocolCallback(XtParent(Command_dialog), wm_delete, cmd_dismissCB, nullptr);
 
-  Args ba;
+  Widget_args ba;
   stack_below(ba, nullptr, 5);
   Widget buttons = row(Command_dialog, "cmdButtons", ba);
   Cmd_dismiss_but = push(buttons, "Close", "Close", cmd_dismissCB);
   Widget help = push(buttons, "Help", "Help", nullptr);
   XtAddCallback(help, XmNactivateCallback, info_manCB, const_cast<char *>("HT-Save-CmdFile"));
-  Args ma;
+  Widget_args ma;
   stack_below(ma, buttons, 5);
   Widget macros = labelled(xmPushButtonWidgetClass, Command_dialog, "Reload Macros",
                            "Reload Macros", ma);
@@ -253,11 +242,11 @@ void cmd_gen_interf() {
   Widget play = build_play_frame(Command_dialog, macros);
   Widget record = build_record_frame(Command_dialog, play);
 
-  Args ca;
+  Widget_args ca;
   stack_below(ca, record, 5);
-  ca.add(XmNbottomAttachment, XmATTACH_FORM);
+  ca.set(XmNbottomAttachment, XmATTACH_FORM);
   XmString prompt = qvn_xmstring("Command Entry>");
-  ca.add(XmNpromptString, (XtArgVal)prompt);
+  ca.set(XmNpromptString, prompt);
   Cmd_entry_widget = XmCreateCommand(Command_dialog, const_cast<char *>("cmdwidg"), ca.list(),
                                      ca.count());
   XmStringFree(prompt);
@@ -283,22 +272,22 @@ void cmd_gen_mapdialog() {
       XmInternAtom(XtDisplay(Main_menubar), const_cast<char *>("WM_DELETE_WINDOW"), False);
   XmAddWMProtocolCallback(XtParent(Cmd_map_dialog), wm_delete, cmd_map_closeCB, nullptr);
 
-  Args da;
+  Widget_args da;
   stack_below(da, nullptr, 5);
   Cmd_mapdirect_lbl =
       labelled(xmLabelWidgetClass, Cmd_map_dialog, "CmdMapDirLabel", "General Directions", da);
-  Args ca;
-  ca.add(XmNbottomAttachment, XmATTACH_FORM);
-  ca.add(XmNbottomOffset, 5);
-  ca.add(XmNleftAttachment, XmATTACH_FORM);
-  ca.add(XmNleftOffset, 5);
+  Widget_args ca;
+  ca.set(XmNbottomAttachment, XmATTACH_FORM);
+  ca.set(XmNbottomOffset, 5);
+  ca.set(XmNleftAttachment, XmATTACH_FORM);
+  ca.set(XmNleftOffset, 5);
   Widget close = labelled(xmPushButtonWidgetClass, Cmd_map_dialog, "CmdMapCloseButton", "Close", ca);
   XtAddCallback(close, XmNactivateCallback, cmd_map_closeCB, nullptr);
-  Args ma;
-  ma.add(XmNbottomAttachment, XmATTACH_WIDGET);
-  ma.add(XmNbottomWidget, (XtArgVal)close);
-  ma.add(XmNleftAttachment, XmATTACH_FORM);
-  ma.add(XmNrightAttachment, XmATTACH_FORM);
+  Widget_args ma;
+  ma.set(XmNbottomAttachment, XmATTACH_WIDGET);
+  ma.set(XmNbottomWidget, close);
+  ma.set(XmNleftAttachment, XmATTACH_FORM);
+  ma.set(XmNrightAttachment, XmATTACH_FORM);
   Cmd_mapl1tol2_button =
       labelled(xmPushButtonWidgetClass, Cmd_map_dialog, "CmdMapL1ToL2Button",
                "      ---->>>>Map List 1 Item To List 2 Item(s)---->>>>      ", ma);
@@ -318,24 +307,20 @@ void cmd_gen_mapdialog() {
   };
   XtVaSetValues(Cmd_map_dialog, XmNfractionBase, 100, nullptr);
   for (Side &s : sides) {
-    Args la;
-    la.add(XmNtopAttachment, XmATTACH_WIDGET);
-    la.add(XmNtopWidget, (XtArgVal)Cmd_mapdirect_lbl);
-    la.add(XmNleftAttachment, XmATTACH_POSITION);
-    la.add(XmNleftPosition, s.left);
+    Widget_args la;
+    la.set(XmNtopAttachment, XmATTACH_WIDGET);
+    la.set(XmNtopWidget, Cmd_mapdirect_lbl);
+    la.set(XmNleftAttachment, XmATTACH_POSITION);
+    la.set(XmNleftPosition, s.left);
     *s.lbl = labelled(xmLabelWidgetClass, Cmd_map_dialog, s.label_name, s.label, la);
-    Arg l[9];
-    Cardinal k = 0;
-    XtSetArg(l[k], XmNtopAttachment, XmATTACH_WIDGET); k++;
-    XtSetArg(l[k], XmNtopWidget, *s.lbl); k++;
-    XtSetArg(l[k], XmNleftAttachment, XmATTACH_POSITION); k++;
-    XtSetArg(l[k], XmNleftPosition, s.left); k++;
-    XtSetArg(l[k], XmNrightAttachment, XmATTACH_POSITION); k++;
-    XtSetArg(l[k], XmNrightPosition, s.right); k++;
-    XtSetArg(l[k], XmNbottomAttachment, XmATTACH_WIDGET); k++;
-    XtSetArg(l[k], XmNbottomWidget, Cmd_mapl1tol2_button); k++;
-    XtSetArg(l[k], XmNselectionPolicy, XmEXTENDED_SELECT); k++;
-    *s.list = XmCreateScrolledList(Cmd_map_dialog, const_cast<char *>(s.list_name), l, k);
+    Widget_args l;
+    l.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, *s.lbl);
+    l.attach(XmNleftAttachment, XmATTACH_POSITION).set(XmNleftPosition, s.left);
+    l.attach(XmNrightAttachment, XmATTACH_POSITION).set(XmNrightPosition, s.right);
+    l.attach(XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget, Cmd_mapl1tol2_button);
+    l.set(XmNselectionPolicy, XmEXTENDED_SELECT);
+    *s.list = XmCreateScrolledList(Cmd_map_dialog, const_cast<char *>(s.list_name), l.list(),
+                                   l.count());
     XtManageChild(*s.list);
   }
 }
@@ -447,16 +432,14 @@ void cmd_playmodeCB(Widget, XtPointer, XtPointer) {
   cmd_playmode();
 }
 
-void cmd_playinterruptCB(Widget, XtPointer, XtPointer) {
-  cmd_playinterrupt();
-  set_play_buttons(1);
-  XtSetSensitive(Cmd_interrupt_but, False);
-}
+void cmd_playinterruptCB(Widget, XtPointer, XtPointer) { cmd_playinterrupt(); }
 
-void cmd_playcontinueCB(Widget, XtPointer, XtPointer) {
-  cmd_playcontinue();
-  set_play_buttons(0);
-  XtSetSensitive(Cmd_interrupt_but, True);
+void cmd_playcontinueCB(Widget, XtPointer, XtPointer) { cmd_playcontinue(); }
+
+// Paused playback offers Step, Skip and Continue; running playback Interrupt.
+static void cmd_play_buttons_motif(int paused) {
+  set_play_buttons(paused ? 1 : 0);
+  if (Cmd_interrupt_but) XtSetSensitive(Cmd_interrupt_but, paused ? False : True);
 }
 
 void cmd_playstepCB(Widget, XtPointer, XtPointer) { Cmd_play_step_flag = 1; }
@@ -653,6 +636,7 @@ void command_dialog_screen(Screen_ops *ops) {
   Cmd_windep.record_toggle = cmdrec_toggle_motif;
   Cmd_windep.play_toggle = cmdplay_toggle_motif;
   Cmd_windep.play_showfile = cmdplay_showfile_motif;
+  Cmd_windep.play_buttons = cmd_play_buttons_motif;
   Cmd_windep.map_open = motif_map_open;
   Cmd_windep.map_fill = cmd_mapdialog_fill_motif;
   Cmd_windep.map_selected = cmd_maplist_selected_motif;

@@ -51,29 +51,24 @@ Menu_item_rec Con_type_menu[2] = {
 
 // ---- building -------------------------------------------------------------------------------
 
-struct Args {
-  std::vector<Arg> a;
-  void add(const char *name, XtArgVal v) { a.push_back(Arg{const_cast<char *>(name), v}); }
-};
-
 // Attachments placing w below top (the form's top when null) at the left edge.
-static Args below(Widget top, int offset) {
-  Args a;
-  a.add(XmNtopAttachment, top ? XmATTACH_WIDGET : XmATTACH_FORM);
-  if (top) a.add(XmNtopWidget, (XtArgVal)top);
-  a.add(XmNtopOffset, offset);
-  a.add(XmNleftAttachment, XmATTACH_FORM);
-  a.add(XmNleftOffset, 5);
+static Widget_args below(Widget top, int offset) {
+  Widget_args a;
+  a.set(XmNtopAttachment, top ? XmATTACH_WIDGET : XmATTACH_FORM);
+  if (top) a.set(XmNtopWidget, top);
+  a.set(XmNtopOffset, offset);
+  a.set(XmNleftAttachment, XmATTACH_FORM);
+  a.set(XmNleftOffset, 5);
   return a;
 }
 
-static Widget make(WidgetClass cls, Widget parent, const char *name, const char *label, Args a) {
+static Widget make(WidgetClass cls, Widget parent, const char *name, const char *label,
+                   Widget_args a) {
   XmString s = label ? qvn_xmstring(label) : nullptr;
-  if (s) a.add(XmNlabelString, (XtArgVal)s);
-  if (Fixedfont && Menufont && cls != xmFormWidgetClass && cls != xmFrameWidgetClass &&
-      cls != xmSeparatorWidgetClass)
-    a.add(XmNfontList, (XtArgVal)Menufont);
-  Widget w = XtCreateManagedWidget(name, cls, parent, a.a.data(), (Cardinal)a.a.size());
+  if (s) a.set(XmNlabelString, s);
+  if (cls != xmFormWidgetClass && cls != xmFrameWidgetClass && cls != xmSeparatorWidgetClass)
+    a.font();
+  Widget w = XtCreateManagedWidget(name, cls, parent, a.list(), a.count());
   if (s) XmStringFree(s);
   return w;
 }
@@ -82,21 +77,22 @@ static Widget make(WidgetClass cls, Widget parent, const char *name, const char 
 static Widget labelled_field(Widget parent, const char *lname, const char *label,
                              const char *fname, Widget top, int maxlen, Widget *lbl) {
   *lbl = make(xmLabelWidgetClass, parent, lname, label, below(top, 8));
-  Args a;
-  a.add(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET);
-  a.add(XmNtopWidget, (XtArgVal)*lbl);
-  a.add(XmNleftAttachment, XmATTACH_WIDGET);
-  a.add(XmNleftWidget, (XtArgVal)*lbl);
-  a.add(XmNrightAttachment, XmATTACH_FORM);
-  a.add(XmNrightOffset, 5);
-  a.add(XmNmaxLength, maxlen);
+  Widget_args a;
+  a.set(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET);
+  a.set(XmNtopWidget, *lbl);
+  a.set(XmNleftAttachment, XmATTACH_WIDGET);
+  a.set(XmNleftWidget, *lbl);
+  a.set(XmNrightAttachment, XmATTACH_FORM);
+  a.set(XmNrightOffset, 5);
+  a.set(XmNmaxLength, maxlen);
   Widget f = make(xmTextFieldWidgetClass, parent, fname, nullptr, a);
   XtAddCallback(f, XmNfocusCallback, XtarvTextFocus, nullptr);
   XtAddCallback(f, XmNlosingFocusCallback, XtarvTextUnfocus, nullptr);
   return f;
 }
 
-static Widget push(Widget parent, const char *name, const char *label, Args a, XtCallbackProc cb) {
+static Widget push(Widget parent, const char *name, const char *label, Widget_args a,
+                   XtCallbackProc cb) {
   Widget w = make(xmPushButtonWidgetClass, parent, name, label, a);
   XtAddCallback(w, XmNactivateCallback, cb, nullptr);
   return w;
@@ -104,9 +100,9 @@ static Widget push(Widget parent, const char *name, const char *label, Args a, X
 
 static Widget beside(Widget parent, const char *name, const char *label, Widget left, Widget top,
                      XtCallbackProc cb) {
-  Args a = below(top, 8);
-  a.add(XmNleftAttachment, XmATTACH_WIDGET);
-  a.add(XmNleftWidget, (XtArgVal)left);
+  Widget_args a = below(top, 8);
+  a.set(XmNleftAttachment, XmATTACH_WIDGET);
+  a.set(XmNleftWidget, left);
   return push(parent, name, label, a, cb);
 }
 
@@ -129,12 +125,12 @@ void gen_conn_dialog() {
                                &status_lbl);
   XtVaSetValues(Conn_status, XmNeditable, False, nullptr);
   XmTextFieldSetString(Conn_status, const_cast<char *>("No Connection"));
-  Args sa = below(status_lbl, 5);
-  sa.add(XmNrightAttachment, XmATTACH_FORM);
+  Widget_args sa = below(status_lbl, 5);
+  sa.set(XmNrightAttachment, XmATTACH_FORM);
   Widget sep = make(xmSeparatorWidgetClass, d, "ConnectLowerSeperator", nullptr, sa);
-  Args ta = below(sep, 5);
-  Con_type_optmen = XtarvCreateOptionMenu(d, "ConnectType", "Type", ta.a.data(),
-                                          (Cardinal)ta.a.size(), Con_type_menu, 2, 0);
+  Widget_args ta = below(sep, 5);
+  Con_type_optmen =
+      XtarvCreateOptionMenu(d, "ConnectType", "Type", ta.list(), ta.count(), Con_type_menu, 2, 0);
   XtManageChild(Con_type_optmen);
   Conn_mach_text = labelled_field(d, "ConnectMachLabel", "Machine Name:", "ConnectMachText",
                                   Con_type_optmen, CON_TEXT - 1, &Conn_mach_lbl);
@@ -154,10 +150,11 @@ void gen_conn_dialog() {
                          "Transfer Summary\nClient<--->Server", below(Conn_connect_but, 8));
   if (Section_color.pixel)
     XtVaSetValues(Conn_transf_lbl, XmNforeground, Section_color.pixel, nullptr);
-  Args fa = below(Conn_transf_lbl, 2);
-  fa.add(XmNrightAttachment, XmATTACH_FORM);
+  Widget_args fa = below(Conn_transf_lbl, 2);
+  fa.set(XmNrightAttachment, XmATTACH_FORM);
   Conn_transum_frm = make(xmFrameWidgetClass, d, "ConnectTransfFrame", nullptr, fa);
-  Widget form = make(xmFormWidgetClass, Conn_transum_frm, "ConnectTransfForm", nullptr, Args{});
+  Widget form =
+      make(xmFormWidgetClass, Conn_transum_frm, "ConnectTransfForm", nullptr, Widget_args{});
   Widget sent_lbl, recv_lbl;
   Con_datasumsent_text = labelled_field(form, "ConnectTransfLabel", "Sent", "ConnectTransfText",
                                         nullptr, 12, &sent_lbl);
@@ -166,9 +163,9 @@ void gen_conn_dialog() {
   for (Widget w : {Con_datasumsent_text, Con_datasumrecv_text})
     XtVaSetValues(w, XmNeditable, False, nullptr);
 
-  Args ca = below(Conn_transum_frm, 8);
-  ca.add(XmNbottomAttachment, XmATTACH_FORM);
-  ca.add(XmNbottomOffset, 5);
+  Widget_args ca = below(Conn_transum_frm, 8);
+  ca.set(XmNbottomAttachment, XmATTACH_FORM);
+  ca.set(XmNbottomOffset, 5);
   Conn_dismiss = push(d, "Close", "Close", ca, connect_cancelCB);
   Widget help = beside(d, "Help", "Help", Conn_dismiss, Conn_transum_frm, okcallback);
   XtRemoveAllCallbacks(help, XmNactivateCallback);

@@ -52,29 +52,23 @@ static void place_at_pointer(Position *x, Position *y) {
 
 // A toggle gadget of the dialog below (or, with beside, right of) another widget.
 static Widget find_toggle(const char *prefix, const char *label, Widget above, Widget beside) {
-  Arg a[6];
-  Cardinal n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, above); n++;
-  XtSetArg(a[n], XmNtopOffset, beside ? 0 : 2); n++;
-  if (beside) {
-    XtSetArg(a[n], XmNleftAttachment, XmATTACH_WIDGET); n++;
-    XtSetArg(a[n], XmNleftWidget, beside); n++;
-    XtSetArg(a[n], XmNleftOffset, 20); n++;
-  } else {
-    XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-    XtSetArg(a[n], XmNleftOffset, 5); n++;
-  }
+  Widget_args a;
+  a.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, above, XmNtopOffset, beside ? 0 : 2);
+  if (beside)
+    a.attach(XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, beside, XmNleftOffset, 20);
+  else
+    a.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
   Widget t = XtarvCreateButton(Edit_find_dialog, prefix, label, XtarvTOGGLEBUTTON, ' ', nullptr,
-                               nullptr, a, n);
+                               nullptr, a.list(), a.count());
   XmToggleButtonGadgetSetState(t, False, False);
   return t;
 }
 
 // A push button of the dialog attached by the given resources.
 static Widget find_button(const char *prefix, const char *label, XtCallbackProc cb,
-                          XtPointer client, ArgList a, Cardinal n) {
-  return XtarvCreateButton(Edit_find_dialog, prefix, label, XtarvPUSHBUTTON, ' ', cb, client, a, n);
+                          XtPointer client, Widget_args a) {
+  return XtarvCreateButton(Edit_find_dialog, prefix, label, XtarvPUSHBUTTON, ' ', cb, client,
+                           a.list(), a.count());
 }
 
 void edit_genfind_dialog() {
@@ -96,14 +90,12 @@ void edit_genfind_dialog() {
   Atom del = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_DELETE_WINDOW"), False);
   XmAddWMProtocolCallback(shell, del, unmanage_rout, &Edit_find_dialog);
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNtopOffset, 8); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 5); n++;
+  Widget_args ka;
+  ka.attach(XmNtopAttachment, XmATTACH_FORM, nullptr, nullptr, XmNtopOffset, 8);
+  ka.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
   Widget key_label = nullptr;
   XtarvCreateInput(Edit_find_dialog, "EditFindWhat", "Find What:", 30, FIND_KEY_TEXT, 0, 5,
-                   &key_label, &Edit_findwhat_text, 1, 0, a, n);
+                   &key_label, &Edit_findwhat_text, 1, 0, ka.list(), ka.count());
   XtAddCallback(Edit_findwhat_text, XmNactivateCallback, edit_find_selectCB, (XtPointer)1L);
 
   Edit_findwhole_tggl = find_toggle("EditFindWhole", "Match Whole Word Only", Edit_findwhat_text, nullptr);
@@ -112,15 +104,11 @@ void edit_genfind_dialog() {
   XtAddCallback(Edit_findregexp_tggl, XmNvalueChangedCallback, edit_findregexp_tgglCB, nullptr);
 
   const int char_width = Menu_font_width > 0 ? Menu_font_width : 8;
-  n = 0;
-  XtSetArg(a[n], XmNvisibleItemCount, FIND_PATTERN_ROWS); n++;
-  XtSetArg(a[n], XmNselectionPolicy, XmBROWSE_SELECT); n++;
-  XtSetArg(a[n], XmNwidth, 24 * char_width); n++;
-  if (Fixedfont && Menufont) {
-    XtSetArg(a[n], XmNfontList, Menufont); n++;
-  }
-  Edit_findregexp_list = XmCreateScrolledList(Edit_find_dialog,
-                                              const_cast<char *>("EditFindRegExpScrolledList"), a, n);
+  Widget_args la;
+  la.set(XmNvisibleItemCount, FIND_PATTERN_ROWS).set(XmNselectionPolicy, XmBROWSE_SELECT);
+  la.set(XmNwidth, 24 * char_width).font();
+  Edit_findregexp_list = XmCreateScrolledList(
+      Edit_find_dialog, const_cast<char *>("EditFindRegExpScrolledList"), la.list(), la.count());
   XtVaSetValues(XtParent(Edit_findregexp_list), XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget,
                 Edit_findregexp_tggl, XmNtopOffset, 2, XmNleftAttachment, XmATTACH_FORM,
                 XmNleftOffset, 20, nullptr);
@@ -137,32 +125,30 @@ void edit_genfind_dialog() {
                                       Edit_findwhat_text, Edit_findwhole_tggl);
   XtVaSetValues(Edit_findaddto_toggle, XmNtopOffset, 2, nullptr);
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, Edit_findaddto_toggle); n++;
-  XtSetArg(a[n], XmNtopOffset, 10); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
-  XtSetArg(a[n], XmNleftWidget, Edit_findaddto_toggle); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrightOffset, 5); n++;
+  // The two selection buttons stacked under the add-to toggle, right of the
+  // toggles.
+  auto stacked = [](Widget top, int offset) {
+    Widget_args a;
+    a.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, top, XmNtopOffset, offset);
+    a.attach(XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET, XmNleftWidget, Edit_findaddto_toggle);
+    a.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
+    return a;
+  };
   Widget next = find_button("EditFindSelNext", "   Select Next Match  ", edit_find_selectCB,
-                            (XtPointer)2L, a, n);
-  a[1].value = (XtArgVal)next;
-  a[2].value = 5;
-  find_button("EditFindSelAll", "Select All Matches", edit_find_selectCB, (XtPointer)1L, a, n);
+                            (XtPointer)2L, stacked(Edit_findaddto_toggle, 10));
+  find_button("EditFindSelAll", "Select All Matches", edit_find_selectCB, (XtPointer)1L,
+              stacked(next, 5));
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, XtParent(Edit_findregexp_list)); n++;
-  XtSetArg(a[n], XmNtopOffset, 10); n++;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNbottomOffset, 5); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 5); n++;
-  find_button("EditFindClose", "Close", unmanage_rout, &Edit_find_dialog, a, n);
-  XtSetArg(a[5], XmNrightAttachment, XmATTACH_FORM);
-  XtSetArg(a[6], XmNrightOffset, 5);
-  find_button("EditFindHelp", "Help...", info_manCB, const_cast<char *>("UM-C3"), a, n);
+  // Close at the bottom left, Help at the bottom right, under the pattern list.
+  Widget_args ba;
+  ba.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, XtParent(Edit_findregexp_list),
+            XmNtopOffset, 10);
+  ba.attach(XmNbottomAttachment, XmATTACH_FORM, nullptr, nullptr, XmNbottomOffset, 5);
+  Widget_args close_a = ba, help_a = ba;
+  close_a.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
+  help_a.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
+  find_button("EditFindClose", "Close", unmanage_rout, &Edit_find_dialog, close_a);
+  find_button("EditFindHelp", "Help...", info_manCB, const_cast<char *>("UM-C3"), help_a);
 }
 
 void edit_find_manage() {

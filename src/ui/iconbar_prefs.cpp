@@ -52,37 +52,28 @@ static Widget pref_label(const char *name, const char *text, Widget above, int g
 
 // A push button level with the bottom edge, placed by the given side resources.
 static Widget bottom_button(const char *prefix, const char *label, char mnemonic,
-                            XtCallbackProc cb, XtPointer client, ArgList side, Cardinal nside) {
-  Arg a[6];
-  Cardinal n = 0;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNbottomOffset, 10); n++;
-  for (Cardinal i = 0; i < nside && n < 6; i++) a[n++] = side[i];
+                            XtCallbackProc cb, XtPointer client, Widget_args side) {
+  side.attach(XmNbottomAttachment, XmATTACH_FORM, nullptr, nullptr, XmNbottomOffset, 10);
   return XtarvCreateButton(Iconpanel_pref_dialog, prefix, label, XtarvPUSHBUTTON, mnemonic, cb,
-                           client, a, n);
+                           client, side.list(), side.count());
 }
 
 void gen_iconpanelpref_dialog() {
   if (Iconpanel_pref_dialog) return;
   XmString title = qvn_xmstring("Icon Bar Preferences");
-  Arg a[8];
-  Cardinal n = 0;
-  XtSetArg(a[n], XmNdialogTitle, title); n++;
-  XtSetArg(a[n], XmNautoUnmanage, False); n++;
-  Iconpanel_pref_dialog = XmCreateFormDialog(Main_control_form,
-                                             const_cast<char *>("IconPnlPrefDialog"), a, n);
+  Widget_args da;
+  da.set(XmNdialogTitle, title).set(XmNautoUnmanage, False);
+  Iconpanel_pref_dialog = XmCreateFormDialog(
+      Main_control_form, const_cast<char *>("IconPnlPrefDialog"), da.list(), da.count());
   XmStringFree(title);
 
-  n = 0;
-  XtSetArg(a[n], XmNindicatorType, XmN_OF_MANY); n++;
-  XtSetArg(a[n], XmNset, Show_icon_labels ? True : False); n++;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNtopOffset, 1); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 2); n++;
+  Widget_args ta;
+  ta.set(XmNindicatorType, XmN_OF_MANY).set(XmNset, Show_icon_labels ? True : False);
+  ta.attach(XmNtopAttachment, XmATTACH_FORM, nullptr, nullptr, XmNtopOffset, 1);
+  ta.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 2);
   Iconpanel_iconhelplabels_tggl = XtarvCreateButton(
       Iconpanel_pref_dialog, "IconPnlPrefHelpLbl", "Show Help Labels For Mode Icons",
-      XtarvTOGGLEBUTTON, ' ', iconpanel_helplabels_chngCB, nullptr, a, n);
+      XtarvTOGGLEBUTTON, ' ', iconpanel_helplabels_chngCB, nullptr, ta.list(), ta.count());
 
   Widget last = Iconpanel_iconhelplabels_tggl;
   for (const char *text :
@@ -91,50 +82,40 @@ void gen_iconpanelpref_dialog() {
         "**NOTE**: You must restart Quivane to see changes to the order of the icons."})
     last = pref_label("IconPnlPrefDirectLabel", text, last, 2);
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, last); n++;
-  XtSetArg(a[n], XmNtopOffset, 5); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  Iconpanel_which_optmen = XtarvCreateOptionMenu(Iconpanel_pref_dialog, "IconPnlPrefWhich",
-                                                 "Which Icon Bar?", a, n, Iconpanel_which_menu,
-                                                 ICONPANEL_WHICH_ROWS, 0);
+  Widget_args wa;
+  wa.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, last, XmNtopOffset, 5);
+  wa.attach(XmNleftAttachment, XmATTACH_FORM);
+  Iconpanel_which_optmen = XtarvCreateOptionMenu(
+      Iconpanel_pref_dialog, "IconPnlPrefWhich", "Which Icon Bar?", wa.list(), wa.count(),
+      Iconpanel_which_menu, ICONPANEL_WHICH_ROWS, 0);
 
-  n = 0;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 5); n++;
+  Widget_args ca;
+  ca.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
   Widget close = bottom_button("IconPnlPrefClose", "Close", ' ', unmanage_rout,
-                               &Iconpanel_pref_dialog, a, n);
+                               &Iconpanel_pref_dialog, ca);
 
   Widget header = pref_label("IconPnlPrefEditLabel",
                              "Menu ID     Button Name            Visible Order  Description",
                              Iconpanel_which_optmen, 2);
 
-  n = 0;
-  XtSetArg(a[n], XmNeditMode, XmMULTI_LINE_EDIT); n++;
-  XtSetArg(a[n], XmNcolumns, 100); n++;
-  XtSetArg(a[n], XmNrows, 10); n++;
-  if (Menufont) {
-    XtSetArg(a[n], XmNfontList, Menufont); n++;
-  }
-  Iconpanel_edit_text = XmCreateScrolledText(Iconpanel_pref_dialog,
-                                             const_cast<char *>("IconPnlPrefEditText"), a, n);
+  Widget_args ea;
+  ea.set(XmNeditMode, XmMULTI_LINE_EDIT).set(XmNcolumns, 100).set(XmNrows, 10);
+  if (Menufont) ea.set(XmNfontList, Menufont);  // the positional editor needs a fixed font
+  Iconpanel_edit_text = XmCreateScrolledText(
+      Iconpanel_pref_dialog, const_cast<char *>("IconPnlPrefEditText"), ea.list(), ea.count());
   XtVaSetValues(XtParent(Iconpanel_edit_text), XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget,
                 header, XmNtopOffset, 1, XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget,
                 close, XmNbottomOffset, 5, XmNleftAttachment, XmATTACH_FORM, XmNrightAttachment,
                 XmATTACH_FORM, nullptr);
   XtManageChild(Iconpanel_edit_text);
 
-  n = 0;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNleftWidget, close); n++;
-  XtSetArg(a[n], XmNleftOffset, 30); n++;
-  bottom_button("IconPnlPrefSave", "   Save As Default  ", 'S', iconpanel_updt_prefCB, nullptr, a, n);
-  n = 0;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrightOffset, 5); n++;
+  Widget_args sa;
+  sa.attach(XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, close, XmNleftOffset, 30);
+  bottom_button("IconPnlPrefSave", "   Save As Default  ", 'S', iconpanel_updt_prefCB, nullptr, sa);
+  Widget_args ha;
+  ha.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
   bottom_button("IconPnlPrefHelp", "Help", 'H', info_manCB,
-                const_cast<char *>("HT-Config-IconBar"), a, n);
+                const_cast<char *>("HT-Config-IconBar"), ha);
 }
 
 void iconpanel_pref_manageCB(Widget, XtPointer, XtPointer) {

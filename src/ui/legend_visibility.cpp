@@ -24,6 +24,7 @@
 #include "ui/message_window.h"
 #include "ui/textc_windep.h"
 #include "ui/widgen.h"
+#include "ui/widget_helpers.h"
 #include "variables/var_table.h"
 #include "variables/variables_dlog.h"
 #include "variables/ui/variables_windep.h"
@@ -85,20 +86,12 @@ void main_legendvisibilityCB(Widget, XtPointer, XtPointer) {
 
 // ---- building ----------------------------------------------------------------------
 
-static void add_font(Arg *a, Cardinal &n) {
-  if (Fixedfont && Menufont) {
-    XtSetArg(a[n], XmNfontList, Menufont); n++;
-  }
-}
-
-// A label or toggle gadget named name with text, the resources in
-// a[0..n) (room for 2 more), managed.
+// A label or toggle gadget named name with text and the resources in a, managed.
 static Widget labelled(Widget (*create)(Widget, String, ArgList, Cardinal), Widget parent,
-                       const char *name, const char *text, Arg *a, Cardinal n) {
+                       const char *name, const char *text, Widget_args a) {
   XmString s = qvn_xmstring(text);
-  XtSetArg(a[n], XmNlabelString, s); n++;
-  add_font(a, n);
-  Widget w = create(parent, const_cast<char *>(name), a, n);
+  a.set(XmNlabelString, s).font();
+  Widget w = create(parent, const_cast<char *>(name), a.list(), a.count());
   XmStringFree(s);
   XtManageChild(w);
   return w;
@@ -138,63 +131,47 @@ void gen_main_showlgnd_prompt() {
   XmStringFree(title);
   add_wm_close_callback(d, main_closelegendCB);
 
-  n = 0;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNbottomOffset, 1); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 10); n++;
-  add_font(a, n);
-  Widget close = add_button(d, "Close", main_closelegendCB, nullptr, a, n);
+  Widget_args ca;
+  ca.attach(XmNbottomAttachment, XmATTACH_FORM, nullptr, nullptr, XmNbottomOffset, 1);
+  ca.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 10).font();
+  Widget close = add_button(d, "Close", main_closelegendCB, nullptr, ca.list(), ca.count());
 
-  n = 0;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNbottomWidget, close); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrecomputeSize, False); n++;
-  XtSetArg(a[n], XmNalignment, XmALIGNMENT_BEGINNING); n++;
-  Widget note_lbl = labelled(XmCreateLabelGadget, d, "LgndNoteLabel", Note_text, a, n);
+  Widget_args na;
+  na.attach(XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget, close);
+  na.attach(XmNleftAttachment, XmATTACH_FORM);
+  na.set(XmNrecomputeSize, False).set(XmNalignment, XmALIGNMENT_BEGINNING);
+  Widget note_lbl = labelled(XmCreateLabelGadget, d, "LgndNoteLabel", Note_text, na);
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
+  Widget_args ha;
+  ha.attach(XmNtopAttachment, XmATTACH_FORM).attach(XmNleftAttachment, XmATTACH_FORM);
   Widget head_lbl = labelled(XmCreateLabelGadget, d, "LgndCmpntsVarLabel",
-                             "Select Below To Change Legend Visibility.", a, n);
+                             "Select Below To Change Legend Visibility.", ha);
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, head_lbl); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrightOffset, 5); n++;
-  XtSetArg(a[n], XmNindicatorType, XmN_OF_MANY); n++;
-  XtSetArg(a[n], XmNmarginWidth, 0); n++;
-  XtSetArg(a[n], XmNmarginHeight, 0); n++;
+  Widget_args ta;
+  ta.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, head_lbl);
+  ta.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
+  ta.set(XmNindicatorType, XmN_OF_MANY).set(XmNmarginWidth, 0).set(XmNmarginHeight, 0);
   Main_legendcomp_tggl = labelled(XmCreateToggleButtonGadget, d, "LgndCmpntsShowCompToggle",
-                                  "Show Components", a, n);
+                                  "Show Components", ta);
   XtAddCallback(Main_legendcomp_tggl, XmNvalueChangedCallback, main_legendshowcomp_chngCB, nullptr);
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, Main_legendcomp_tggl); n++;
-  XtSetArg(a[n], XmNtopOffset, 2 * Menu_font_size); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
-  XtSetArg(a[n], XmNleftWidget, Main_legendcomp_tggl); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
-  XtSetArg(a[n], XmNrightWidget, Main_legendcomp_tggl); n++;
-  add_font(a, n);
-  add_button(d, "All Off", main_legendall_offCB, nullptr, a, n);
+  Widget_args oa;
+  oa.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, Main_legendcomp_tggl, XmNtopOffset,
+            2 * Menu_font_size);
+  oa.attach(XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET, XmNleftWidget, Main_legendcomp_tggl);
+  oa.attach(XmNrightAttachment, XmATTACH_OPPOSITE_WIDGET, XmNrightWidget, Main_legendcomp_tggl);
+  oa.font();
+  add_button(d, "All Off", main_legendall_offCB, nullptr, oa.list(), oa.count());
 
-  n = 0;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, head_lbl); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNrightWidget, Main_legendcomp_tggl); n++;
-  XtSetArg(a[n], XmNrightOffset, 5); n++;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNbottomWidget, note_lbl); n++;
-  XtSetArg(a[n], XmNselectionPolicy, XmEXTENDED_SELECT); n++;
-  add_font(a, n);
-  Main_showlgndvar_list = XmCreateScrolledList(d, const_cast<char *>("LgndCmpntsVarList"), a, n);
+  Widget_args la;
+  la.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, head_lbl);
+  la.attach(XmNleftAttachment, XmATTACH_FORM);
+  la.attach(XmNrightAttachment, XmATTACH_WIDGET, XmNrightWidget, Main_legendcomp_tggl,
+            XmNrightOffset, 5);
+  la.attach(XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget, note_lbl);
+  la.set(XmNselectionPolicy, XmEXTENDED_SELECT).font();
+  Main_showlgndvar_list =
+      XmCreateScrolledList(d, const_cast<char *>("LgndCmpntsVarList"), la.list(), la.count());
   XtAddCallback(Main_showlgndvar_list, XmNdefaultActionCallback, main_legendvisibilityCB, nullptr);
   XtAddCallback(Main_showlgndvar_list, XmNextendedSelectionCallback, main_legendvisibilityCB,
                 nullptr);

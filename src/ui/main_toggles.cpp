@@ -27,6 +27,7 @@
 #include "ui/qedit_icons.h"
 #include "ui/textc_windep.h"
 #include "ui/widgen.h"
+#include "ui/widget_helpers.h"
 #include "variables/var_table.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
@@ -117,20 +118,33 @@ void main_axistggls_init() {}
 
 // ---- part lists ----------------------------------------------------------------------
 
-// While the large window's list is in use it keeps its size while a
-// selection is processed.
+static int Large_list_holds = 0;       // changes of the rows or selection in progress
+static bool Large_list_fixed = false;  // the outermost hold fixed the large window's size
+
 static void large_dialog_resizable(int on) {
-  if (!Main_large_partlist_dialog || Main_part_list != Main_large_partlist) return;
   XtVaSetValues(XtParent(Main_large_partlist_dialog), XmNallowShellResize, on ? True : False,
                 nullptr);
   XtVaSetValues(Main_large_partlist_dialog, XmNnoResize, on ? False : True, XmNresizePolicy,
                 on ? XmRESIZE_ANY : XmRESIZE_NONE, nullptr);
 }
 
+void main_largelist_hold(int hold) {
+  if (hold) {
+    if (Large_list_holds++ == 0 && Main_large_partlist_dialog &&
+        Main_part_list == Main_large_partlist) {
+      large_dialog_resizable(0);
+      Large_list_fixed = true;
+    }
+  } else if (Large_list_holds > 0 && --Large_list_holds == 0 && Large_list_fixed) {
+    Large_list_fixed = false;
+    if (Main_large_partlist_dialog) large_dialog_resizable(1);
+  }
+}
+
 void main_partlist_selectCB(Widget, XtPointer, XtPointer) {
-  large_dialog_resizable(0);
+  main_largelist_hold(1);
   mainprt_list_select(1);
-  large_dialog_resizable(1);
+  main_largelist_hold(0);
 }
 
 void main_partlist_selectdblCB(Widget, XtPointer, XtPointer) { main_partlist_manageinteract(); }
@@ -150,26 +164,14 @@ void main_varlist_selectCB(Widget, XtPointer, XtPointer) { var_rec_selvarnames(0
 
 // ---- the large "Main Parts List" window ----------------------------------------
 
-static void add_font(Arg *a, Cardinal &n) {
-  if (Fixedfont && Menufont) {
-    XtSetArg(a[n], XmNfontList, Menufont); n++;
-  }
-}
-
 // A list of the large window between the label and "Close", with the
-// side attachments in a[0..n) (room for 8 more): extended selection,
-// constant size, managed.
+// side attachments in a: extended selection, constant size, managed.
 static Widget large_list(Widget (*create)(Widget, String, ArgList, Cardinal), const char *name,
-                         Widget label, Widget close, Arg *a, Cardinal n) {
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNtopWidget, label); n++;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_WIDGET); n++;
-  XtSetArg(a[n], XmNbottomWidget, close); n++;
-  XtSetArg(a[n], XmNbottomOffset, 5); n++;
-  XtSetArg(a[n], XmNselectionPolicy, XmEXTENDED_SELECT); n++;
-  XtSetArg(a[n], XmNlistSizePolicy, XmCONSTANT); n++;
-  add_font(a, n);
-  Widget list = create(Main_large_partlist_dialog, const_cast<char *>(name), a, n);
+                         Widget label, Widget close, Widget_args a) {
+  a.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, label);
+  a.attach(XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget, close, XmNbottomOffset, 5);
+  a.set(XmNselectionPolicy, XmEXTENDED_SELECT).set(XmNlistSizePolicy, XmCONSTANT).font();
+  Widget list = create(Main_large_partlist_dialog, const_cast<char *>(name), a.list(), a.count());
   XtManageChild(list);
   return list;
 }
@@ -196,41 +198,33 @@ void create_largepartslist_dialog() {
   XmStringFree(title);
   add_wm_close_callback(Main_large_partlist_dialog, main_partlargelist_closeCB);
 
-  n = 0;
-  XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNbottomOffset, 5); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 5); n++;
+  Widget_args ca;
+  ca.attach(XmNbottomAttachment, XmATTACH_FORM, nullptr, nullptr, XmNbottomOffset, 5);
+  ca.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
   Widget close = add_button(Main_large_partlist_dialog, "mainlargepartClose",
-                            main_partlargelist_closeCB, nullptr, a, n);
+                            main_partlargelist_closeCB, nullptr, ca.list(), ca.count());
 
-  n = 0;
   XmString text = qvn_xmstring("Select Part(s) To Operate On");
-  XtSetArg(a[n], XmNlabelString, text); n++;
-  XtSetArg(a[n], XmNtopAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNtopOffset, 1); n++;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 3 * Menu_font_width + 2); n++;
-  XtSetArg(a[n], XmNforeground, Section_color.pixel); n++;
-  add_font(a, n);
+  Widget_args la;
+  la.set(XmNlabelString, text);
+  la.attach(XmNtopAttachment, XmATTACH_FORM, nullptr, nullptr, XmNtopOffset, 1);
+  la.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset,
+            3 * Menu_font_width + 2);
+  la.set(XmNforeground, Section_color.pixel).font();
   Widget label = XmCreateLabel(Main_large_partlist_dialog, const_cast<char *>("mainlargepartLbl"),
-                               a, n);
+                               la.list(), la.count());
   XmStringFree(text);
   XtManageChild(label);
 
-  n = 0;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNleftOffset, 2); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
-  XtSetArg(a[n], XmNrightWidget, label); n++;
-  Main_large_partindiclist = large_list(XmCreateList, "mainlargepartindicList", label, close, a, n);
+  Widget_args ia;
+  ia.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 2);
+  ia.attach(XmNrightAttachment, XmATTACH_OPPOSITE_WIDGET, XmNrightWidget, label);
+  Main_large_partindiclist = large_list(XmCreateList, "mainlargepartindicList", label, close, ia);
 
-  n = 0;
-  XtSetArg(a[n], XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
-  XtSetArg(a[n], XmNleftWidget, label); n++;
-  XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
-  XtSetArg(a[n], XmNrightOffset, 5); n++;
-  Main_large_partlist = large_list(XmCreateScrolledList, "mainlargepartList", label, close, a, n);
+  Widget_args pa;
+  pa.attach(XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET, XmNleftWidget, label);
+  pa.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
+  Main_large_partlist = large_list(XmCreateScrolledList, "mainlargepartList", label, close, pa);
   XtAddCallback(Main_large_partlist, XmNdefaultActionCallback, main_partlist_selectdblCB, nullptr);
   XtAddCallback(Main_large_partlist, XmNextendedSelectionCallback, main_partlist_selectCB, nullptr);
   XtVaGetValues(XtParent(Main_large_partlist), XmNverticalScrollBar, &Main_large_partvertscrollbar,

@@ -34,6 +34,11 @@ void main_viewpointCB(Widget w, XtPointer code, XtPointer call);
 // Part lists (main window's and large window's).
 void main_partlist_selectdblCB(Widget w, XtPointer client, XtPointer call);
 void main_partlist_selectCB(Widget w, XtPointer client, XtPointer call);
+// While the large window's list is in use, the window keeps its size while
+// its rows or its selection change: hold 1 before such a change, hold 0
+// after it. Holds nest; the window may resize again when the outermost one
+// ends.
+void main_largelist_hold(int hold);
 // Scroll-bar drag and step callbacks: the indicator list follows the parts.
 void main_partlist_sbarmovedCB(Widget w, XtPointer client, XtPointer call);
 void main_partlist_sbarstepCB(Widget w, XtPointer step, XtPointer call);

@@ -79,28 +79,6 @@ const int Mode_icon_width = 50;
 
 #define ICON_CLOSENESS 35000
 
-// Argument list under construction; keeps the XtSetArg blocks short.
-struct Args {
-  std::vector<Arg> a;
-  Args &set(const char *name, XtArgVal value) {
-    a.push_back(Arg{const_cast<char *>(name), value});
-    return *this;
-  }
-  Args &attach(const char *side_attachment, unsigned char kind, const char *side_widget = nullptr,
-               Widget w = nullptr, const char *side_offset = nullptr, int offset = 0) {
-    set(side_attachment, kind);
-    if (side_widget && w) set(side_widget, (XtArgVal)w);
-    if (side_offset) set(side_offset, offset);
-    return *this;
-  }
-  Args &font(const char *resource = XmNfontList) {
-    if (Fixedfont && Menufont) set(resource, (XtArgVal)Menufont);
-    return *this;
-  }
-  ArgList list() { return a.data(); }
-  Cardinal count() const { return static_cast<Cardinal>(a.size()); }
-};
-
 int read_icon_picture(Widget w, const char *file, Pixmap *pixmap) {
   *pixmap = 0;
   Display *dpy = XtDisplay(w);
@@ -144,11 +122,11 @@ static void check_icon_directory() {
 }
 
 static Widget status_area(Widget form, int w, int s) {
-  Args fa;
+  Widget_args fa;
   fa.attach(XmNtopAttachment, XmATTACH_FORM).attach(XmNrightAttachment, XmATTACH_FORM);
   fa.set(XmNborderWidth, 2);
   Widget frame = XmCreateFrame(form, const_cast<char *>("mainFrame"), fa.list(), fa.count());
-  Args da;
+  Widget_args da;
   da.set(XmNwidth, 45 * w + 90).set(XmNheight, s + 6);
   Main_status = XmCreateDrawingArea(frame, const_cast<char *>("mainStatDrawingArea"), da.list(),
                                     da.count());
@@ -160,7 +138,7 @@ static Widget status_area(Widget form, int w, int s) {
 
 static void feature_strip(Widget form, int w, int s) {
   for (int down = 0; down < 2; down++) {
-    Args a;
+    Widget_args a;
     a.set(XmNarrowDirection, down ? XmARROW_DOWN : XmARROW_UP);
     if (down)
       a.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, Main_featscroll_up);
@@ -175,7 +153,7 @@ static void feature_strip(Widget form, int w, int s) {
     (down ? Main_featscroll_down : Main_featscroll_up) = b;
   }
 
-  Args fa;
+  Widget_args fa;
   fa.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, Main_menubar, XmNtopOffset, 2);
   fa.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 2);
   fa.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 4 * w);
@@ -183,7 +161,7 @@ static void feature_strip(Widget form, int w, int s) {
   fa.set(XmNresizeHeight, False);
   Widget featform = XmCreateForm(form, const_cast<char *>("mainfeatForm"), fa.list(), fa.count());
 
-  Args sa;
+  Widget_args sa;
   sa.attach(XmNtopAttachment, XmATTACH_FORM).attach(XmNbottomAttachment, XmATTACH_FORM);
   sa.attach(XmNleftAttachment, XmATTACH_FORM).attach(XmNrightAttachment, XmATTACH_FORM);
   sa.set(XmNscrollingPolicy, XmAUTOMATIC).set(XmNscrollBarDisplayPolicy, XmSTATIC);
@@ -199,7 +177,7 @@ static void feature_strip(Widget form, int w, int s) {
   if (hbar) XtUnmanageChild(hbar);
   feature_strip_scrollbars(vbar, hbar);
 
-  Args ra;
+  Widget_args ra;
   ra.set(XmNorientation, XmHORIZONTAL).set(XmNpacking, XmPACK_TIGHT);
   ra.set(XmNmarginWidth, 0).set(XmNmarginHeight, 0).set(XmNwidth, 860).set(XmNresizeWidth, False);
   Main_featureicon_rowcol = XmCreateRowColumn(
@@ -211,7 +189,7 @@ static void feature_strip(Widget form, int w, int s) {
 }
 
 static void part_lists(Widget form, int w) {
-  Args la;
+  Widget_args la;
   la.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, Main_featureicon_scrollwin,
             XmNtopOffset, 1);
   la.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 3 * w + 2);
@@ -222,7 +200,7 @@ static void part_lists(Widget form, int w) {
   XmStringFree(text);
   XtManageChild(label);
 
-  Args ia;
+  Widget_args ia;
   ia.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, label);
   ia.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 2);
   ia.attach(XmNrightAttachment, XmATTACH_WIDGET, XmNrightWidget, label);
@@ -232,7 +210,7 @@ static void part_lists(Widget form, int w) {
       XmCreateList(form, const_cast<char *>("mainpartindicList"), ia.list(), ia.count());
   XtManageChild(Main_partindic_list);
 
-  Args pa;
+  Widget_args pa;
   pa.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, label);
   pa.attach(XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET, XmNleftWidget, label);
   pa.set(XmNwidth, 30 * w).set(XmNselectionPolicy, XmEXTENDED_SELECT);
@@ -262,7 +240,7 @@ static void part_lists(Widget form, int w) {
 // One toggle of the toggle row, placed beside prev (top aligned with top_w).
 static Widget toggle(Widget form, const char *name, const char *label, XtCallbackProc cb,
                      Widget top_w, Widget prev, int left_offset, long balloon) {
-  Args a;
+  Widget_args a;
   if (prev) {
     a.attach(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET, XmNtopWidget, top_w);
     a.attach(XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, prev, XmNleftOffset, left_offset);
@@ -300,7 +278,7 @@ static void toggle_row(Widget form, int w) {
 }
 
 static void info_and_legend(Widget form, int w) {
-  Args ia;
+  Widget_args ia;
   ia.attach(XmNbottomAttachment, XmATTACH_OPPOSITE_WIDGET, XmNbottomWidget, Main_plane_tggl);
   ia.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 1);
   Main_info_button = XtarvCreateButton(form, "mainViewXm", " Info... ", XtarvPUSHBUTTON, ' ',
@@ -308,7 +286,7 @@ static void info_and_legend(Widget form, int w) {
   XtVaGetValues(Main_info_button, XmNbackground, &Main_originfo_pixel, nullptr);
   add_balloon_handlers(Main_info_button, 510);
 
-  Args la;
+  Widget_args la;
   la.attach(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET, XmNtopWidget, Main_info_button);
   la.attach(XmNrightAttachment, XmATTACH_WIDGET, XmNrightWidget, Main_info_button, XmNrightOffset,
             2 * w);
@@ -318,7 +296,7 @@ static void info_and_legend(Widget form, int w) {
 }
 
 static void interaction_area(Widget form) {
-  Args a;
+  Widget_args a;
   a.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, Main_featureicon_scrollwin);
   a.attach(XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, XtParent(Main_part_list),
            XmNleftOffset, 10);
@@ -328,7 +306,7 @@ static void interaction_area(Widget form) {
   a.set(XmNscrollingPolicy, XmAUTOMATIC).set(XmNvisualPolicy, XmVARIABLE);
   Main_interact_win = XmCreateScrolledWindow(form, const_cast<char *>("maininteractScrollWin"),
                                              a.list(), a.count());
-  Args r;
+  Widget_args r;
   r.set(XmNorientation, XmVERTICAL).set(XmNpacking, XmPACK_COLUMN).set(XmNnumColumns, 1);
   r.set(XmNmarginWidth, 0).set(XmNmarginHeight, 0);
   Main_interact_rowcol = XmCreateRowColumn(Main_interact_win,
@@ -350,7 +328,7 @@ static void view_buttons(Widget form, int w) {
                {"mainViewYp", "-Y", 7, 501},       {"mainViewZp", "-Z", 8, 502},
                {"mainViewPrevious", "Last", 9, 506}};
   for (int i = 0; i < 7; i++) {
-    Args a;
+    Widget_args a;
     if (i == 0) {
       a.attach(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET, XmNtopWidget, Main_transfbut_form);
       a.attach(XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, Main_transfbut_form,
@@ -374,7 +352,7 @@ Widget create_mainx_interf(Widget parent) {
   Widget form = XmCreateForm(parent, const_cast<char *>("mainForm"), nullptr, 0);
   Widget status_frame = status_area(form, w, s);
 
-  Args ma;
+  Widget_args ma;
   ma.attach(XmNtopAttachment, XmATTACH_FORM, nullptr, nullptr, XmNtopOffset, 1);
   ma.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 1);
   ma.attach(XmNrightAttachment, XmATTACH_WIDGET, XmNrightWidget, status_frame, XmNrightOffset, 5);
@@ -391,14 +369,14 @@ Widget create_mainx_interf(Widget parent) {
   info_and_legend(form, w);
   interaction_area(form);
 
-  Args qa;
+  Widget_args qa;
   qa.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, Main_info_button);
   qa.attach(XmNbottomAttachment, XmATTACH_FORM).attach(XmNleftAttachment, XmATTACH_FORM);
   XtManageChild(gen_qedit_iconsection(form, qa.list(), qa.count()));
   gen_transf_butsection();
   view_buttons(form, w);
 
-  Args ga;
+  Widget_args ga;
   ga.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, Main_info_button);
   ga.attach(XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, Qedit_iconform);
   ga.attach(XmNrightAttachment, XmATTACH_FORM);

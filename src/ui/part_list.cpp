@@ -27,6 +27,7 @@
 #include "palette/ui/annot_panel.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
+#include "ui/main_toggles.h"
 #include "ui/main_window.h"
 #include "ui/widget_helpers.h"
 #include "view/frames.h"
@@ -80,6 +81,18 @@ static void select_rows(Widget list, const std::vector<int> &rows) {
 
 // ---- rows --------------------------------------------------------------------
 
+// A change of the rows of the lists in use: the large part-list window, when
+// its lists are in use, keeps its size meanwhile and may resize again when
+// the change ends, however it ends.
+namespace {
+struct Rows_change {
+  Rows_change() { main_largelist_hold(1); }
+  ~Rows_change() { main_largelist_hold(0); }
+  Rows_change(const Rows_change &) = delete;
+  Rows_change &operator=(const Rows_change &) = delete;
+};
+}  // namespace
+
 int mainprt_row_text(int internal, char *text, int size) {
   int number = 0, type = 0, case_index = 0, structured = 0;
   char name[50];
@@ -102,6 +115,7 @@ static bool add_part_row(int internal, const char *routine) {
 }
 
 void mainprt_part_refresh() {
+  Rows_change change;
   std::vector<int> sel = selected_positions(Main_part_list);
   delete_rows(Main_part_list);
   for (int i = 0; i < Num_p_partlist; i++) add_part_row(i, "mainprt_list_updt");
@@ -110,6 +124,7 @@ void mainprt_part_refresh() {
 }
 
 void mainprt_list_updt() {
+  Rows_change change;
   std::vector<int> sel = selected_positions(Main_part_list);
   mainprt_part_refresh();
   Num_p_inlist = Num_p_partlist;
@@ -148,6 +163,7 @@ static void add_mapped_rows(Keep keep) {
 }
 
 void mainprt_listbycase_updt(int case_index) {
+  Rows_change change;
   delete_rows(Main_part_list);
   Num_p_inlist = 0;
   if (!new_row_map()) {
@@ -159,6 +175,7 @@ void mainprt_listbycase_updt(int case_index) {
 }
 
 void mainprt_listbyfrm_updt(int nframes, const int *frames) {
+  Rows_change change;
   delete_rows(Main_part_list);
   Num_p_inlist = 0;
   if (nframes <= 0 || !frames) return;
@@ -176,6 +193,7 @@ void mainprt_listbyfrm_updt(int nframes, const int *frames) {
 }
 
 void mainprt_list_refresh() {
+  Rows_change change;
   if (Prtfrm_listbytype == 0) {
     mainprt_list_updt();
     return;
@@ -359,6 +377,7 @@ int mainprt_show_parentpart_indicator(int count, const int *numbers) {
     free(plist);
   }
   if (!Main_partindic_list) return marked;
+  Rows_change change;
   delete_rows(Main_partindic_list);
   if (one)
     for (int k = 1; k <= items; k++) add_row(Main_partindic_list, parent[k] ? "P" : " ");

@@ -47,20 +47,21 @@ Sectinfo_rec Sectinfo_tbl[SECTINFO_ROWS + 1] = {
 
 Widget CreateInputField_lbl = nullptr;
 
-// A resource list built on top of the caller's.
-namespace {
-struct Args {
-  std::vector<Arg> v;
-  Args() = default;
-  Args(ArgList a, Cardinal n) : v(a, a + n) {}
-  void add(const char *name, XtArgVal value) { v.push_back(Arg{const_cast<char *>(name), value}); }
-  void font() {
-    if (Fixedfont && Menufont) add(XmNfontList, (XtArgVal)Menufont);
-  }
-  ArgList list() { return v.data(); }
-  Cardinal count() const { return static_cast<Cardinal>(v.size()); }
-};
-}  // namespace
+// ---- widget arguments -----------------------------------------------------------
+
+Widget_args &Widget_args::attach(const char *side_attachment, unsigned char kind,
+                                 const char *side_widget, Widget w, const char *side_offset,
+                                 int offset) {
+  set(side_attachment, kind);
+  if (side_widget && w) set(side_widget, w);
+  if (side_offset) set(side_offset, offset);
+  return *this;
+}
+
+Widget_args &Widget_args::font(const char *resource) {
+  if (Fixedfont && Menufont) set(resource, Menufont);
+  return *this;
+}
 
 static std::string join(const char *a, const char *b) { return std::string(a ? a : "") + b; }
 
@@ -85,18 +86,18 @@ Widget XtarvCreateButton(Widget parent, const char *prefix, const char *label, i
     case XtarvRIGHTARROW: cls = xmArrowButtonGadgetClass; suffix = "RightArrowBG"; arrow = XmARROW_RIGHT; break;
     default: return nullptr;  // separators have their own maker
   }
-  Args a(args, nargs);
+  Widget_args a(args, nargs);
   XmString s = qvn_xmstring(label);
-  a.add(XmNlabelString, (XtArgVal)s);
+  a.set(XmNlabelString, s);
   a.font();
-  if (mnemonic != ' ') a.add(XmNmnemonic, (XtArgVal)(KeySym)(unsigned char)mnemonic);
-  if (kind == XtarvONEOFMANY) a.add(XmNindicatorType, XmONE_OF_MANY);
+  if (mnemonic != ' ') a.set(XmNmnemonic, (XtArgVal)(KeySym)(unsigned char)mnemonic);
+  if (kind == XtarvONEOFMANY) a.set(XmNindicatorType, XmONE_OF_MANY);
   if (kind == XtarvTOGGLEBUTTON || kind == XtarvONEOFMANY || kind == XtarvTOGGLEBUTTONW)
-    a.add(XmNvisibleWhenOff, True);
+    a.set(XmNvisibleWhenOff, True);
   if (kind >= XtarvUPARROW && kind <= XtarvRIGHTARROW) {
-    a.add(XmNarrowDirection, arrow);
-    a.add(XmNwidth, Menu_font_size + 5);
-    a.add(XmNheight, Menu_font_size + 5);
+    a.set(XmNarrowDirection, arrow);
+    a.set(XmNwidth, Menu_font_size + 5);
+    a.set(XmNheight, Menu_font_size + 5);
   }
   Widget w = XtCreateWidget(join(prefix, suffix).c_str(), cls, parent, a.list(), a.count());
   XmStringFree(s);
@@ -107,9 +108,9 @@ Widget XtarvCreateButton(Widget parent, const char *prefix, const char *label, i
 
 Widget XtarvCreateSeparatorGadget(Widget parent, const char *prefix, ArgList args,
                                   Cardinal nargs, XtCallbackProc helpcb, XtPointer client) {
-  Args a(args, nargs);
-  a.add(XmNseparatorType, XmSHADOW_ETCHED_OUT);
-  a.add(XmNshadowThickness, 5);
+  Widget_args a(args, nargs);
+  a.set(XmNseparatorType, XmSHADOW_ETCHED_OUT);
+  a.set(XmNshadowThickness, 5);
   Widget w = XtCreateWidget(join(prefix, "SeparatoG").c_str(), xmSeparatorGadgetClass, parent,
                             a.list(), a.count());
   if (helpcb) XtAddCallback(w, XmNhelpCallback, helpcb, client);
@@ -121,13 +122,13 @@ Widget XtarvCreateSeparatorGadget(Widget parent, const char *prefix, ArgList arg
 
 // The field of an input row: caller's layout first, then columns, length,
 // margin, the menu font and a cursor shown only while focused.
-static Widget make_text_field(Widget parent, const std::string &name, Args &a, int columns,
-                              int maxlen) {
-  a.add(XmNcolumns, columns);
-  a.add(XmNmaxLength, maxlen);
-  a.add(XmNmarginHeight, 2);
+static Widget make_text_field(Widget parent, const std::string &name, Widget_args &a,
+                              int columns, int maxlen) {
+  a.set(XmNcolumns, columns);
+  a.set(XmNmaxLength, maxlen);
+  a.set(XmNmarginHeight, 2);
   a.font();
-  a.add(XmNcursorPositionVisible, False);
+  a.set(XmNcursorPositionVisible, False);
   Widget f = XtCreateManagedWidget(name.c_str(), xmTextFieldWidgetClass, parent, a.list(),
                                    a.count());
   XtAddCallback(f, XmNfocusCallback, XtarvTextFocus, nullptr);
@@ -136,28 +137,23 @@ static Widget make_text_field(Widget parent, const std::string &name, Args &a, i
 }
 
 // Places a field beside (below clear) or under (below set) its label.
-static void attach_field(Args &a, Widget label, int below, int offset_main, int offset_cross) {
+static void attach_field(Widget_args &a, Widget label, int below, int offset_main,
+                         int offset_cross) {
   if (below) {
-    a.add(XmNtopAttachment, XmATTACH_WIDGET);
-    a.add(XmNtopWidget, (XtArgVal)label);
-    a.add(XmNtopOffset, offset_main);
-    a.add(XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET);
-    a.add(XmNleftWidget, (XtArgVal)label);
-    a.add(XmNleftOffset, offset_cross);
+    a.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, label, XmNtopOffset, offset_main);
+    a.attach(XmNleftAttachment, XmATTACH_OPPOSITE_WIDGET, XmNleftWidget, label, XmNleftOffset,
+             offset_cross);
   } else {
-    a.add(XmNleftAttachment, XmATTACH_WIDGET);
-    a.add(XmNleftWidget, (XtArgVal)label);
-    a.add(XmNleftOffset, offset_main);
-    a.add(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET);
-    a.add(XmNtopWidget, (XtArgVal)label);
-    a.add(XmNtopOffset, offset_cross);
+    a.attach(XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, label, XmNleftOffset, offset_main);
+    a.attach(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET, XmNtopWidget, label, XmNtopOffset,
+             offset_cross);
   }
 }
 
 static Widget make_label_gadget(Widget parent, const std::string &name, const char *text,
-                                Args &a) {
+                                Widget_args &a) {
   XmString s = qvn_xmstring(text);
-  a.add(XmNlabelString, (XtArgVal)s);
+  a.set(XmNlabelString, s);
   a.font();
   Widget l = XtCreateManagedWidget(name.c_str(), xmLabelGadgetClass, parent, a.list(), a.count());
   XmStringFree(s);
@@ -169,23 +165,23 @@ Widget XtarvCreateInputField(Widget parent, const char *prefix, const char *name
                              int topoff, Widget leftw, int leftoff, int ftopoff, int fleftoff,
                              int below, int align) {
   std::string base = join(prefix, name ? name : "");
-  Args la;
+  Widget_args la;
   if (topw) {
-    la.add(XmNtopAttachment, XmATTACH_WIDGET);
-    la.add(XmNtopWidget, (XtArgVal)topw);
+    la.set(XmNtopAttachment, XmATTACH_WIDGET);
+    la.set(XmNtopWidget, topw);
   } else {
-    la.add(XmNtopAttachment, XmATTACH_FORM);
+    la.set(XmNtopAttachment, XmATTACH_FORM);
   }
-  la.add(XmNtopOffset, topoff);
+  la.set(XmNtopOffset, topoff);
   if (leftw) {
-    la.add(XmNleftAttachment, align ? XmATTACH_OPPOSITE_WIDGET : XmATTACH_WIDGET);
-    la.add(XmNleftWidget, (XtArgVal)leftw);
+    la.set(XmNleftAttachment, align ? XmATTACH_OPPOSITE_WIDGET : XmATTACH_WIDGET);
+    la.set(XmNleftWidget, leftw);
   } else {
-    la.add(XmNleftAttachment, XmATTACH_FORM);
+    la.set(XmNleftAttachment, XmATTACH_FORM);
   }
-  la.add(XmNleftOffset, leftoff);
+  la.set(XmNleftOffset, leftoff);
   CreateInputField_lbl = make_label_gadget(parent, base + "Label", label, la);
-  Args fa;
+  Widget_args fa;
   if (below)
     attach_field(fa, CreateInputField_lbl, 1, ftopoff, fleftoff);
   else
@@ -196,15 +192,15 @@ Widget XtarvCreateInputField(Widget parent, const char *prefix, const char *name
 // Label "%sLabelG" and field "%sTextF" of XtarvCreateInput(Form).
 static void make_input_pair(Widget parent, const char *name, const char *label, int columns,
                             int maxlen, int offset, Widget *label_out, Widget *field_out,
-                            int editable, int below, Args &la) {
+                            int editable, int below, Widget_args &la) {
   Widget l = make_label_gadget(parent, join(name, "LabelG"), label, la);
-  Args fa;
+  Widget_args fa;
   attach_field(fa, l, below, offset, 0);
-  fa.add(XmNsensitive, editable ? True : False);
-  fa.add(XmNeditable, editable ? True : False);
+  fa.set(XmNsensitive, editable ? True : False);
+  fa.set(XmNeditable, editable ? True : False);
   if (!editable) {
-    fa.add(XmNhighlightThickness, 1);
-    fa.add(XmNshadowThickness, 1);
+    fa.set(XmNhighlightThickness, 1);
+    fa.set(XmNshadowThickness, 1);
   }
   Widget f = make_text_field(parent, join(name, "TextF"), fa, columns, maxlen);
   if (label_out) *label_out = l;
@@ -214,7 +210,7 @@ static void make_input_pair(Widget parent, const char *name, const char *label, 
 Widget XtarvCreateInput(Widget parent, const char *name, const char *label, int columns,
                         int maxlen, int, int offset, Widget *label_out, Widget *field_out,
                         int editable, int below, ArgList args, Cardinal nargs) {
-  Args la(args, nargs);
+  Widget_args la(args, nargs);
   make_input_pair(parent, name, label, columns, maxlen, offset, label_out, field_out, editable,
                   below, la);
   return parent;
@@ -225,11 +221,11 @@ Widget XtarvCreateInputForm(Widget parent, const char *name, const char *label, 
                             int editable, int below, ArgList args, Cardinal nargs) {
   Widget form = XtCreateManagedWidget(join(name, "Form").c_str(), xmFormWidgetClass, parent,
                                       args, nargs);
-  Args la;
-  la.add(XmNtopAttachment, XmATTACH_FORM);
-  la.add(XmNtopOffset, 1);
-  la.add(XmNleftAttachment, XmATTACH_FORM);
-  la.add(XmNleftOffset, 1);
+  Widget_args la;
+  la.set(XmNtopAttachment, XmATTACH_FORM);
+  la.set(XmNtopOffset, 1);
+  la.set(XmNleftAttachment, XmATTACH_FORM);
+  la.set(XmNleftOffset, 1);
   make_input_pair(form, name, label, columns, maxlen, offset, label_out, field_out, editable,
                   below, la);
   return form;
@@ -243,27 +239,27 @@ Widget XtarvCreateInputForm(Widget parent, const char *name, const char *label, 
 static Widget row_button(Widget form, Widget topw, const char *prefix, const char *suffix,
                          const char *label, int gap, Widget left, int offset, int right,
                          XtCallbackProc cb, XtPointer client) {
-  Args a;
+  Widget_args a;
   if (topw) {
-    a.add(XmNtopAttachment, XmATTACH_WIDGET);
-    a.add(XmNtopWidget, (XtArgVal)topw);
-    a.add(XmNtopOffset, gap);
+    a.set(XmNtopAttachment, XmATTACH_WIDGET);
+    a.set(XmNtopWidget, topw);
+    a.set(XmNtopOffset, gap);
   }
-  a.add(XmNbottomAttachment, XmATTACH_FORM);
-  a.add(XmNbottomOffset, gap);
+  a.set(XmNbottomAttachment, XmATTACH_FORM);
+  a.set(XmNbottomOffset, gap);
   if (right) {
-    a.add(XmNrightAttachment, XmATTACH_FORM);
-    a.add(XmNrightOffset, offset);
+    a.set(XmNrightAttachment, XmATTACH_FORM);
+    a.set(XmNrightOffset, offset);
   } else if (left) {
-    a.add(XmNleftAttachment, XmATTACH_WIDGET);
-    a.add(XmNleftWidget, (XtArgVal)left);
-    a.add(XmNleftOffset, offset);
+    a.set(XmNleftAttachment, XmATTACH_WIDGET);
+    a.set(XmNleftWidget, left);
+    a.set(XmNleftOffset, offset);
   } else {
-    a.add(XmNleftAttachment, XmATTACH_FORM);
-    a.add(XmNleftOffset, offset);
+    a.set(XmNleftAttachment, XmATTACH_FORM);
+    a.set(XmNleftOffset, offset);
   }
   XmString s = qvn_xmstring(label);
-  a.add(XmNlabelString, (XtArgVal)s);
+  a.set(XmNlabelString, s);
   a.font();
   Widget b = XtCreateManagedWidget(join(prefix, suffix).c_str(), xmPushButtonWidgetClass, form,
                                    a.list(), a.count());
@@ -315,16 +311,16 @@ Widget gen_holdform(Widget parent, const char *name, const char *title, int side
       (mid + "Frame").c_str(), xmFrameWidgetClass, hold, XmNtopAttachment, XmATTACH_FORM,
       XmNtopOffset, 8, XmNleftAttachment, XmATTACH_FORM, XmNleftOffset, 1, XmNrightAttachment,
       XmATTACH_FORM, XmNrightOffset, 1, XmNshadowThickness, 4, nullptr);
-  Args la;
+  Widget_args la;
   XmString s = qvn_xmstring(title);
-  la.add(XmNlabelString, (XtArgVal)s);
-  la.add(XmNforeground, Section_color.pixel);
-  la.add(XmNtopAttachment, XmATTACH_FORM);
-  la.add(XmNtopOffset, 2);
-  la.add(XmNleftAttachment, XmATTACH_FORM);
-  la.add(XmNleftOffset, sideoff);
-  la.add(XmNrightAttachment, XmATTACH_FORM);
-  la.add(XmNrightOffset, sideoff);
+  la.set(XmNlabelString, s);
+  la.set(XmNforeground, Section_color.pixel);
+  la.set(XmNtopAttachment, XmATTACH_FORM);
+  la.set(XmNtopOffset, 2);
+  la.set(XmNleftAttachment, XmATTACH_FORM);
+  la.set(XmNleftOffset, sideoff);
+  la.set(XmNrightAttachment, XmATTACH_FORM);
+  la.set(XmNrightOffset, sideoff);
   la.font();
   XtCreateManagedWidget((mid + "Label").c_str(), xmLabelWidgetClass, hold, la.list(), la.count());
   XmStringFree(s);
@@ -372,11 +368,11 @@ void XtarvIndicateChange(Widget w, int changed, int style) {
 
 void XtarvWidgetResizeSet(Widget w, int flags, int on) {
   XFlush(XtDisplay(w));
-  Args a;
-  a.add(XmNresizePolicy, on == 1 ? XmRESIZE_GROW : XmRESIZE_NONE);
+  Widget_args a;
+  a.set(XmNresizePolicy, on == 1 ? XmRESIZE_GROW : XmRESIZE_NONE);
   Boolean value = on == 1 ? True : False;
-  if (flags & 1) a.add(XmNresizeHeight, value);
-  if (flags & 2) a.add(XmNresizeWidth, value);
+  if (flags & 1) a.set(XmNresizeHeight, value);
+  if (flags & 2) a.set(XmNresizeWidth, value);
   XtSetValues(w, a.list(), a.count());
 }
 

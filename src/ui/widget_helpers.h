@@ -8,6 +8,46 @@
 
 #include <Xm/Xm.h>
 
+#include <type_traits>
+#include <vector>
+
+// An Xt argument list that grows as resources are set, so that a run of
+// XtSetArg lines reads as one chain:
+//   Widget_args a;
+//   a.attach(XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, label).set(XmNwidth, 30).font();
+//   Widget list = XmCreateList(form, name, a.list(), a.count());
+// set() takes widgets, strings, pixels and numbers as they are.  A copy made
+// from a caller's ArgList adds to that list without changing it.
+class Widget_args {
+ public:
+  Widget_args() = default;
+  Widget_args(ArgList args, Cardinal n) : args_(args, args + n) {}
+
+  template <typename T>
+  Widget_args &set(const char *resource, T value) {
+    XtArgVal v;
+    if constexpr (std::is_pointer_v<T>)
+      v = reinterpret_cast<XtArgVal>(value);
+    else
+      v = static_cast<XtArgVal>(value);
+    args_.push_back(Arg{const_cast<char *>(resource), v});
+    return *this;
+  }
+  // One side of a form child: its attachment kind, then its widget and its
+  // offset when their resource names are given.
+  Widget_args &attach(const char *side_attachment, unsigned char kind,
+                      const char *side_widget = nullptr, Widget w = nullptr,
+                      const char *side_offset = nullptr, int offset = 0);
+  // The menu font in resource (XmNfontList unless named) when Fixedfont is set.
+  Widget_args &font(const char *resource = XmNfontList);
+
+  ArgList list() { return args_.data(); }
+  Cardinal count() const { return static_cast<Cardinal>(args_.size()); }
+
+ private:
+  std::vector<Arg> args_;
+};
+
 // Button kinds, shared with the menu tables.
 enum {
   XtarvPUSHBUTTON = 1,      // push button widget, "%sPushBG", activate

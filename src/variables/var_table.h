@@ -7,7 +7,7 @@
 #include "variables/variables.h"
 
 #define VAR_NAME_TEXT VAR_NAME_LEN
-#define VAR_CASES 16
+#define VAR_CASES MAX_CASES
 
 extern char Data_variable_name[VAR_NAME_TEXT];  // name var_active acts on
 

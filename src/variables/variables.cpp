@@ -1,9 +1,11 @@
 // Variable counts and the server connection map (see variables.h).
 #include "variables/variables.h"
 
+#include "client/defaults.h"
+
 float Undefined = 0.0f;
 int Var_avail_cnt = 0;
-int Var_caseavail_cnt[16];
+int Var_caseavail_cnt[MAX_CASES];
 int Var_avail_scl = 0;
 int Var_avail_vct = 0;
 int Var_avail_scl_complex = 0;
@@ -15,9 +17,15 @@ int Var_array_size = 10;
 int Var_array_step_size = 10;
 int Element_variables_exist = 0;
 int Number_CaseMap_connections = 0;
+static const Global_defaults Start_values(DEFAULTS_AT_START, Undefined, Var_avail_cnt,
+                                          Var_caseavail_cnt, Var_avail_scl, Var_avail_vct,
+                                          Var_avail_scl_complex, Var_avail_vct_complex,
+                                          Var_avail_tensor, Var_avail_time, Var_avail_coord);
+static const Global_defaults Reset_values(DEFAULTS_AT_RESET, Var_array_size, Var_array_step_size,
+                                          Element_variables_exist, Number_CaseMap_connections);
 int Var_listbycase = 0;
 
-static int Case_connection_map[16][16];  // server i's connection to server j; -1 none
+static int Case_connection_map[MAX_CASES][MAX_CASES];  // server i's connection to server j; -1 none
 
 int initialize_connection_map() {
   for (auto &row : Case_connection_map)
@@ -34,7 +42,7 @@ Variable_rec *Variables = nullptr;
 
 static bool on_case(const Variable_rec &v, int case_index) {
   if (case_index < 0) return true;
-  return case_index < 16 && v.server_id[case_index] != -1;
+  return case_index < MAX_CASES && v.server_id[case_index] != -1;
 }
 
 int how_many_avail_variables(int case_index) {

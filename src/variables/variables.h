@@ -3,9 +3,11 @@
 // with the variables subsystem; until then no variable exists.
 #pragma once
 
+#include "client/cases.h"
+
 extern float Undefined;                 // servers' value for undefined results; 0.0 until sent
 extern int Var_avail_cnt;               // rows of the variable table
-extern int Var_caseavail_cnt[16];       // variables per case slot
+extern int Var_caseavail_cnt[MAX_CASES]; // variables per case slot
 extern int Var_avail_scl;               // scalar variables
 extern int Var_avail_vct;               // vector variables
 extern int Var_avail_scl_complex;       // complex scalar variables
@@ -34,7 +36,7 @@ struct Variable_rec {
   char name[VAR_NAME_LEN];  // variable name
   int type;                 // 0 scalar, 1 vector, 2 coordinates, 3 time, 4 tensor, 5/6 complex, -1 constant
   int id;                   // variable id
-  int server_id[16];        // id on each case's server, -1 = not on that case
+  int server_id[MAX_CASES];  // id on each case's server, -1 = not on that case
   int unique_id;            // unique id across cases
   int active;               // 1 = activated on the servers
   int palette;              // palette id, -1 = none

@@ -1,9 +1,12 @@
 // Frame triad visibility (see frames.h).
 #include "view/frames.h"
 
+#include "client/defaults.h"
+
 int Axiso1 = 1;
 int Axiso2 = 0;
 int Axiso3 = 0;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, Axiso1, Axiso2, Axiso3);
 
 // ---- frame table -----------------------------------------------------------------
 

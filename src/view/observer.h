@@ -26,3 +26,8 @@ extern Viewer_window_rec Viewer_window;
 
 // Sensitivity from the view height and the depth between the clip planes.
 void sensi(float view_height, float depth);
+
+// The start increments and limits of Vewvalues (a fresh run and every archive
+// reset): every increment 1.0, then rotate limit 90, translate limit 2, scale
+// 2 and 2, zoom 0.1 and 0.5; the limits of pairs 3, 5 and 6 are kept.
+void observer_increments_default();

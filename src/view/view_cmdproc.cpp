@@ -17,9 +17,11 @@ static const Cmd_option_rec Vt_action[] = {
     {"rotate", 0}, {"translate", 1}, {"scale", 2}, {"zoom", 4}, {"band_zoom", 5}, {"", -99}};
 
 const Cmd_keyword_rec Cmds_viewp[] = {CMD_KEYWORD_END};
-const Cmd_keyword_rec Cmds_viewtransf[] = {{"function", 1, 's', 0, 0, Vt_modes},
-                                           {"action", 1, 's', 0, 1, Vt_action},
-                                           CMD_KEYWORD_END};
+const Cmd_keyword_rec Cmds_viewtransf[] = {
+    {"function", 1, 's', 0, VIEWTRANSF_FUNCTION, Vt_modes},
+    {"action", 1, 's', 0, VIEWTRANSF_ACTION, Vt_action},
+    CMD_KEYWORD_END,
+};
 const Cmd_keyword_rec Cmds_frame[] = {CMD_KEYWORD_END};
 
 int viewport_vis_part_changed_pattern(int *pattern, int) {
@@ -45,10 +47,11 @@ static int action_allowed(int action) {
 
 int transf_cmdproc(const char *, const char *, const char *keyword, const char *params,
                    int cat_index, int, int cmd_id, const int *, int) {
-  if (cmd_id != 0 && cmd_id != 1) return cmd_refuse_unbuilt(cat_index, keyword);
+  if (cmd_id != VIEWTRANSF_FUNCTION && cmd_id != VIEWTRANSF_ACTION)
+    return cmd_refuse_unbuilt(cat_index, keyword);
   int kw_row = cmd_id;  // ids equal rows
   int value = cmd_process_strparams(params ? params : "", cat_index, kw_row);
-  if (cmd_id == 0) {
+  if (cmd_id == VIEWTRANSF_FUNCTION) {
     if (value < 0) {
       disperr("view_transf: Incorrect mode.");
       return -1;

@@ -11,6 +11,12 @@ extern const Cmd_keyword_rec Cmds_viewp[];
 extern const Cmd_keyword_rec Cmds_viewtransf[];
 extern const Cmd_keyword_rec Cmds_frame[];
 
+// Command ids of the "view_transf:" rows (equal to their rows).
+enum Viewtransf_cmd_id {
+  VIEWTRANSF_FUNCTION = 0,  // what a drag moves (What_trans)
+  VIEWTRANSF_ACTION = 1,    // what a drag does (Vewglb)
+};
+
 // Viewports whose part visibility changed in the current part operation
 // (mode 0 reads the mask into *pattern). None so far: 0.
 int viewport_vis_part_changed_pattern(int *pattern, int mode);

@@ -24,6 +24,8 @@
 #include "view/viewer_services.h"
 #include "view/viewer_state.h"
 
+#include "client/defaults.h"
+
 Viewport_rec Viewports[MAX_VIEWPORTS];
 float Viewport_defaults[VIEWPORT_ATTRS];
 int Viewport_display_order[MAX_VIEWPORTS];
@@ -34,6 +36,7 @@ int Num_viewports_overlapping = 0;
 float baccol[3];
 int Person = 1;
 int Floating_z_planes = 1;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, baccol, Person, Floating_z_planes);
 
 // The defaults of a new viewport: 3-D, bordered in white, a constant black
 // background (blend level 2 prepared dark blue), visible at (0.3, 0.3) with

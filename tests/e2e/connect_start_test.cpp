@@ -218,10 +218,14 @@ TEST(ConnectLocal, VersionMismatchRefusesOnlyThatServer) {
   EXPECT_NE(client.out().find("second=-1 online2=0 first_alive=1\nreaped=1\n"), std::string::npos)
       << client.out();
   EXPECT_NE(client.err().find("ERROR: ***********************************************************\n"
-                              "Incompatible version between client and server!\n"),
+                              "Incompatible version between client and server!\n"
+                              "Please contact your Quivane administrator.\n"
+                              "***********************************************************\n"),
             std::string::npos)
       << client.err();
-  EXPECT_NE(client.err().find("Error starting up the Quivane server."), std::string::npos);
+  EXPECT_NE(client.err().find("\nERROR: Error starting up the Quivane server.\n"),
+            std::string::npos)
+      << client.err();
   EXPECT_EQ(qtest::read_file(log1), "handshake 1 0 security 0 accept 1 readerdbg 0\nccp_get_cwd\nExit\n");
   EXPECT_EQ(qtest::read_file(log2), "");  // it never got past the version
 }

@@ -1,5 +1,7 @@
 #include "screenshot.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 
 #include "harness.h"
@@ -24,6 +26,12 @@ long differing_pixels(const std::string &a, const std::string &b, int fuzz_perce
 
 std::string baseline_path(const std::string &name) {
   return std::string(QUIVANE7_SOURCE_HOME) + "/../tests/e2e/baselines/" + name;
+}
+
+long compare_with_baseline(const std::string &shot, const std::string &name, int fuzz_percent) {
+  mkdir(QUIVANE7_TEST_SHOTS, 0755);
+  run_program({"/usr/bin/convert", shot, std::string(QUIVANE7_TEST_SHOTS) + "/" + name});
+  return differing_pixels(shot, baseline_path(name), fuzz_percent);
 }
 
 }  // namespace qtest

@@ -1,5 +1,8 @@
 // Screenshots of an X display compared with stored baselines (ImageMagick's
-// import and compare, which the project's packages install).
+// import, compare and convert, which the project's packages install).  The
+// tests only compare; each picture compared is also kept, as a PNG under the
+// baseline's name, in the build's test-shots folder, from which
+// tests/support/update-baselines.sh rewrites the baselines on purpose.
 #pragma once
 
 #include <string>
@@ -13,5 +16,8 @@ bool capture_root(const std::string &display, const std::string &png);
 long differing_pixels(const std::string &a, const std::string &b, int fuzz_percent);
 // Path of a stored baseline under tests/e2e/baselines.
 std::string baseline_path(const std::string &name);
+// Keeps shot (any format ImageMagick reads) as <test-shots>/name, then
+// compares it with the baseline name: differing_pixels of the two.
+long compare_with_baseline(const std::string &shot, const std::string &name, int fuzz_percent);
 
 }  // namespace qtest
