@@ -18,3 +18,10 @@ int srv_ccp_get_cwd(int ch);
 int srv_ccp_set_cwd(int ch);
 int srv_get_file_listing(int ch);
 int srv_exit(int ch);
+
+// The test option -stall: 1 when the server is to stop in the middle of the
+// value named what ("version", "ccp_set_cwd").
+int srv_stalls_at(const char *what);
+// Sends the first 2 bytes of the int value (the length of a string, or the
+// int itself) on ch and then waits, the link open, until killed.
+[[noreturn]] void srv_stall(int ch, int value);

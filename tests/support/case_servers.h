@@ -2,7 +2,9 @@
 // wrapper named "quivane7.server" (found first on the client's PATH) starts
 // the real stand-in with "-log <dir>/server.<pid>.log" and the client's
 // arguments, so every server the client starts leaves a log named by its
-// process id. A file "fail" in the directory makes the next starts fail.
+// process id. A file "fail" in the directory makes the next starts fail; a
+// file "args" gives the next starts extra options (a test option such as
+// "-stall version").
 #pragma once
 
 #include <sys/types.h>
@@ -30,6 +32,8 @@ class CaseServers {
   bool wait_started(size_t n, int ms = 20000) const;
   // Makes the following starts fail at once (or work again).
   void set_failing(bool failing) const;
+  // Extra options of the following starts, blank-separated ("" none).
+  void set_extra_args(const std::string &args) const;
   // Names in the TMPDIR other than the session record files.
   std::vector<std::string> leftovers() const;
 
