@@ -1,5 +1,6 @@
-# Thin wrapper over CMake/CTest: make deps | build | check | demo
+# Thin wrapper over CMake/CTest: make deps | build | check | sanitize | demo
 BUILD   ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 HOMEDIR := $(CURDIR)/home
 
@@ -11,7 +12,11 @@ PACKAGES := libmotif-dev libglw1-mesa-dev libgl-dev libglu1-mesa-dev libgl1-mesa
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build check demo clean
+# The sanitizer run: leaks are not looked for; any other finding fails the test.
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: deps build check sanitize demo clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -33,8 +38,17 @@ check: build
 	QUIVANE7_HOME=$(HOMEDIR) tests/support/with-xvfb.sh \
 	  ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 600
 
+$(SANITIZE_BUILD)/build.ninja:
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DQUIVANE_SANITIZE=ON
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps $(SANITIZE_BUILD)/build.ninja
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	$(SANITIZE_ENV) QUIVANE7_HOME=$(HOMEDIR) tests/support/with-xvfb.sh \
+	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS) --timeout 900
+
 demo: build
 	QUIVANE7_HOME=$(HOMEDIR) tests/support/demo.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

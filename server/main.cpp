@@ -2,10 +2,14 @@
 // ("-c host [-ports N]", it connects back and runs the channel handshake) or
 // over two FIFOs ("-pipe p1 p2", it opens them and greets with "q..."). It
 // then runs the application handshake and answers requests from the table in
-// requests/ until "Exit" or until the link fails.
+// requests/ until "Exit" or until the link fails. The test option "-stall
+// version" (or "-stall ccp_set_cwd") makes it stop after the first 2 bytes
+// of its version (of its "ccp_set_cwd" reply) and wait, the link left open,
+// until it is killed: a server that stops answering in the middle of a value.
 #include <signal.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,12 +24,13 @@ Srv_options_rec Srv_opts = {nullptr, 1106, nullptr, nullptr, 0,       0,
 
 static const int SRV_THREADS = 1;      // thread count reported to the client
 static const int SRV_KEYWORD_LEN = 256;
+static const char *Stall_at = nullptr;  // -stall: the value whose sending stops half-way; null none
 
 static void server_usage() {
   fprintf(stderr,
           "USAGE: quivane7.server [-c host [-ports N]] [-pipe p1 p2] [-security N]\n"
           "                       [-readerdbg] [-log FILE] [-version TEXT] [-host NAME]\n"
-          "                       [-data FILE [-result FILE]] [-summary]\n"
+          "                       [-data FILE [-result FILE]] [-summary] [-stall version|ccp_set_cwd]\n"
           "Without -c or -pipe it loads the -data file, prints the summary when asked\n"
           "and ends: 0 when the file was read.\n");
 }
@@ -60,6 +65,8 @@ static int parse_options(int argc, char **argv) {
       Srv_opts.result = argv[++i];
     } else if (!strcmp(a, "-summary")) {
       Srv_opts.summary = 1;
+    } else if (!strcmp(a, "-stall") && more) {
+      Stall_at = argv[++i];
     } else {
       fprintf(stderr, "quivane7.server: Unknown option %s.\n", a);
       return -1;
@@ -69,6 +76,19 @@ static int parse_options(int argc, char **argv) {
     Srv_opts.host_name = getenv("QUIVANE7_SERVER_HOST");
   if (!Srv_opts.host && !Srv_opts.pipe1 && !Srv_opts.data) return -1;
   return 0;
+}
+
+int srv_stalls_at(const char *what) { return Stall_at && !strcmp(Stall_at, what); }
+
+void srv_stall(int ch, int value) {
+  srv_log("stalled");
+  const Channel_rec &c = Sockt_tbl[ch];
+  int fd = c.kind == 1 ? c.wfd : c.sockfd;
+  const unsigned char head[2] = {(unsigned char)((uint32_t)value >> 24),
+                                 (unsigned char)((uint32_t)value >> 16)};
+  ssize_t ignored = write(fd, head, sizeof head);
+  (void)ignored;
+  for (;;) pause();
 }
 
 // Opens the link: the channel, or -1.
@@ -90,6 +110,7 @@ static int open_link() {
 static int app_handshake(int ch) {
   int a, b, accept;
   const char *version = Srv_opts.version ? Srv_opts.version : QUIVANE_VERSION_STRING;
+  if (srv_stalls_at("version")) srv_stall(ch, (int)strlen(version) + 1);
   if (ccsstr(ch, version, (int)strlen(version) + 1) != 0) return -1;
   if (ccrint(ch, 1, &a) != 0 || ccrint(ch, 1, &b) != 0) return -1;
   if (ccsint(ch, Srv_opts.security) != 0) return -1;
@@ -126,6 +147,7 @@ static int serve(int ch) {
     }
     qtrace(1, "server", "request %s", kw);
     int h = req->handler(ch);
+    ccrdone(ch);  // the next request may be long in coming (a request need not be answered)
     if (h < 0) {
       fprintf(stderr, "quivane7.server: Request \"%s\" failed; closing the link.\n", kw);
       return 1;

@@ -24,3 +24,10 @@ int srv_minm_many(int ch);
 int srv_loadp_many(int ch);
 int srv_max_file_size(int ch);
 int srv_velocity_offset(int ch);
+
+// The test option -stall: 1 when the server is to stop in the middle of the
+// value named what ("version", "ccp_set_cwd").
+int srv_stalls_at(const char *what);
+// Sends the first 2 bytes of the int value (the length of a string, or the
+// int itself) on ch and then waits, the link open, until killed.
+[[noreturn]] void srv_stall(int ch, int value);

@@ -28,6 +28,11 @@ int srv_ccp_get_cwd(int ch) {
 
 int srv_ccp_set_cwd(int ch) {
   char path[1024];
+  if (srv_stalls_at("ccp_set_cwd")) {
+    int len = 0;
+    if (ccrstr(ch, 1, path, sizeof path - 1, &len) != 0) return -1;
+    srv_stall(ch, 1);
+  }
   if (ccrsetcwd(ch, path, sizeof path) != 0) return -1;
   char now[PATH_MAX];
   srv_log("ccp_set_cwd %s -> %s", path, getcwd(now, sizeof now) ? now : "?");

@@ -232,7 +232,7 @@ int case_add(int from_command) {
   int previous = Case_num;
   if (!Case_archive_restore) Case_num = lowest_free_slot();
   Con_prog = Case_num + 1;
-  if (connect_case() == -1) {
+  if (connect_case(name) == -1) {
     disperr(Not_started);
     fail(from_command);
     // The slot stays free; the case that was current stays current.
@@ -305,7 +305,7 @@ int case_replace(int from_command) {
 
   Case_num = slot;
   Con_prog = slot + 1;
-  if (connect_case() == -1) {
+  if (connect_case(name) == -1) {
     disperr(Not_started);
     fail(from_command);
     keep_slot_for_retry(slot, old_name);

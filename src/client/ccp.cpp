@@ -3,7 +3,9 @@
 // accept time-out and the two byte totals. Only ccstrt appends records and
 // only ccend closes them; callers read a record's fields but do not change
 // them. All reads and writes of values go through ReadData / SendData, which
-// count the bytes and feed the trace; the handshake alone writes directly.
+// count the bytes, feed the trace and keep the time bounds; the handshake
+// alone reads and writes directly. Whatever finds a channel unusable marks
+// it broken through break_channel, which tells the hook once.
 #include "client/ccp.h"
 
 #include <arpa/inet.h>
@@ -20,6 +22,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdint>
@@ -30,6 +33,7 @@
 #include <vector>
 
 #include "client/npipe.h"
+#include "client/waits.h"
 
 Channel_rec *Sockt_tbl = nullptr;
 int Sockt_cnt = 0;
@@ -38,6 +42,8 @@ int Trace_level = -1;
 static int Accept_timeout = 60;     // seconds; -1 no limit, 0 do not wait
 static unsigned int Sent_total = 0; // bytes written by SendData
 static unsigned int Recv_total = 0; // bytes read by ReadData
+static int Stall_ms = CCP_STALL_DEFAULT * 1000;  // longest gap between two bytes of a reply
+static void (*Broken_hook)(int ch) = nullptr;   // told once when a channel breaks
 
 static const int SHAKE_INT = 0x12345678;
 static const float SHAKE_FLOAT = 12345678.0f;
@@ -74,12 +80,23 @@ void qtrace_hex(const char *tag, const char *what, int ch, const void *data, int
 
 // ---- channel table ---------------------------------------------------------
 
+// The record of an open channel, or null (reported, unless the channel is
+// broken: its breaking was reported already).
 static Channel_rec *chan(int ch) {
+  if (ch >= 0 && ch < Sockt_cnt && Sockt_tbl[ch].broken) return nullptr;
   if (ch < 0 || ch >= Sockt_cnt || Sockt_tbl[ch].closed) {
     fprintf(stderr, "ccp: No open channel %d.\n", ch);
     return nullptr;
   }
   return &Sockt_tbl[ch];
+}
+
+// Marks a channel unusable for good and tells the hook (once).
+static void break_channel(int ch) {
+  if (ch < 0 || ch >= Sockt_cnt || Sockt_tbl[ch].broken) return;
+  Sockt_tbl[ch].broken = 1;
+  qtrace(1, "ccp", "ch %d broken", ch);
+  if (Broken_hook) Broken_hook(ch);
 }
 
 static int read_fd(const Channel_rec *c) { return c->kind == 1 ? c->rfd : c->sockfd; }
@@ -106,53 +123,43 @@ void ccsettimeout(int seconds) {
   if (seconds >= -1) Accept_timeout = seconds;
 }
 int ccgettimeout() { return Accept_timeout; }
+void ccsetstall(int seconds) { Stall_ms = (seconds > 0 ? seconds : CCP_STALL_DEFAULT) * 1000; }
+void ccsetstall_ms(int ms) { Stall_ms = ms > 0 ? ms : CCP_STALL_DEFAULT * 1000; }
+int ccgetstall_ms() { return Stall_ms; }
+void ccp_set_broken_hook(void (*hook)(int ch)) { Broken_hook = hook; }
+int ccbroken(int ch) { return ch < 0 || ch >= Sockt_cnt || Sockt_tbl[ch].broken; }
+void ccrdone(int ch) {
+  if (ch >= 0 && ch < Sockt_cnt) Sockt_tbl[ch].reply_open = 0;
+}
 void cctimeout(int) {}
 int ccsbyt() { return (int)Sent_total; }
 int ccrbyt() { return (int)Recv_total; }
 
-// Seconds the set-up waits (FIFO opens, greeting, handshake) may last.
+// Seconds the FIFO opens of a pipe channel's set-up may last.
 static int wait_bound() { return Accept_timeout == 0 ? DEFAULT_WAIT : Accept_timeout; }
-
-static double now_seconds() {
-  struct timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
 
 // Milliseconds of a time-out in seconds (-1 stays "no limit").
 static int to_ms(int seconds) { return seconds < 0 ? -1 : seconds * 1000; }
 
-// Waits until fd is readable (looks at least once): 1 readable, 0 time-out
-// (milliseconds; -1 none), -2 process pid (> 0) has ended, -1 error.
-static int wait_readable(int fd, int timeout_ms, pid_t pid) {
-  double deadline = now_seconds() + timeout_ms / 1000.0;
-  for (;;) {
-    int slice = (pid > 0 || timeout_ms >= 0) ? 100 : -1;
-    if (timeout_ms >= 0) {
-      int left = (int)((deadline - now_seconds()) * 1000);
-      if (left < 0) left = 0;
-      if (left < slice) slice = left;
-    }
-    struct pollfd p = {fd, POLLIN, 0};
-    int r = poll(&p, 1, slice);
-    if (r > 0) return 1;
-    if (r < 0 && errno != EINTR) return -1;
-    if (np_process_gone(pid)) return -2;
-    if (timeout_ms >= 0 && now_seconds() >= deadline) return 0;
-  }
+int ccwait(int ch, int timeout, int pid) {
+  int fd = ccpgfd(ch);
+  if (fd < 0) return -1;
+  return wait_readable(fd, to_ms(timeout), pid);
 }
 
 // ---- read and write loops --------------------------------------------------
 
+// Reads n bytes. A byte that opens a reply (nothing has been read since this
+// side last sent) waits as the caller asks: wait 1 without limit, wait 0 on
+// a socket not at all (1 is returned). Every other byte must come within
+// the stall limit; a stall, a read error or the peer's end breaks the channel.
 static int ReadData(int ch, int wait, void *buf, int n) {
   Channel_rec *c = chan(ch);
   if (!c) return -1;
   if (n <= 0) return 0;
   int fd = read_fd(c);
   alarm(0);
-  // Poll mode only asks whether anything has come; once a byte is there the
-  // rest of the value is waited for, so a value is never left half read.
-  if (!wait && c->kind == 0) {
+  if (!wait && c->kind == 0 && !c->reply_open) {
     struct pollfd p = {fd, POLLIN, 0};
     int r;
     while ((r = poll(&p, 1, 0)) < 0 && errno == EINTR) {
@@ -161,37 +168,83 @@ static int ReadData(int ch, int wait, void *buf, int n) {
   }
   char *b = (char *)buf;
   int got = 0;
-  ssize_t r = 0;
   while (got < n) {
-    r = read(fd, b + got, n - got);
+    if (Sockt_tbl[ch].reply_open) {
+      int w = wait_readable(fd, Stall_ms, -1);
+      if (w == 0) {
+        fprintf(stderr,
+                "ccp: Channel %d stalled: nothing came for %.1f seconds in the middle of a "
+                "reply.\n",
+                ch, Stall_ms / 1000.0);
+        break;
+      }
+      if (w < 0) {
+        perror("ReadData");
+        break;
+      }
+    }
+    ssize_t r = read(fd, b + got, n - got);
     if (r < 0 && errno == EINTR) continue;
-    if (r <= 0) break;
+    if (r == 0) {
+      fprintf(stderr, "ccp: Connection broken.\n");
+      break;
+    }
+    if (r < 0) {
+      perror("ReadData");
+      break;
+    }
     got += (int)r;
     Recv_total += (unsigned)r;
+    Sockt_tbl[ch].reply_open = 1;
   }
   qtrace_hex("ccp", "received", ch, b, got);
   if (got == n) return 0;
-  if (r == 0)
-    fprintf(stderr, "ccp: Connection broken.\n");
-  else
-    perror("ReadData");
+  break_channel(ch);
   return -1;
 }
 
+// Waits until fd takes more bytes, at most ms: 1 yes, 0 time-out, -1 error.
+static int wait_writable(int fd, int ms) {
+  const double deadline = now_seconds() + ms / 1000.0;
+  for (;;) {
+    int left = (int)((deadline - now_seconds()) * 1000 + 0.999);
+    struct pollfd p = {fd, POLLOUT, 0};
+    int r = poll(&p, 1, left < 0 ? 0 : left);
+    if (r > 0) return 1;
+    if (r < 0 && errno != EINTR) return -1;
+    if (r == 0) return 0;
+  }
+}
+
+// Writes n bytes. A peer that takes nothing for the stall limit, or that is
+// gone, breaks the channel. Pieces of a pipe write stay within PIPE_BUF, so
+// that a write the pipe has room for never blocks.
 static int SendData(int ch, const void *buf, int n) {
   Channel_rec *c = chan(ch);
-  if (!c || c->broken) return -1;
+  if (!c) return -1;
+  c->reply_open = 0;  // what is read next answers this
   if (n <= 0) return 0;
   int fd = write_fd(c);
   alarm(0);
   const char *b = (const char *)buf;
   int sent = 0;
   while (sent < n) {
-    ssize_t r = c->kind == 0 ? send(fd, b + sent, n - sent, MSG_NOSIGNAL) : write(fd, b + sent, n - sent);
-    if (r < 0 && errno == EINTR) continue;
+    int w = wait_writable(fd, Stall_ms);
+    if (w == 0) {
+      fprintf(stderr, "ccp: Channel %d stalled: the peer took nothing for %.1f seconds.\n", ch,
+              Stall_ms / 1000.0);
+      break_channel(ch);
+      return -1;
+    }
+    int piece = n - sent;
+    if (c->kind == 1 && piece > PIPE_BUF) piece = PIPE_BUF;
+    ssize_t r = w < 0 ? -1
+                : c->kind == 0 ? send(fd, b + sent, piece, MSG_NOSIGNAL | MSG_DONTWAIT)
+                               : write(fd, b + sent, piece);
+    if (r < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) continue;
     if (r <= 0) {
-      if (r < 0 && errno == EPIPE) c->broken = 1;
       perror("SendData");
+      break_channel(ch);
       return -1;
     }
     sent += (int)r;
@@ -201,8 +254,8 @@ static int SendData(int ch, const void *buf, int n) {
   return 0;
 }
 
-// Reads and drops nbytes, so that an unwanted value does not leave the
-// channel out of step with the peer.
+// Reads and drops nbytes (at most CCP_DRAIN_MAX), so that an unwanted value
+// does not leave the channel out of step with the peer.
 static int drain(int ch, long long nbytes) {
   char sink[4096];
   while (nbytes > 0) {
@@ -266,13 +319,17 @@ static float word_float(const Channel_rec *c, uint32_t w) {
 
 // ---- handshake -------------------------------------------------------------
 
-// Reads up to n bytes before the deadline (monotonic seconds; -1 none).
-// Bytes read; *late is set when the time ran out.
-static int read_within(int fd, unsigned char *buf, int n, double deadline, int *late) {
+// Reads up to n bytes of the peer's handshake: its first byte before the
+// deadline (monotonic seconds; -1 none), each later one within the stall
+// limit. Bytes read; *late is set when the time ran out.
+static int read_within(int fd, unsigned char *buf, int n, double deadline, int *late,
+                       int *started) {
   int got = 0;
   while (got < n) {
     int left = -1;
-    if (deadline >= 0) {
+    if (*started) {
+      left = Stall_ms;
+    } else if (deadline >= 0) {
       left = (int)((deadline - now_seconds()) * 1000);
       if (left < 0) left = 0;
     }
@@ -284,6 +341,7 @@ static int read_within(int fd, unsigned char *buf, int n, double deadline, int *
     if (r < 0 && errno == EINTR) continue;
     if (r <= 0) return got;
     got += (int)r;
+    *started = 1;
   }
   return got;
 }
@@ -306,24 +364,32 @@ int ccshake(int ch) {
   }
   qtrace_hex("ccp", "handshake sent", ch, out, 10);
 
-  int bound = wait_bound();
-  double deadline = bound < 0 ? -1 : now_seconds() + bound;
-  int late = 0;
+  // A peer that has connected sends its handshake at once: even without an
+  // accept time-out (-1) its first byte must come within the stall limit.
+  int bound = Accept_timeout > 0 ? Accept_timeout : (Stall_ms + 999) / 1000;
+  double deadline = now_seconds() + (Accept_timeout > 0 ? Accept_timeout : Stall_ms / 1000.0);
+  int late = 0, started = 0;
   unsigned char len = 0, skip[255], val[4];
-  if (read_within(fd, &len, 1, deadline, &late) == 1) read_within(fd, skip, len, deadline, &late);
+  if (read_within(fd, &len, 1, deadline, &late, &started) == 1)
+    read_within(fd, skip, len, deadline, &late, &started);
   len = 0;
-  if (!late && read_within(fd, &len, 1, deadline, &late) == 1 && len == 4) {
-    if (read_within(fd, val, 4, deadline, &late) != 4 || bits_float(get_be32(val)) != SHAKE_FLOAT)
+  if (!late && read_within(fd, &len, 1, deadline, &late, &started) == 1 && len == 4) {
+    if (read_within(fd, val, 4, deadline, &late, &started) != 4 ||
+        bits_float(get_be32(val)) != SHAKE_FLOAT)
       c->floats_raw = 0;
     qtrace_hex("ccp", "handshake float", ch, val, 4);
   } else {
     c->floats_raw = 0;
-    if (!late) read_within(fd, skip, len, deadline, &late);
+    if (!late) read_within(fd, skip, len, deadline, &late, &started);
   }
   c->ints_raw = 1;
   qtrace(1, "ccp", "ch %d handshake: floats %s", ch, c->floats_raw ? "raw" : "coded");
   if (late) {
-    fprintf(stderr, "ccshake: No handshake from the peer within %d seconds.\n", bound);
+    if (started)
+      fprintf(stderr, "ccshake: The peer's handshake stalled for %.1f seconds.\n",
+              Stall_ms / 1000.0);
+    else
+      fprintf(stderr, "ccshake: No handshake from the peer within %d seconds.\n", bound);
     return -1;
   }
   return 0;
@@ -629,7 +695,7 @@ int ccend(int ch) {
 }
 
 int ccpgfd(int ch) {
-  if (ch < 0 || ch >= Sockt_cnt || Sockt_tbl[ch].closed) return -1;
+  if (ch < 0 || ch >= Sockt_cnt || Sockt_tbl[ch].closed || Sockt_tbl[ch].broken) return -1;
   return read_fd(&Sockt_tbl[ch]);
 }
 
@@ -670,22 +736,40 @@ int ccsstr(int ch, const char *text, int length) {
   return SendData(ch, text, length);
 }
 
+// A value of count x unit bytes (count > 0) that does not fit the room there
+// is: dropped when it is small enough to be read (the channel stays in step
+// with the peer), else the channel is broken. -1 either way.
+static int refuse_value(int ch, const char *who, long long count, int unit, long long capacity) {
+  long long bytes = count * unit;
+  if (bytes <= CCP_DRAIN_MAX) {
+    fprintf(stderr, "%s: %lld values do not fit in %lld; dropped.\n", who, count, capacity);
+    drain(ch, bytes);
+  } else {
+    fprintf(stderr,
+            "%s: %lld values do not fit in %lld and are too many to drop; channel %d broken.\n",
+            who, count, capacity, ch);
+    break_channel(ch);
+  }
+  return -1;
+}
+
+// A count no value can have: the channel is out of step for good.
+static int bad_count(int ch, const char *who, int n) {
+  fprintf(stderr, "%s: Bad count %d from the peer; channel %d broken.\n", who, n, ch);
+  break_channel(ch);
+  return -1;
+}
+
 // Reads a count and checks it against the room there is; a count that does
-// not fit is announced in *count, its bytes (count x unit) are drained, -1.
+// not fit is announced in *count and refused (refuse_value), a negative one
+// breaks the channel: -1.
 static int read_count(int ch, int wait, const char *who, int capacity, int unit, int *count) {
   int n;
   int r = ccrint(ch, wait, &n);
   if (r != 0) return r;
   *count = n;
-  if (n < 0) {
-    fprintf(stderr, "%s: Bad count %d from the peer.\n", who, n);
-    return -1;
-  }
-  if (n > capacity) {
-    fprintf(stderr, "%s: %d values do not fit in %d; dropped.\n", who, n, capacity);
-    drain(ch, (long long)n * unit);
-    return -1;
-  }
+  if (n < 0) return bad_count(ch, who, n);
+  if (n > capacity) return refuse_value(ch, who, n, unit, capacity);
   return 0;
 }
 
@@ -693,6 +777,14 @@ int ccrstr(int ch, int wait, char *buf, int capacity, int *length) {
   int r = read_count(ch, wait, "ccrstr", capacity, 1, length);
   if (r != 0) return r;
   return ReadData(ch, 1, buf, *length);
+}
+
+int ccrbytes(int ch, void *buf, int n) {
+  if (n < 0) return -1;
+  Channel_rec *c = chan(ch);
+  if (!c) return -1;
+  c->reply_open = 1;
+  return ReadData(ch, 1, buf, n);
 }
 
 // ---- arrays ----------------------------------------------------------------
@@ -819,9 +911,15 @@ static int read_shape(int ch, int wait, int nrows, int ncols) {
   int r, c;
   int st = read_pair(ch, wait, "ccrfl2", &r, &c);
   if (st != 0) return st;
+  if (r < 0 || c < 0) return bad_count(ch, "ccrfl2", r < 0 ? r : c);
   if (r != nrows || c != ncols) {
     fprintf(stderr, "ccrfl2: Expected Rows and/or Columns doesn't match sender.\n");
-    if (r > 0 && c > 0) drain(ch, (long long)r * c * 4);
+    if (r > 0 && c > 0) {
+      if ((long long)r * c * 4 <= CCP_DRAIN_MAX)
+        drain(ch, (long long)r * c * 4);
+      else
+        break_channel(ch);
+    }
     return -1;
   }
   return 0;
@@ -871,12 +969,8 @@ int ccrnvec(int ch, int wait, float *xyz, int capacity, int *n) {
   int st = read_pair(ch, wait, "sccrnvec", &comps, &count);
   if (st != 0) return st;
   *n = count;
-  if (comps != 3 || count < 0 || count > capacity) {
-    fprintf(stderr, "ccrnvec: %d points of %d components do not fit in %d; dropped.\n", count,
-            comps, capacity);
-    if (comps > 0 && count > 0) drain(ch, (long long)comps * count * 4);
-    return -1;
-  }
+  if (comps != 3 || count < 0) return bad_count(ch, "ccrnvec", comps != 3 ? comps : count);
+  if (count > capacity) return refuse_value(ch, "ccrnvec", count, 12, capacity);
   return recv_floats(ch, 3 * count, [&](int k, float v) { xyz[(k % count) * 3 + k / count] = v; });
 }
 
@@ -944,7 +1038,7 @@ int ccrsetcwd(int ch, char *path_out, int size) {
 }
 
 int ccp_send_exit_sigsafe(int ch) {
-  if (ch < 0 || ch >= Sockt_cnt || Sockt_tbl[ch].closed) return -1;
+  if (ch < 0 || ch >= Sockt_cnt || Sockt_tbl[ch].closed || Sockt_tbl[ch].broken) return -1;
   const Channel_rec *c = &Sockt_tbl[ch];
   static const char msg[8] = {0, 0, 0, 4, 'E', 'x', 'i', 't'};
   int fd = c->kind == 1 ? c->wfd : c->sockfd;

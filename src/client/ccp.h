@@ -3,8 +3,13 @@
 // int as 4 bytes, a float as 4 raw IEEE bytes or (after a handshake that found
 // the peer's floats differ) as a 4-byte portable code, a string as an int
 // length and exactly that many bytes. Every receive is bounded by the space
-// the caller gives it: an over-long value is read, dropped and the call fails,
-// so the channel stays in step with the peer.
+// the caller gives it: an over-long value of at most CCP_DRAIN_MAX bytes is
+// read, dropped and the call fails, so the channel stays in step with the
+// peer. Every receive is bounded in time too: the first byte of a reply
+// waits as the caller asks, but once a reply has begun arriving each further
+// byte must come within the stall limit. A stall, a framing error (a negative
+// count, a count the receive cannot take) or a peer gone mid-way marks the
+// channel broken: nothing is read from it or sent on it again.
 #pragma once
 
 #include <sys/types.h>
@@ -13,6 +18,8 @@
 #define CCP_REPLY_LEN 150     // longest reply string of the module's own requests
 #define CCP_GREETING_LEN 12   // longest greeting of a pipe peer
 #define CCP_CHUNK 1024        // values per conversion buffer
+#define CCP_DRAIN_MAX (16 << 20)  // most bytes of an over-long value dropped (more: broken)
+#define CCP_STALL_DEFAULT 60  // seconds of the stall limit when no connection time-out is set
 
 struct Channel_rec {
   int kind;                   // 0 TCP socket, 1 pair of named pipes
@@ -24,7 +31,10 @@ struct Channel_rec {
   int floats_raw;             // 1 raw IEEE bytes, 0 portable codes (set by the handshake)
   int shake_fd;               // socket kind: the connected socket the handshake ran on; -1 none
   int listening;              // 1 while a socket channel waits for its one connection
-  int broken;                 // 1 after a write found the peer gone (EPIPE); sends then fail
+  int broken;                 // 1 once the link is unusable (peer gone, stalled mid-reply, framing
+                              // error): nothing is read from it or sent on it again
+  int reply_open;             // 1 while a reply arrives: a byte came since this side last sent, so
+                              // every further byte must come within the stall limit
   int closed;                 // 1 after ccend
   char path1[CCP_PATH_LEN];   // pipe kind, creating side: FIFO this side reads (removed on close); "" else
   char path2[CCP_PATH_LEN];   // pipe kind, creating side: FIFO this side writes (removed on close); "" else
@@ -45,12 +55,32 @@ int ccstrt(int connect, const char *host, int port_or_pid, int *ch, int kind,
 int ccacpt(int ch, int wait, int *out);
 // Closes a channel (its record stays, its index is never reused); 0.
 int ccend(int ch);
-// Descriptor to watch for input: a pipe channel's read pipe or the socket; -1.
+// Descriptor to watch for input: a pipe channel's read pipe or the socket;
+// -1 when the channel is closed or broken.
 int ccpgfd(int ch);
 // Accept time-out in seconds: -1 no limit, 0 do not wait; initially 60.
-// Also bounds the FIFO opens, the greeting and the handshake. Below -1 ignored.
+// Also bounds the FIFO opens, the greeting and the first byte of the
+// handshake (which, at -1 or 0, gets the stall limit instead). Below -1 ignored.
 void ccsettimeout(int seconds);
 int ccgettimeout();
+// Stall limit: once a reply has begun arriving, each further byte must come
+// within it. seconds > 0 sets it (the connection time-out); anything else
+// gives CCP_STALL_DEFAULT seconds. The _ms form is for tests.
+void ccsetstall(int seconds);
+void ccsetstall_ms(int ms);
+int ccgetstall_ms();
+// Waits until channel ch has input: at most timeout seconds (-1: no
+// limit), while process pid (> 0) runs. 1 input, 0 time-out, -2 pid ended,
+// -1 error or no such channel.
+int ccwait(int ch, int timeout, int pid);
+// The reply being read is complete: the next byte read on ch opens a new
+// one and waits as its receive asks. (A send does the same.)
+void ccrdone(int ch);
+// 1 when channel ch is broken (or was never made), else 0.
+int ccbroken(int ch);
+// Called once for each channel at the moment it is found broken, so that
+// its owner can take what depends on it out of use; null: nobody is told.
+void ccp_set_broken_hook(void (*hook)(int ch));
 // An empty SIGALRM handler: an alarm only interrupts a blocking call.
 void cctimeout(int sig);
 // Bytes sent and received by every channel since start (handshakes excluded).
@@ -71,16 +101,19 @@ int pccend(int ch);
 int ccfltcode(float x);
 float cccodeflt(int code);
 // Writes the 10 test bytes (04 12 34 56 78 04 4B 3C 61 4E) on the channel's
-// socket, reads the peer's and sets floats_raw. Waits at most the accept
-// time-out: 0, or -1 when the peer sent nothing in time.
+// socket, reads the peer's and sets floats_raw. The peer's first byte must
+// come within the accept time-out (the stall limit when that is -1 or 0),
+// each later one within the stall limit: 0, or -1 when it did not.
 int ccshake(int ch);
 
 // ---- typed primitives ----------------------------------------------------
-// Sends return 0 or -1. Receives take wait (1 block; 0 poll: on a socket,
-// 1 is returned at once when nothing has arrived; once a byte is there the
-// rest is waited for) and return 0, 1 or -1. Counted receives take the
-// capacity of their buffer (values, or points for vectors): a longer value
-// is drained and the call fails. A negative channel on an array send means
+// Sends return 0 or -1 (always -1 on a broken channel). Receives take wait
+// (1 block; 0 poll: on a socket, 1 is returned at once when nothing has
+// arrived; once a byte is there the rest is waited for, within the stall
+// limit) and return 0, 1 or -1. Counted receives take the capacity of their
+// buffer (values, or points for vectors): a longer value is drained (at most
+// CCP_DRAIN_MAX bytes; beyond that, or a negative count, the channel is
+// broken) and the call fails. A negative channel on an array send means
 // "values only, no counts" on channel -ch.
 int ccsint(int ch, int value);
 int ccrint(int ch, int wait, int *value);
@@ -89,6 +122,9 @@ int ccrflt(int ch, int wait, float *value);
 // length 0 sends strlen(text). The receiver adds no terminator.
 int ccsstr(int ch, const char *text, int length);
 int ccrstr(int ch, int wait, char *buf, int capacity, int *length);
+// The n bytes of a value whose length the caller has read itself (they
+// are the middle of a value: each must come within the stall limit). 0 or -1.
+int ccrbytes(int ch, void *buf, int n);
 int ccsinn(int ch, const int *values, int n);
 int ccrinn(int ch, int wait, int *values, int capacity, int *n);
 int ccsfln(int ch, const float *values, int n);

@@ -68,21 +68,21 @@ static void stop_all_playback() {
 }
 
 // Reads one line of at most CMD_PLAY_MAXLINE characters without its line
-// end. 1 a line, 0 end of file, -1 a longer line (read to its end and dropped).
+// end (line feed, or carriage return and line feed). 1 a line, 0 end of file,
+// -1 a line that is longer or holds a NUL byte: it is read to its end and
+// refused whole, so no part of it is taken for another line.
 static int read_raw_line(FILE *fp, char *buf) {
-  if (!fp || !fgets(buf, CMD_PLAY_MAXLINE + 2, fp)) return 0;
-  size_t n = strlen(buf);
-  if (n > 0 && buf[n - 1] == '\n') {
-    buf[--n] = '\0';
-  } else if (n > CMD_PLAY_MAXLINE) {
-    int c;
-    while ((c = fgetc(fp)) != EOF && c != '\n') {
-    }
-    buf[0] = '\0';
-    return -1;
+  if (!fp) return 0;
+  int n = 0, c, refused = 0;
+  while ((c = getc(fp)) != EOF && c != '\n') {
+    if (c == '\0' || n >= CMD_PLAY_MAXLINE + 1) refused = 1;  // room for a '\r' before '\n'
+    if (!refused) buf[n++] = (char)c;
   }
-  if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
-  return 1;
+  if (c == EOF && n == 0 && !refused) return 0;
+  if (n > 0 && buf[n - 1] == '\r') n--;
+  if (n > CMD_PLAY_MAXLINE) refused = 1;
+  buf[refused ? 0 : n] = '\0';
+  return refused ? -1 : 1;
 }
 
 static bool blank_line(const char *line) {

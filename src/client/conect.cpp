@@ -5,7 +5,10 @@
 // count. conrout starts a slot's server (or asks the user to start it),
 // conect accepts it and runs the application handshake; every failure or
 // refusal closes the channel it opened and stops and reaps the child it
-// started, so a refused server never lingers.
+// started, so a refused server never lingers. A case's channel that the
+// channel module finds broken (the server stalled in the middle of a reply,
+// broke the framing or went away) takes the case offline at once: its
+// server is stopped and reaped, and the user is told.
 //
 // Application handshake, after the channel is up (TCP: channel handshake;
 // FIFOs: the server's "q" greeting), in order:
@@ -16,7 +19,6 @@
 //   <- int thread count (only when accepted)
 #include "client/conect.h"
 
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,7 +27,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <string>
 
 #include "client/cases.h"
@@ -35,6 +36,7 @@
 #include "client/npipe.h"
 #include "client/startup.h"
 #include "client/testcmd.h"
+#include "client/waits.h"
 #include "state/bkup_section.h"
 #include "client/screen.h"
 #include "client/defaults.h"
@@ -62,6 +64,7 @@ void (*connect_fields_windep)() = nullptr;
 
 static int First_connection = 1;       // cleared after the first accepted server
 static int Refusals[CON_SLOTS];        // refusals in a row of each slot's automatic start
+static const char *Pending_name = nullptr;  // name of the case being added while it connects
 static const int STOP_GRACE_MS = 2000;  // a stopped child may end by itself this long
 
 static const char Box_version[] =
@@ -123,17 +126,11 @@ static void work_box_down() {
 
 // ---- children ------------------------------------------------------------------
 
-static double now_seconds() {
-  struct timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
 // Lets a started child end (it is told to, or was refused and ends by
-// itself); after the grace it and its process group are killed. Reaped.
-static void stop_child(int pid) {
+// itself); after grace_ms it and its process group are killed. Reaped.
+static void stop_child(int pid, int grace_ms) {
   if (pid <= 0) return;
-  double deadline = now_seconds() + STOP_GRACE_MS / 1000.0;
+  double deadline = now_seconds() + grace_ms / 1000.0;
   for (;;) {
     int r = waitpid(pid, nullptr, WNOHANG);
     if (r == pid || (r < 0 && errno == ECHILD)) return;
@@ -147,20 +144,47 @@ static void stop_child(int pid) {
   }
 }
 
-// Gives up a connection being made: its channel is closed, its child stopped.
+// Gives up a connection: its channel is closed, its child stopped (at once
+// when the channel broke: a server that stalled will not end by itself).
 static void abandon(int ch, int pid) {
+  int broken = ch >= 0 && ccbroken(ch);
   if (ch >= 0) ccend(ch);
-  stop_child(pid);
+  stop_child(pid, broken ? 0 : STOP_GRACE_MS);
 }
 
 int connect_stop_server(int case_index, int send_exit) {
   if (case_index < 0 || case_index >= MAX_CASES) return 0;
   int ch = Isockt[case_index];
+  Online[case_index + 1] = 0;  // first: a send that finds the server gone must not stop it twice
   if (send_exit && ccpgfd(ch) >= 0) ccsstr(ch, "Exit", 4);
   abandon(ch, Server_pid[case_index]);
   Server_pid[case_index] = -1;
-  Online[case_index + 1] = 0;
   return 0;
+}
+
+// Name of a case for messages: its name in the table, the name of the case
+// being added, or "Case <n>".
+static std::string case_name(int case_index) {
+  if (case_index >= 0 && case_index < MAX_CASES && Case_info[case_index].active &&
+      Case_info[case_index].name[0])
+    return Case_info[case_index].name;
+  if (Pending_name && *Pending_name) return Pending_name;
+  return "Case " + std::to_string(case_index + 1);
+}
+
+static void tell_offline(int case_index) {
+  std::string text = "Server for case '" + case_name(case_index) +
+                     "' stopped answering; the case is now offline.";
+  disperr(text.c_str());
+}
+
+void connect_channel_broken(int ch) {
+  for (int c = 0; c < MAX_CASES; c++) {
+    if (Isockt[c] != ch || Online[c + 1] != 1) continue;
+    connect_stop_server(c, 0);
+    if (Con_prog == c + 1) connop();
+    tell_offline(c);
+  }
 }
 
 // ---- command lines -------------------------------------------------------------
@@ -266,49 +290,40 @@ static int start_local(int slot, char *name1, char *name2, int size) {
 
 // ---- connection ----------------------------------------------------------------
 
-// Waits until ch has input, at most the accept time-out (-1: no limit),
-// watching the started child pid (> 0). 1 input, 0 time-out, -2 the child
-// ended, -1 error.
-static int await_input(int ch, int pid) {
-  int fd = ccpgfd(ch);
-  if (fd < 0) return -1;
-  int timeout = ccgettimeout();
-  double deadline = now_seconds() + (timeout < 0 ? 0 : timeout);
-  for (;;) {
-    struct pollfd p = {fd, POLLIN, 0};
-    int r = poll(&p, 1, 100);
-    if (r > 0) return 1;
-    if (r < 0 && errno != EINTR) return -1;
-    if (pid > 0 && np_process_gone(pid)) return -2;
-    if (timeout >= 0 && now_seconds() >= deadline) return 0;
-  }
-}
+// Waits for the first value of a server's answer, at most the accept
+// time-out (-1: no limit), watching the started child pid (> 0); the rest
+// of the answer is bounded by the channel's stall limit. 1 input, 0
+// time-out, -2 the child ended, -1 error.
+static int await_input(int ch, int pid) { return ccwait(ch, ccgettimeout(), pid); }
 
-// An int of the handshake, waited for within the accept time-out. 0 or -1.
+// The first int of an answer of the handshake. 0 or -1.
 static int handshake_int(int ch, int pid, int *value) {
   if (await_input(ch, pid) != 1) return -1;
   return ccrint(ch, 1, value);
 }
 
-// The server's side of the link failed during the handshake.
+// The server's side of the link failed during the handshake; a server that
+// broke its channel is reported as stopped answering.
 static int server_failed(int ch, int pid) {
   caddtxt("ERROR: Connection closed due to an error on the server.");
   unset_working_cursor();
   connop();
+  if (ccbroken(ch)) tell_offline(Case_num);
   abandon(ch, pid);
   return -1;
 }
 
 int conect(int local, int pid, const char *name1, const char *name2) {
+  ccp_set_broken_hook(connect_channel_broken);
   caddtxt("Starting listening socket.");
   int lch = -1;
   if (local ? ccstrt(0, nullptr, pid, &lch, 1, name1, name2) != 0
             : ccstrt(0, nullptr, Server_port, &lch, 0, nullptr, nullptr) != 0) {
-    stop_child(pid);
+    stop_child(pid, STOP_GRACE_MS);
     return -1;
   }
   if (!local && pid > 0) {
-    int w = await_input(lch, pid);
+    int w = await_input(lch, pid);  // the connection itself, while the remote start runs
     if (w != 1) {
       if (w == -2)
         fprintf(stderr, "ccacpt: The started server ended before it connected.\n");
@@ -320,9 +335,10 @@ int conect(int local, int pid, const char *name1, const char *name2) {
   }
   int ch = -1;
   if (ccacpt(lch, 1, &ch) != 0) {
-    stop_child(pid);
+    stop_child(pid, STOP_GRACE_MS);
     return -1;
   }
+  ccrdone(ch);  // the version opens the server's answer, within the accept time-out
   Isockt[Case_num] = ch;
   caddtxt("Connection accepted.");
 
@@ -340,7 +356,7 @@ int conect(int local, int pid, const char *name1, const char *name2) {
 
   int flag = 0, number = -1;
   if (ccsint(ch, Case_num + 1) != 0 || ccsint(ch, Reader_dbg) != 0 ||
-      handshake_int(ch, pid, &flag) != 0 || (flag != 0 && handshake_int(ch, pid, &number) != 0))
+      handshake_int(ch, pid, &flag) != 0 || (flag != 0 && ccrint(ch, 1, &number) != 0))
     return server_failed(ch, pid);
   const char *refusal = nullptr;
   if (flag == 0 && Security_token != -1)
@@ -422,16 +438,35 @@ int conrout(int slot) {
     return -2;
   }
   Refusals[slot] = 0;
+  const char *work = Con_work[slot];
+  int ch = Isockt[Case_num];
+  // The server may refuse the directory; a server that stops answering is lost.
+  if (local && work[0] && strcmp(work, ".") != 0 && strcmp(work, "./") != 0 &&
+      ccssetcwd(ch, work) != 0 && ccbroken(ch)) {
+    connop();
+    tell_offline(Case_num);
+    abandon(ch, pid);
+    disperr("Error starting up the Quivane server.");
+    return -1;
+  }
   screen_message_hide();
   Connected_server_once = 1;
   Server_pid[Case_num] = pid;
-  const char *work = Con_work[slot];
-  if (local && work[0] && strcmp(work, ".") != 0 && strcmp(work, "./") != 0)
-    ccssetcwd(Isockt[Case_num], work);
   return 1;
 }
 
-int connect_case() {
+int connect_slot(int slot) {
+  int r;
+  do {
+    r = conrout(slot);
+  } while (r == -2);
+  if (r != 1) return -1;
+  Online[slot] = 1;
+  conest();
+  return 1;
+}
+
+int connect_case(const char *name) {
   int s = Con_prog;
   if (s < 1 || s >= CON_SLOTS) {
     disperr("Illegal connection program.");
@@ -448,39 +483,50 @@ int connect_case() {
   set_field(Con_loginid[s], Con_loginid[0][0] ? Con_loginid[0] : Con_loginid[1]);
   set_field(Con_exec[s], Con_exec[0][0] ? Con_exec[0] : Con_exec[1]);
   set_field(Con_work[s], Con_work[0][0] ? Con_work[0] : Con_work[1]);
-  int r;
-  do {
-    r = conrout(s);
-  } while (r == -2);
-  if (r != 1) return -1;
-  Online[s] = 1;
-  conest();
-  return 1;
+  Pending_name = name;
+  int r = connect_slot(s);
+  Pending_name = nullptr;
+  return r;
 }
 
 // ---- connection defaults file ----------------------------------------------------
-// Text lines (the first 98 characters of each count), one block per server
-// in case order: a header line beginning "serv" or "back", then key/value
-// lines whose keys begin "mach", "exec", "dire" and "logi"; the "logi" line
-// ends the block. Block k fills slot k.
+// Text lines, one block per server in case order: a header line beginning
+// "serv" or "back", then key/value lines whose keys begin "mach", "exec",
+// "dire" and "logi"; the "logi" line ends the block. Block k fills slot k.
+// A value is the rest of its line after the key and the blanks behind it
+// (blanks at its end dropped), so it may hold blanks; it must fit its field
+// (CON_TEXT - 1 characters), else it is refused with a message. The writer
+// writes only values that read back as they are.
 
-static const int DEFAULT_LINE_CHARS = 98;
+static const int DEFAULT_LINE_ROOM = 2 * CON_TEXT;  // characters of a line kept (longer: measured)
 
-// Reads one line of at most DEFAULT_LINE_CHARS characters (the rest of a
-// longer line is dropped). 1, or 0 at the end of the file.
-static int read_default_line(FILE *fp, char *buf, int size) {
-  if (!fgets(buf, size, fp)) return 0;
-  size_t n = strlen(buf);
-  if (n > 0 && buf[n - 1] == '\n') {
-    buf[n - 1] = '\0';
-  } else {
-    int c;
-    while ((c = getc(fp)) != EOF && c != '\n') {
-    }
+// Reads one line without its line feed: at most size - 1 characters are
+// kept in buf (terminated), its whole length goes to *length and *nul is set
+// when it holds a NUL byte. 1, or 0 at the end of the file.
+static int read_default_line(FILE *fp, char *buf, int size, long *length, int *nul) {
+  long n = 0;
+  int c;
+  *nul = 0;
+  while ((c = getc(fp)) != EOF && c != '\n') {
+    if (c == '\0') *nul = 1;
+    if (n < size - 1) buf[n] = (char)c;
+    n++;
   }
+  if (c == EOF && n == 0) return 0;
+  buf[n < size - 1 ? n : size - 1] = '\0';
+  *length = n;
   return 1;
 }
 
+static bool blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A value's text as the writer may write it: one that the reader gets back
+// unchanged (no line end, no blank at either end, within its field).
+static bool value_reads_back(const char *v) {
+  size_t n = strlen(v);
+  if (n > CON_TEXT - 1 || strpbrk(v, "\n\r")) return false;
+  return n == 0 || (!blank(v[0]) && !blank(v[n - 1]));
+}
 // The defaults file: "quivane.connect.default" in the current directory
 // when it is there (readable, for mode 0), else the same name in the
 // per-user directory; it must pass chkfil's silent check for mode (0 read,
@@ -508,13 +554,27 @@ int connect_get_default() {
   snprintf(text, sizeof text, "Connection information read from:\n'%s'", path.c_str());
   caddtxt(text);
 
-  char line[DEFAULT_LINE_CHARS + 2];
+  char line[DEFAULT_LINE_ROOM + 1];
+  long length = 0;
+  int nul = 0, number = 0;
   int block = 0, in_block = 0;
-  while (read_default_line(fp, line, DEFAULT_LINE_CHARS + 1)) {
-    char key[DEFAULT_LINE_CHARS + 1] = "", value[DEFAULT_LINE_CHARS + 1] = "";
-    if (sscanf(line, "%98s %98s", key, value) < 1) continue;
+  while (read_default_line(fp, line, sizeof line, &length, &nul)) {
+    number++;
+    const char *p = line;
+    while (blank(*p)) p++;
+    if (!*p && !nul) continue;  // a line without any word
+    const char *key = p;
+    while (*p && !blank(*p)) p++;
+    std::string k(key, (size_t)(p - key));
+    while (blank(*p)) p++;
+    // The value runs to the end of the line, blanks at its end dropped; a
+    // line longer than the room kept holds a value too long for any field.
+    size_t vlen = strlen(p);
+    while (vlen > 0 && blank(p[vlen - 1])) vlen--;
+    bool too_long = length > DEFAULT_LINE_ROOM || vlen > CON_TEXT - 1;
+    std::string value(p, vlen);
     if (!in_block) {
-      if (strncmp(key, "serv", 4) != 0 && strncmp(key, "back", 4) != 0) {
+      if (strncmp(k.c_str(), "serv", 4) != 0 && strncmp(k.c_str(), "back", 4) != 0) {
         fprintf(stderr,
                 "Expected the name 'server' or 'plotter'.\n"
                 "Incorrect quivane.connect.default file format.\n");
@@ -529,19 +589,28 @@ int connect_get_default() {
       in_block = 1;
       continue;
     }
-    if (!strncmp(key, "mach", 4)) {
-      if (!Con_mach[block][0]) set_field(Con_mach[block], value);
-    } else if (!strncmp(key, "exec", 4)) {
-      set_field(Con_exec[block], value);
-    } else if (!strncmp(key, "dire", 4)) {
-      if (!Ignore_working_dir) set_field(Con_work[block], value);
-    } else if (!strncmp(key, "logi", 4)) {
-      set_field(Con_loginid[block], value);
+    char *field = nullptr;
+    if (!strncmp(k.c_str(), "mach", 4)) {
+      if (!Con_mach[block][0]) field = Con_mach[block];
+    } else if (!strncmp(k.c_str(), "exec", 4)) {
+      field = Con_exec[block];
+    } else if (!strncmp(k.c_str(), "dire", 4)) {
+      if (!Ignore_working_dir) field = Con_work[block];
+    } else if (!strncmp(k.c_str(), "logi", 4)) {
+      field = Con_loginid[block];
       in_block = 0;
     } else {
       fprintf(stderr, "Incorrect quivane.connect.default file format.\n");
       break;
     }
+    if (nul || too_long) {
+      std::string why = nul ? "holds a NUL byte"
+                            : "is longer than " + std::to_string(CON_TEXT - 1) + " characters";
+      fprintf(stderr, "%s, line %d: the value of \"%s\" %s; it is ignored.\n", path.c_str(),
+              number, k.c_str(), why.c_str());
+      continue;
+    }
+    if (field) set_field(field, value.c_str());
   }
   fclose(fp);
   return 1;
@@ -555,6 +624,16 @@ void connect_prescan_args(int argc, char **argv) {
 int connect_write_default() {
   std::string path = default_path(1);
   if (path.empty()) return -1;
+  const char *keys[] = {"machine", "executable", "directory", "login_id"};
+  const char *values[] = {Con_mach[0], Con_exec[0], Con_work[0], Con_loginid[0]};
+  for (int i = 0; i < 4; i++) {
+    if (value_reads_back(values[i])) continue;
+    fprintf(stderr,
+            "%s not written: its %s \"%s\" would not read back (a line end, or a blank at "
+            "its start or end).\n",
+            path.c_str(), keys[i], values[i]);
+    return -1;
+  }
   FILE *fp = fopen(path.c_str(), "w");
   if (!fp) return -1;
   if (Con_exec[0][0])
@@ -604,14 +683,8 @@ int connect_apply_fields(const char *mach, const char *exec, const char *work, c
   if (!once) {
     store_slot(Con_prog, mach, exec, work, login);
     Con_mode[0] = Con_mode[Con_prog];
-    do {
-      result = conrout(Con_prog);
-    } while (result == -2);
-    if (result != -1) {
-      Online[Con_prog] = 1;
-      conest();
-      record("connect");
-    }
+    result = connect_slot(Con_prog);
+    if (result == 1) record("connect");
   }
   if (Con_mode[Con_prog] == 0) connect_write_default();
   return result;

@@ -32,6 +32,7 @@ extern int Server_pid[MAX_CASES];              // child of each case's server st
 extern int Server_threads[MAX_CASES];          // thread count each case's server reported; 0 unknown
 extern int Server_port;                        // port the client listens on for servers (1106)
 extern int Connect_timeout;                    // seconds to wait for a started server; -1 forever
+                                               // (-timeout, which also sets the stall limit)
 extern int Connected_server_once;              // 1 once a server was accepted in this run
 extern int Security_token;                     // number the server must present; -1 none
 extern int Reader_dbg;                         // 1 = start servers with their reader-debug option
@@ -41,25 +42,40 @@ extern const char *Conn_status_text;           // status the Connect Server dial
 // Starts or awaits the server of a connection slot (1..16) for case Case_num
 // and runs the handshakes: 1 connected, -1 failed, -2 refused by the
 // handshake (the refused server is stopped; the caller may call again; an
-// automatic start refused CON_MAX_REFUSALS times in a row gives -1).
+// automatic start refused CON_MAX_REFUSALS times in a row gives -1). A
+// server that stops answering in the middle of the handshake or of the
+// working directory's "ccp_set_cwd" fails the start with "Server for case
+// '<name>' stopped answering; the case is now offline.".
 int conrout(int slot);
 // Opens the channel (local: the FIFOs name1/name2 of child pid; else a
 // listening socket on Server_port), accepts the server within the accept
 // time-out and runs the application handshake. 1, -1 or -2 as conrout.
 int conect(int local, int pid, const char *name1, const char *name2);
+// Runs conrout for slot again while the handshake refuses the server; on
+// success the slot's case is marked online and the status is "Connection
+// Established". 1 or -1.
+int connect_slot(int slot);
 // Prepares slot Con_prog from slot 0 (machine, mode; login, executable and
-// directory from slot 1 where slot 0's are empty) and connects it, again
-// while refused. 1 (the case is marked online) or -1.
-int connect_case();
+// directory from slot 1 where slot 0's are empty) and connects it
+// (connect_slot). name: the name of the case being added, for messages
+// while it connects (null: the case table's). 1 or -1.
+int connect_case(const char *name = nullptr);
 // Copies slot src's machine, executable, directory, login id and mode into dst.
 void connect_copy_slot(int dst, int src);
+// The channel module's hook (installed by every connection): channel ch was
+// found broken, so the online case it serves goes offline at once with
+// "Server for case '<name>' stopped answering; the case is now offline.",
+// and its server is stopped and reaped. A case still connecting is left to
+// conect and conrout.
+void connect_channel_broken(int ch);
 // Status texts of the Connect Server dialog.
 void conest();
 void conlis();
 void connop();
-// Ends the server of a case: sends "Exit" when asked to and the channel is
-// open, closes the channel, lets the started child end (killed after a short
-// grace) and reaps it; the case goes offline. 0.
+// Ends the server of a case: the case goes offline, "Exit" is sent when asked
+// to and the channel is open (and not broken), the channel is closed, the
+// started child may end (killed after a short grace, at once when the
+// channel broke) and is reaped. 0.
 int connect_stop_server(int case_index, int send_exit);
 
 // The start command lines of slot s (without the trailing "&" of a

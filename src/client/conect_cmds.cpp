@@ -36,14 +36,7 @@ static int connect_now(int s) {
     connect_copy_slot(0, 1);
     Connected_server_once = 1;
   }
-  int r;
-  do {
-    r = conrout(s);
-  } while (r == -2);
-  if (r == -1) return -1;
-  Online[s] = 1;
-  conest();
-  return 1;
+  return connect_slot(s);
 }
 
 static int run_keyword(const char *params, int cat_index, int kw_row, int cmd_id) {

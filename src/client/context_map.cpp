@@ -179,21 +179,27 @@ static void build_line(const char *line) {
 
 static int run_comparison();
 
-// Allocates n name slots; -1 when that fails.
-static int announce(const char *line, const char *bad, const char *nomem,
-                    std::vector<std::string> *names, int *total, int *count) {
+// Takes the announced count of names. Nothing is allocated for them here: a
+// header may announce any number, so the list grows as the names arrive.
+static int announce(const char *line, const char *bad, std::vector<std::string> *names,
+                    int *total, int *count) {
   const char *p = strchr(line, ':');
   if (!p) return header_error(bad);
   *total = atoi(p + 1);
   *count = 0;
   names->clear();
+  return -100;
+}
+
+// Appends an old name (cut to size - 1 characters); -1 when memory is out.
+static int add_name(std::vector<std::string> *names, int *count, const char *name, size_t size,
+                    const char *nomem) {
   try {
-    if (*total > 0) names->resize((size_t)*total);
+    names->push_back(std::string(name).substr(0, size - 1));
   } catch (const std::exception &) {
-    *total = 0;
-    names->clear();
     return header_error(nomem);
   }
+  *count = (int)names->size();
   return -100;
 }
 
@@ -207,7 +213,6 @@ static int keyword_line(const char *line) {
   }
   if (keyword_is(line, "Number Model Parts"))
     return announce(line, "Context file: Number of Model Parts is incorrect.",
-                    "Context file: Error allocating temporary old part list.",
                     &Context_old_partnames, &Context_old_totalparts, &Context_old_partcnt);
   if (keyword_is(line, "Part Name")) {
     const char *name = after_colon(line);
@@ -215,8 +220,9 @@ static int keyword_line(const char *line) {
     if (!*name) return header_error("Context file: Part Name is incorrect");
     if (Context_old_partcnt >= Context_old_totalparts)
       return header_error("Context file: Too Many Part Names. Doesn't match count.");
-    Context_old_partnames[Context_old_partcnt++] =
-        std::string(name).substr(0, CONTEXT_PARTNAME_LEN - 1);
+    if (add_name(&Context_old_partnames, &Context_old_partcnt, name, CONTEXT_PARTNAME_LEN,
+                 "Context file: Error allocating temporary old part list.") == -1)
+      return -1;
     if (!Buildfile && Context_buildfile_name.empty())
       Buildfile = open_temp(&Context_buildfile_name, "part",
                             "build commands. Build commands ignored.");
@@ -225,7 +231,6 @@ static int keyword_line(const char *line) {
   }
   if (keyword_is(line, "Number Orig. Variables")) {
     int r = announce(line, "Context file: Number of Original Variables is incorrect.",
-                     "Context file: Error allocating temporary old variable list.",
                      &Context_old_varnames, &Context_old_totalvars, &Context_old_varcnt);
     // Without variables no "Variable Name" line follows: compare now.
     if (r == -100 && Context_old_totalvars <= 0) return run_comparison();
@@ -237,8 +242,9 @@ static int keyword_line(const char *line) {
     if (!*name) return header_error("Context file: Variable Name is incorrect");
     if (Context_old_varcnt >= Context_old_totalvars)
       return header_error("Context file: Too many variable names. Doesn't match count.");
-    Context_old_varnames[Context_old_varcnt++] =
-        std::string(name).substr(0, CONTEXT_VARNAME_LEN - 1);
+    if (add_name(&Context_old_varnames, &Context_old_varcnt, name, CONTEXT_VARNAME_LEN,
+                 "Context file: Error allocating temporary old variable list.") == -1)
+      return -1;
     if (Context_old_varcnt == Context_old_totalvars) return run_comparison();
     return -100;
   }
@@ -337,9 +343,10 @@ int check_context_state_match() {
   bool part_missing = false;
   for (int i = 0; i < Context_old_partcnt; i++)
     if (partnum_by_description(Context_old_partnames[i].c_str()) < 0) part_missing = true;
-  if (part_missing && Context_oldtonew_partmapcnt != Context_old_totalparts) {
-    Context_oldtonew_partmap.resize((size_t)Context_old_totalparts);
-    Context_oldtonew_partmapcnt = Context_old_totalparts;
+  // One entry per old name read: an announced count is not trusted.
+  if (part_missing && Context_oldtonew_partmapcnt != Context_old_partcnt) {
+    Context_oldtonew_partmap.resize((size_t)Context_old_partcnt);
+    Context_oldtonew_partmapcnt = Context_old_partcnt;
   }
 
   if (Context_old_totalvars > 0) {
@@ -355,9 +362,9 @@ int check_context_state_match() {
     bool var_missing = false;
     for (int i = 0; i < Context_old_varcnt; i++)
       if (varindx_by_namecase(Context_old_varnames[i].c_str(), Case_num) < 0) var_missing = true;
-    if (var_missing && Context_oldtonew_varmapcnt != Context_old_totalvars) {
-      Context_oldtonew_varmap.assign((size_t)Context_old_totalvars, -1);
-      Context_oldtonew_varmapcnt = Context_old_totalvars;
+    if (var_missing && Context_oldtonew_varmapcnt != Context_old_varcnt) {
+      Context_oldtonew_varmap.assign((size_t)Context_old_varcnt, -1);
+      Context_oldtonew_varmapcnt = Context_old_varcnt;
     }
   }
 

@@ -17,10 +17,10 @@
 
 extern int Context_old_totalparts;                   // announced old model parts, 0 none
 extern int Context_old_partcnt;                      // old part names read so far
-extern std::vector<std::string> Context_old_partnames;  // Context_old_totalparts slots
+extern std::vector<std::string> Context_old_partnames;  // the Context_old_partcnt names read
 extern int Context_old_totalvars;                    // announced old variables, 0 none
 extern int Context_old_varcnt;                       // old variable names read so far
-extern std::vector<std::string> Context_old_varnames;   // Context_old_totalvars slots
+extern std::vector<std::string> Context_old_varnames;   // the Context_old_varcnt names read
 // Per old part: empty = not mapped, else current part numbers ended by -1.
 extern std::vector<std::vector<int>> Context_oldtonew_partmap;
 extern int Context_oldtonew_partmapcnt;              // its length; 0 = no part mapping table

@@ -8,7 +8,12 @@
 // bytes); the driver then sends one command line at a time (at most 328
 // bytes with the NUL) and waits for "ok" (3 bytes) or "ERROR" (6 bytes).
 // An empty string, a line beginning with "quit" and "Close Command Driver"
-// get no answer.
+// get no answer. A length beyond the line limit (or negative) is answered
+// "ERROR" and the link is closed at once, without reading the bytes it
+// announced; a line that stalls half-way (the stall limit of the channel
+// module) ends the link; a line holding a NUL byte before its end is answered
+// "ERROR". After a driven link ends, the client listens on the same port
+// again, so that a new driver can connect.
 #pragma once
 
 #define CMD_DRIVER_NO_LINK (-1)  // value of Cmd_driver_sock while no link stands
@@ -27,6 +32,11 @@ int connect_to_extcmddriver();
 int connect_getmesgfrom_extsrc();
 // Handles lines, blocking, while they give 1; the first other result.
 int connect_loopgetmesgfrom_extsrc();
+// 1 while the client listens for the next driver (after a driven link ended).
+int connect_extcmddriver_listening();
+// Stops listening for the next driver (a later connect_to_extcmddriver
+// listens anew).
+void connect_extcmddriver_stop_listening();
 
 // Driving side. Asks for the host and connects to the client there; 1 or -1.
 int connect_extcmddriver_toclient();

@@ -15,15 +15,11 @@
 #include <cstring>
 #include <ctime>
 
+#include "client/waits.h"
+
 static const char *NP_PREFIX = "Quiv_npipe";
 static const char *NP_DIR_PREFIX = "Quiv_dnpipe";
 static const int NP_STEP_MS = 50;  // pause between attempts
-
-static double now_seconds() {
-  struct timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
 
 static void pause_step() {
   struct timespec ts = {0, NP_STEP_MS * 1000000L};

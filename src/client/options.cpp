@@ -13,6 +13,7 @@
 #include <ctime>
 
 #include "client/cases.h"
+#include "client/ccp.h"
 #include "client/command_dlog.h"
 #include "client/conect.h"
 #include "client/extdriver.h"
@@ -252,6 +253,7 @@ void process_args(int argc, char **argv) {
         usage();
       }
       Connect_timeout = seconds;
+      ccsetstall(seconds);  // a value begun must end within the time-out (60 s when -1 or 0)
     } else if (is("-externalcmds")) {
       Cmd_external_driver = 1;
     } else if (is("-externalcmdport")) {

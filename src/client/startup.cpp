@@ -83,15 +83,10 @@ static void connect_at_start() {
   if (Connect_server != 1 || Restore_archiveauto != 0) return;
   Connect_server = 0;
   if (Online[1] == 1) return;
-  int result;
-  do {
-    result = conrout(1);
-  } while (result == -2);
-  if (result == -1) {
+  if (connect_slot(1) != 1) {
     Cmd_line_play = 0;
     return;
   }
-  Online[1] = 1;
   connect_copy_slot(0, 1);
   Connected_server_once = 1;
 }

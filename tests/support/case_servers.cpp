@@ -30,8 +30,9 @@ CaseServers::CaseServers(const std::vector<std::string> &server_args) {
   write_file(script, "#!/bin/sh\n"
                      "[ -e '" + dir_.file("fail") + "' ] && exit 1\n"
                      "echo $$ >> '" + dir_.file("started") + "'\n"
+                     "extra=$(cat '" + dir_.file("args") + "' 2>/dev/null)\n"
                      "exec '" + server_bin() + "' -log '" + logs_ + "'/server.$$.log" + args +
-                     " \"$@\"\n");
+                     " $extra \"$@\"\n");
   chmod(script.c_str(), 0700);
 }
 
@@ -71,6 +72,13 @@ bool CaseServers::wait_started(size_t n, int ms) const {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return false;
+}
+
+void CaseServers::set_extra_args(const std::string &args) const {
+  if (args.empty())
+    unlink(dir_.file("args").c_str());
+  else
+    write_file(dir_.file("args"), args);
 }
 
 void CaseServers::set_failing(bool failing) const {

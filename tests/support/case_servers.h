@@ -3,7 +3,9 @@
 // the real stand-in with "-log <dir>/server.<pid>.log" and the client's
 // arguments, so every server the client starts leaves a log named by its
 // process id.  Extra start arguments (such as "-data FILE") given to the
-// constructor go to every server, before the client's own. A file "fail" in the directory makes the next starts fail.
+// constructor go to every server, before the client's own.  A file "fail" in
+// the directory makes the next starts fail; a file "args" gives the next
+// starts extra options (a test option such as "-stall version").
 #pragma once
 
 #include <sys/types.h>
@@ -31,6 +33,8 @@ class CaseServers {
   bool wait_started(size_t n, int ms = 20000) const;
   // Makes the following starts fail at once (or work again).
   void set_failing(bool failing) const;
+  // Extra options of the following starts, blank-separated ("" none).
+  void set_extra_args(const std::string &args) const;
   // Names in the TMPDIR other than the session record files.
   std::vector<std::string> leftovers() const;
 

@@ -62,6 +62,17 @@ bool DriverClient::send_only(const std::string &line) {
   return ch_ >= 0 && ccsstr(ch_, line.c_str(), (int)line.size() + 1) == 0;
 }
 
+bool DriverClient::send_raw(const std::string &bytes) {
+  int fd = ccpgfd(ch_);
+  size_t done = 0;
+  while (fd >= 0 && done < bytes.size()) {
+    ssize_t r = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+    if (r <= 0) return false;
+    done += (size_t)r;
+  }
+  return fd >= 0;
+}
+
 std::string DriverClient::send(const std::string &line, int timeout_ms) {
   if (!send_only(line)) return "<fail>";
   return strip_nul(recv(timeout_ms));

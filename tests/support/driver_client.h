@@ -32,6 +32,8 @@ class DriverClient {
   std::string greeting(int timeout_ms = 10000);
   // Sends line with its NUL; false when the send failed.
   bool send_only(const std::string &line);
+  // Writes bytes as they are, no framing (a hostile driver); false on failure.
+  bool send_raw(const std::string &bytes);
   // Sends line and returns the answer without its NUL ("ok", "ERROR"), or
   // "<fail>".
   std::string send(const std::string &line, int timeout_ms = 10000);

@@ -97,6 +97,22 @@ std::string Peer::recv_str(int timeout_ms) {
   return std::string(b.begin(), b.end());
 }
 
+bool Peer::closed_within(int ms, Bytes *got) {
+  got->clear();
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    int left = (int)std::chrono::duration_cast<std::chrono::milliseconds>(
+                   deadline - std::chrono::steady_clock::now())
+                   .count();
+    struct pollfd p = {rfd_, POLLIN, 0};
+    if (left <= 0 || poll(&p, 1, left) <= 0) return false;
+    uint8_t buf[4096];
+    ssize_t r = read(rfd_, buf, sizeof buf);
+    if (r <= 0) return true;
+    got->insert(got->end(), buf, buf + r);
+  }
+}
+
 bool Peer::quiet(int ms) {
   struct pollfd p = {rfd_, POLLIN, 0};
   return poll(&p, 1, ms) == 0;
@@ -172,6 +188,17 @@ int ccp_pipe_link(Peer *peer, const std::string &dir) {
   if (wfd < 0) return -1;
   *peer = Peer(rfd, wfd);
   return ch;
+}
+
+std::unique_ptr<Link> make_link(LinkKind kind) {
+  auto l = std::make_unique<Link>();
+  if (kind == SOCKET) {
+    l->ch = ccp_socket_link(&l->peer, handshake_bytes());
+  } else {
+    l->dir = std::make_unique<TempDir>("wire");
+    l->ch = ccp_pipe_link(&l->peer, l->dir->path());
+  }
+  return l;
 }
 
 TimedAccept ccp_accept_within(int ch, int timeout) {

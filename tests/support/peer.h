@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "harness.h"
 
 namespace qtest {
 
@@ -40,6 +43,9 @@ class Peer {
   std::string recv_str(int timeout_ms = 5000);
   // 1 when nothing arrives within ms (and the link is still open).
   bool quiet(int ms);
+  // True when the other end closed the link within ms; what it sent before
+  // goes to *got.
+  bool closed_within(int ms, Bytes *got);
 
  private:
   int rfd_ = -1;
@@ -62,6 +68,16 @@ int ccp_socket_link(Peer *peer, const Bytes &shake, Bytes *module_shake = nullpt
 // module's opening side: it reads path2 and writes path1); the peer holds the
 // other ends. The channel index, or -1.
 int ccp_pipe_link(Peer *peer, const std::string &dir);
+
+// A channel of either kind with a scripted peer on its other end (ch -1
+// when it could not be made); a pipe link keeps its FIFOs in dir.
+enum LinkKind { SOCKET, PIPE };
+struct Link {
+  Peer peer;
+  int ch = -1;
+  std::unique_ptr<TempDir> dir;
+};
+std::unique_ptr<Link> make_link(LinkKind kind);
 
 // ccacpt with the accept time-out set to timeout seconds for the call, its
 // standard error captured and its duration measured.

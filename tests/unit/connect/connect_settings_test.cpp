@@ -35,8 +35,11 @@ std::string block(const std::string &m, const std::string &e, const std::string 
 
 }  // namespace
 
+// A value is the rest of its line (blanks inside kept, blanks at its ends
+// dropped) up to its field's 254 characters; a longer value is refused with
+// the file and line named: no value comes back cut without a word.
 TEST_F(ConnectTest, DefaultsFileIsReadBlockByBlock) {
-  std::string long_value(120, 'v');
+  std::string long_value(254, 'v'), too_long(255, 'w'), far_too_long(5000, 'x');
   std::string seventeen;
   for (int i = 1; i <= 17; i++)
     seventeen += block("m" + std::to_string(i), "e" + std::to_string(i), "d", "l");
@@ -47,17 +50,31 @@ TEST_F(ConnectTest, DefaultsFileIsReadBlockByBlock) {
     const char *message;  // on standard error, "" none
   } cases[] = {
       {"header only", "server\n", {}, {}, ""},
-      {"two blocks, blank lines, a key without value",
+      {"two blocks, blank lines, a key without value, values with blanks",
        block("alpha", "/opt/srv", "/data/run", "") + "\n   \n" +
-           "backend\nmachine beta extra words\nmachine gamma\nexecutable e2\ndirectory\nlogin_id bob\n",
+           "backend\nmachine   beta extra words  \t\nmachine gamma\nexecutable e2 -readerdbg\r\n"
+           "directory\nlogin_id bob\n",
        {"alpha", "/opt/srv", "/data/run", ""},
-       {"beta", "e2", "", "bob"},
+       {"beta extra words", "e2 -readerdbg", "", "bob"},
        ""},
-      {"a line is read up to 98 characters",
+      {"a value of 254 characters is read whole",
        "server\nmachine " + long_value + "\nlogin_id x\n",
-       {std::string(90, 'v'), "", "", "x"},
+       {long_value, "", "", "x"},
        {},
        ""},
+      {"longer values are refused, the file and line named",
+       "server\nmachine m\nexecutable " + too_long + "\ndirectory " + far_too_long +
+           "\nlogin_id " + too_long + "\n" + block("b", "y", "z", "w"),
+       {"m", "", "", ""},
+       {"b", "y", "z", "w"},
+       "%F, line 3: the value of \"executable\" is longer than 254 characters; it is ignored.\n"
+       "%F, line 4: the value of \"directory\" is longer than 254 characters; it is ignored.\n"
+       "%F, line 5: the value of \"login_id\" is longer than 254 characters; it is ignored.\n"},
+      {"a value holding a NUL byte is refused",
+       std::string("server\nmachine m") + '\0' + "n\nlogin_id l\n",
+       {"", "", "", "l"},
+       {},
+       "%F, line 2: the value of \"machine\" holds a NUL byte; it is ignored.\n"},
       {"a block without login_id swallows the next header",
        "server\nmachine a\nexecutable x\n" + block("b", "y", "z", "w"),
        {"a", "x", "", ""},
@@ -79,12 +96,48 @@ TEST_F(ConnectTest, DefaultsFileIsReadBlockByBlock) {
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(slot(1), c.one) << c.name;
     EXPECT_EQ(slot(2), c.two) << c.name;
-    EXPECT_EQ(err, c.message) << c.name;
+    std::string message = c.message;
+    for (size_t at; (at = message.find("%F")) != std::string::npos;)
+      message.replace(at, 2, defaults_path());
+    EXPECT_EQ(err, message) << c.name;
     EXPECT_NE(out.find("Connection information read from:\n'" + defaults_path() + "'"),
               std::string::npos)
         << c.name << ": " << out;
   }
   EXPECT_EQ(slot(16), (Slot{"m16", "e16", "d", "l"}));  // left by the 17-block case
+}
+
+// The writer writes what the reader gives back, values with blanks
+// included, and refuses (writing nothing) a value that would not read back.
+TEST_F(ConnectTest, DefaultsFileReadsBackWhatItWrites) {
+  const Slot written{"my host", "quivane7.server -readerdbg", "/data/my run dir",
+                     std::string(254, 'l')};
+  snprintf(Con_mach[0], CON_TEXT, "%s", written.mach.c_str());
+  snprintf(Con_exec[0], CON_TEXT, "%s", written.exec.c_str());
+  snprintf(Con_work[0], CON_TEXT, "%s", written.work.c_str());
+  snprintf(Con_loginid[0], CON_TEXT, "%s", written.login.c_str());
+  ASSERT_EQ(connect_write_default(), 1);
+  std::string text = qtest::read_file(defaults_path());
+  contest::clear_slots();
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(connect_get_default(), 1);
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(slot(1), written);
+
+  for (const char *bad : {" /lead", "/trail ", "/two\nlines", "/cr\r"}) {
+    snprintf(Con_exec[0], CON_TEXT, "quivane7.server");
+    snprintf(Con_work[0], CON_TEXT, "%s", bad);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(connect_write_default(), -1) << bad;
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find(defaults_path() + " not written: its directory \"" + bad +
+                       "\" would not read back"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(qtest::read_file(defaults_path()), text) << bad;  // left as it was
+  }
 }
 
 TEST_F(ConnectTest, NoDefaultsFileGivesMinusOne) {

@@ -194,16 +194,21 @@ TEST_F(ContextMap, HeaderErrorsStopTheLine) {
   }
 }
 
-// A count too large to hold the names fails the header line instead of
-// ending the client. Run in a child whose address space is limited, so the
-// allocation fails at once whatever the machine.
-TEST_F(ContextMap, HugeNameCountFailsTheLine) {
+// A header may announce any number of names: nothing is allocated for the
+// count, the list grows as the names arrive (100,000,000 announced names
+// must not allocate gigabytes before one is read). Run in a child whose
+// address space is limited, so an allocation by the count fails at once
+// whatever the machine. The sanitizer reserves its own huge address space
+// and aborts on a failed allocation by design, so the test skips itself there.
+TEST_F(ContextMap, AnnouncedNameCountIsNotTrustedForAllocation) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "asks for an impossible allocation; AddressSanitizer aborts there by design";
+#endif
   struct Case {
-    const char *line, *message;
+    const char *announce, *name;
   } cases[] = {
-      {"# Number Model Parts: 2000000000", "Context file: Error allocating temporary old part list."},
-      {"# Number Orig. Variables: 2000000000",
-       "Context file: Error allocating temporary old variable list."},
+      {"# Number Model Parts: 100000000", "# Part Name: wing"},
+      {"# Number Orig. Variables: 2000000000", "# Variable Name: pressure"},
   };
   for (const Case &c : cases) {
     std::string log = files.file("child.err");
@@ -220,14 +225,17 @@ TEST_F(ContextMap, HugeNameCountFailsTheLine) {
       if (setrlimit(RLIMIT_AS, &lim) != 0) _exit(3);
       cmd_context_restore_begin();
       Check_context_state = 1;
-      int r = cmd_context_header_line(c.line);
+      int r1 = cmd_context_header_line(c.announce);
+      int r2 = cmd_context_header_line(c.name);
+      size_t names = Context_old_partnames.size() + Context_old_varnames.size();
       fflush(stderr);
-      _exit(r == -1 ? 0 : 1);
+      _exit(r1 == -100 && r2 == -100 && names == 1 ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.line << " status " << status;
-    EXPECT_NE(qtest::read_file(log).find(c.message), std::string::npos) << c.line;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << c.announce << " status " << status;
+    EXPECT_EQ(qtest::read_file(log).find("Error allocating"), std::string::npos) << c.announce;
   }
 }
 

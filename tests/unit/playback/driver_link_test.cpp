@@ -78,6 +78,8 @@ class DriverLink : public ::testing::Test {
     Cmd_play_delay_time = 0;
   }
   void TearDown() override {
+    connect_extcmddriver_stop_listening();
+    ccsetstall(0);
     if (Cmd_driver_sock != CMD_DRIVER_NO_LINK) ccend(Cmd_driver_sock);
     Cmd_driver_sock = CMD_DRIVER_NO_LINK;
     Cmd_drive_extapp = -1;
@@ -181,6 +183,80 @@ TEST_F(DriverLink, PlayLineInCapitalsPlaysTheFile) {
   EXPECT_EQ(driver.finish(), "ok|ERROR");
   EXPECT_EQ(Cmd_record_parts_by_number, 0);
   EXPECT_EQ(Cmd_play_delay_time, 0);  // the refused file ran nothing
+}
+
+// ---- a driver that breaks the protocol ---------------------------------------
+
+std::string be32_text(uint32_t v) {
+  Bytes b = be32(v);
+  return std::string(b.begin(), b.end());
+}
+
+// A length beyond the line limit (or negative) is answered "ERROR" and the
+// link closed at once, without reading what it announced; the client then
+// listens on the same port and the next driver's lines are answered.
+TEST_F(DriverLink, LengthBeyondTheLineLimitIsRefusedAndANewDriverConnects) {
+  struct Case {
+    const char *name;
+    uint32_t length;
+  } cases[] = {{"0x7fffffff", 0x7fffffffu}, {"negative", 0xfffffffbu}, {"329 bytes", 329}};
+  for (const Case &c : cases) {
+    Cmd_driver_port = qtest::free_tcp_port();
+    uint32_t length = c.length;
+    ForkedDriver driver =
+        start_driver(Cmd_driver_port, [length](qtest::DriverClient &d, std::string &log) {
+          d.greeting();
+          d.send_raw(be32_text(length));  // answered and closed within a second
+          log += d.recv(1000) == std::string("ERROR", 6) ? "ERROR" : "no answer";
+          log += d.closed_by_peer(1000) ? "|closed" : "|open";
+          qtest::DriverClient next;
+          if (!next.connect(Cmd_driver_port, 5000)) return;
+          log += "|" + next.greeting();
+          log += "|" + next.send("command: delay 2");
+          next.send_only("Close Command Driver");
+          next.closed_by_peer(5000);
+        });
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(connect_to_extcmddriver(), 1) << c.name;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(connect_loopgetmesgfrom_extsrc(), -1) << c.name;
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("(at most 328); the link is closed.\n"), std::string::npos) << err;
+    EXPECT_EQ(Cmd_driver_sock, CMD_DRIVER_NO_LINK);
+    EXPECT_EQ(connect_extcmddriver_listening(), 1) << c.name;
+    // No event loop here: the next driver is taken from the listener by hand.
+    ASSERT_EQ(connect_to_extcmddriver(), 1) << c.name;
+    EXPECT_EQ(connect_loopgetmesgfrom_extsrc(), 0) << c.name;
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(driver.finish(), "ERROR|closed|Hello Command Driver|ok") << c.name;
+    connect_extcmddriver_stop_listening();
+  }
+}
+
+// A line that stops half-way ends the link within the stall limit; a line
+// hiding another behind a NUL byte is refused and the link stays.
+TEST_F(DriverLink, StalledLineEndsTheLinkAndNulLineIsRefused) {
+  ccsetstall_ms(300);
+  ForkedDriver driver = start_driver(Cmd_driver_port, [](qtest::DriverClient &d, std::string &log) {
+    d.greeting();
+    log += d.send(std::string("command: delay 2\0command: delay 7", 34));
+    log += "|" + d.send("command: delay 3");
+    d.send_raw(be32_text(20) + "command:");  // and nothing more
+    log += d.closed_by_peer(2000) ? "|closed" : "|open";  // the stall limit is 0.3 s
+  });
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(connect_to_extcmddriver(), 1);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(connect_loopgetmesgfrom_extsrc(), -1);
+  std::string err = testing::internal::GetCapturedStderr();
+  testing::internal::GetCapturedStdout();
+  EXPECT_NE(err.find("Command from driver holding a NUL byte refused.\n"), std::string::npos)
+      << err;
+  EXPECT_NE(err.find("stalled: nothing came for 0.3 seconds"), std::string::npos) << err;
+  EXPECT_NE(err.find("Lost connection with driver.\n"), std::string::npos) << err;
+  EXPECT_EQ(driver.finish(), "ERROR|ok|closed");
+  EXPECT_EQ(Cmd_play_delay_time, 3);  // the hidden line never ran
+  EXPECT_EQ(connect_extcmddriver_listening(), 1);
 }
 
 // The driven side in a child process, for the lines that end the session.

@@ -2,6 +2,7 @@
 // nesting and its limit, recording of played lines, stopping, a failed line,
 // the end of a file inside a selection block, and the "exit" line.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -219,6 +220,41 @@ TEST_F(Playback, RefusedFilesReportWhy) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
   }
   Cmd_play_quit_flag = 0;
+}
+
+// A line cannot hide another line: a line that holds a NUL byte,
+// or that is longer than 327 characters, is refused whole with the
+// line-length message, and its remainder is not read as a new line.
+TEST_F(Playback, LineWithANulOrTooLongIsRefusedWhole) {
+  std::string marker = dir.file("marker");
+  std::string comment = std::string("# a comment") + '\0';
+  std::string hidden = "shell: touch " + marker;
+  struct Case {
+    const char *name;
+    std::string line;
+  } cases[] = {
+      {"NUL-padded comment", comment + std::string(328 - comment.size(), ' ') + hidden},
+      {"NUL then a line feed later", std::string("part: count 5") + '\0' + "\n" + hidden},
+      {"328 characters", "# " + std::string(326, 'x') + hidden},
+  };
+  const std::string message = "ERROR: A line of the command file is longer than 327 characters.";
+  for (const Case &c : cases) {
+    Counts.clear();
+    std::string path = file("nul.cmd", "VERSION 7.1\npart: count 1\n" + c.line + "\n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(cmdplay(path.c_str(), 0), 1) << c.name;
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find(message), std::string::npos) << c.name << ": " << err;
+    EXPECT_EQ(Counts, std::vector<int>{1}) << c.name;
+    EXPECT_NE(access(marker.c_str(), F_OK), 0) << c.name;
+    Cmd_play_quit_flag = 0;
+  }
+  // 327 characters, and a carriage return before the line feed, are fine.
+  Counts.clear();
+  std::string path = file("ok.cmd", "VERSION 7.1\r\npart: count 1\r\n#" + std::string(326, 'x') +
+                                        "\r\npart: count 2\n");
+  EXPECT_EQ(cmdplay(path.c_str(), 0), 1);
+  EXPECT_EQ(Counts, (std::vector<int>{1, 2}));
 }
 
 TEST_F(Playback, ExitLineEndsTheSession) {

@@ -28,25 +28,10 @@ static Bytes fbytes(float f) {
 
 static Bytes text(const std::string &s) { return Bytes(s.begin(), s.end()); }
 
-// A channel of either kind with a scripted peer on its other end.
-struct Link {
-  qtest::Peer peer;
-  int ch = -1;
-  std::unique_ptr<qtest::TempDir> dir;
-};
-
-enum Kind { SOCKET, PIPE };
-
-static std::unique_ptr<Link> make_link(Kind kind) {
-  auto l = std::make_unique<Link>();
-  if (kind == SOCKET) {
-    l->ch = qtest::ccp_socket_link(&l->peer, qtest::handshake_bytes());
-  } else {
-    l->dir = std::make_unique<qtest::TempDir>("wire");
-    l->ch = qtest::ccp_pipe_link(&l->peer, l->dir->path());
-  }
-  return l;
-}
+using Kind = qtest::LinkKind;
+using qtest::make_link;
+using qtest::PIPE;
+using qtest::SOCKET;
 
 // Reads the marker int the peer put after a value: the channel is in step.
 static void expect_in_step(int ch, const char *what) {
