@@ -8,6 +8,7 @@ int Flppix = 0;
 int Animon = 0;
 int Ani_is_running = 0;
 int Loading_flipbook = 0;
+float Loading_load_factor = -1.0f;
 
 static int Keyframe_count = 0;  // keyframes defined; none until keyframing exists
 
