@@ -8,7 +8,6 @@
 
 #include <GL/gl.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -254,6 +253,28 @@ void quivane_opengl(int part, int kind, int, int opcode, int i1, int i2, float f
     close_object();
   else
     record_step(opcode, i1, i2, f1, f2, f3, f4);
+}
+
+void display_object_open(int part, int kind) {
+  if (part < 0 || part >= Num_p_loaded || !parts[part]) return;
+  Compile_Quivane_display_list = Quivane_display_list ? 1 : 0;
+  if (Compile_Quivane_display_list) {
+    quivane_opengl(part, kind, 0, DL_OPEN, 0, 0, 0, 0, 0, 0);
+    return;
+  }
+  unsigned int &list = kind ? parts[part]->solid_list : parts[part]->line_list;
+  if (!list) list = glGenLists(1);
+  glNewList(list, GL_COMPILE);
+}
+
+void display_object_close(int part, int kind) {
+  if (part < 0 || part >= Num_p_loaded || !parts[part]) return;
+  if (Compile_Quivane_display_list) {
+    quivane_opengl(part, kind, 0, DL_CLOSE, 0, 0, 0, 0, 0, 0);
+    Compile_Quivane_display_list = 0;
+    return;
+  }
+  glEndList();
 }
 
 void quivane_opengl_label(int, int, int opcode, const char *text) {

@@ -75,6 +75,15 @@ void quivane_opengl(int part, int kind, int reserved, int opcode, int i1, int i2
 // recorded, or the text drawn at the current raster position when not
 // recording.
 void quivane_opengl_label(int kind, int ignored, int opcode, const char *text);
+// The bracket of a part rebuild around a builder.  With Quivane_display_list
+// set, open switches recording on and opens the part's recorded object of
+// the kind, and close closes it and switches recording off; otherwise open
+// starts compiling the part's GL list of the kind (line_list for kind 0,
+// solid_list else; an id is made when it is 0) in the current context, and
+// close ends the list.  The builder's steps go through quivane_opengl either
+// way, so both roads draw the same picture.
+void display_object_open(int part, int kind);
+void display_object_close(int part, int kind);
 // Stores a block from the pool, or a new one when the pool is empty.  1, or
 // -1 with *block null when none could be allocated.  Contents not cleared.
 int allocate_display_list_memory(Display_list_block_rec **block);

@@ -94,8 +94,11 @@ void get_fring_color(int part, int key, int component, int per_node, int var_id,
   float first_value = 0.0f, last_value = 0.0f;
   int first_interval = 0, outside = 0;
   for (int k = 0; k < l; k++) {
-    bool node_values = per_node || var_type >= 2;
-    int index = node_values ? p->connectivity[position + k] : position;
+    // Coordinates and trace times are always node values; given an element
+    // index they are reached through the element's offset.
+    int index = per_node ? p->connectivity[position + k]
+                : var_type >= 2 ? p->connectivity[p->elem_offsets[position] + k]
+                                : position;
     bool defined = true;
     float v = fringe_node_value(part, var_type, var_id, magnitude, w, index, &defined) * factor;
     if (!defined) undefined = true;

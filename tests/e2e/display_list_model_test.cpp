@@ -21,6 +21,7 @@
 #include "parts/attribute.h"
 #include "parts/elem_coord.h"
 #include "parts/read.h"
+#include "render/disobj.h"
 #include "render/display_list.h"
 #include "render/fringe.h"
 #include "render/glyphs.h"
@@ -57,12 +58,13 @@ std::vector<Face> faces_of(int part) {
   return faces;
 }
 
-// The faces through the funnel, as a builder sends them.
+// The faces through the funnel, as a builder sends them, in the rebuild's
+// bracket: into the part's GL list, or recorded with -no_display_list.
 void build(int part, const std::vector<Face> &faces) {
   auto s = [part](int op, int i1 = 0, int i2 = 0, float a = 0, float b = 0, float c = 0) {
     quivane_opengl(part, 0, 0, op, i1, i2, a, b, c, 0);
   };
-  s(DL_OPEN);
+  display_object_open(part, 0);
   s(DL_ENABLE, GL_COLOR_MATERIAL);
   s(DL_COLOR_MATERIAL, GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
   s(DL_COLOR3, 0, 0, Part_rgb[0], Part_rgb[1], Part_rgb[2]);
@@ -74,7 +76,7 @@ void build(int part, const std::vector<Face> &faces) {
     s(DL_END);
   }
   s(DL_DISABLE, GL_COLOR_MATERIAL);
-  s(DL_CLOSE);
+  display_object_close(part, 0);
 }
 
 struct View {
@@ -155,6 +157,7 @@ class DisplayListModel : public testing::Test {
   }
   void TearDown() override {
     Compile_Quivane_display_list = 0;
+    Quivane_display_list = 0;
     glDisable(GL_LIGHTING);
     model_.reset();
     qtest::clear_parts_and_list();
@@ -169,26 +172,27 @@ TEST_F(DisplayListModel, BothRoadsDrawTheSameLitFaces) {
   std::vector<Face> faces = faces_of(part);
   ASSERT_GT(faces.size(), 10u);
 
-  GLuint list = glGenLists(1);
-  glNewList(list, GL_COMPILE);
+  Quivane_display_list = 0;
   build(part, faces);
-  glEndList();
-  Compile_Quivane_display_list = 1;
+  ASSERT_TRUE(glIsList(p->line_list));
+  EXPECT_EQ(p->line_object, nullptr);
+  Quivane_display_list = 1;
   build(part, faces);
-  Compile_Quivane_display_list = 0;
+  Quivane_display_list = 0;
   ASSERT_NE(p->line_object, nullptr);
+  EXPECT_EQ(Compile_Quivane_display_list, 0);
 
   const float lo[3] = {p->xmin, p->ymin, p->zmin}, hi[3] = {p->xmax, p->ymax, p->zmax};
   View v = set_view(lo, hi);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glCallList(list);
+  glCallList(p->line_list);
   auto compiled = pixels(v);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   draw_internal_display_list_object(part, 0);
   auto replayed = pixels(v);
   std::vector<float> depth(v.w * v.h);
   glReadPixels(0, 0, v.w, v.h, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
-  glDeleteLists(list, 1);
+  glDeleteLists(p->line_list, 1);
 
   int worst = 0;
   long lit = 0;

@@ -74,9 +74,9 @@ class Fringe : public testing::Test {
                 std::vector<float> w = {0, 0, 0}, int magnitude = 0, int var_id = 0) {
     Result r;
     const Part_rec *p = parts[0];
-    int l = per_node ? p->elem_offsets[1] : 1;
+    int l = p->elem_offsets[1];  // element 0: connectivity entry 0 and element index 0 alike
     std::vector<float> pos;
-    for (int k = 0; k < l && per_node; k++)
+    for (int k = 0; k < l; k++)
       for (int c = 0; c < 3; c++) pos.push_back(p->coords[p->connectivity[k]][c]);
     get_fring_color(0, 1, 0, per_node, var_id, var_type, palette_type, w[0], w[1], w[2], magnitude,
                     undefined_display, 0, l, r.colors, &r.corners, r.centre, &r.centre_value, 0, 0,
@@ -185,7 +185,14 @@ TEST_F(Fringe, ElementValuesAndVectorMagnitudes) {
   resize_part_array(0, PA_SCALARS, 1, 2);
   parts[0]->scalars[2][0] = 40.0f;
   Result r = colour(Scalar, 0, 1, 0, 0, {0, 0, 0}, 0, 2);
-  EXPECT_FLOAT_EQ(r.colors[0][0], 0.4f);
+  for (int k = 0; k < 3; k++) EXPECT_FLOAT_EQ(r.colors[k][0], 0.4f) << k;
+  EXPECT_EQ(r.corners, 1);
+
+  // Coordinates by the element index still take the element's own nodes.
+  face({1, 2, 3});
+  Result by_x = colour(2, 0, 1, 0, 0, {1, 0, 0});
+  EXPECT_FLOAT_EQ(by_x.colors[0][0], 0.03f);  // node 1 at x = 3
+  EXPECT_FLOAT_EQ(by_x.colors[1][0], 0.015f);
 
   face({0, 0, 0, 0, 0, 0}, {{3, 4, 0}, {0, 0, 0}, {3, 4, 0}, {0, 0, 0}, {3, 4, 0}, {0, 0, 0}});
   r = colour(Vector, 1, 1, 0, 1, {0, 0, 0}, 1, 1);
