@@ -23,7 +23,8 @@ int node_fringe_color(int part, int node, int kind, int magnitude, float w0, flo
                       int key, int component, int var_id, float rgb[3], int mode, float *value) {
   const float w[3] = {w0, w1, w2};
   bool defined = true;
-  *value = fringe_node_value(part, kind, var_id, magnitude, w, node, &defined) * fringe_load_factor();
+  *value = fringe_node_value(part, kind, var_id, magnitude, w, node, &defined);
+  *value *= fringe_load_factor();
   int interval;
   float fraction;
   false_color(key, component, *value, rgb, mode, &interval, &fraction);

@@ -72,7 +72,8 @@ static float clamp(float v, float lo, float hi) { return !(v > lo) ? lo : v > hi
 uint32_t display_list_color_word(float r, float g, float b, float a) {
   const float c[4] = {r, g, b, a};
   unsigned char bytes[4];
-  for (int i = 0; i < 4; i++) bytes[i] = (unsigned char)(int)((double)clamp(c[i], 0.0f, 1.0f) * 255.0);
+  for (int i = 0; i < 4; i++)
+    bytes[i] = (unsigned char)(int)((double)clamp(c[i], 0.0f, 1.0f) * 255.0);
   uint32_t word;
   memcpy(&word, bytes, 4);
   return word;
@@ -451,7 +452,8 @@ int display_list_object_write(FILE *file, const Display_object_rec *object) {
     put_be32(head + 4, (uint32_t)b->reserved1);
     put_be32(head + 8, (uint32_t)b->used);
     put_be32(head + 12, (uint32_t)b->reserved2);
-    if (fwrite(head, 1, 16, file) != 16 || fwrite(b->records, 1, DL_RECORD_BYTES, file) != DL_RECORD_BYTES)
+    if (fwrite(head, 1, 16, file) != 16 ||
+        fwrite(b->records, 1, DL_RECORD_BYTES, file) != DL_RECORD_BYTES)
       return -1;
     count++;
   }

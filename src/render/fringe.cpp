@@ -72,7 +72,9 @@ static void set_rgb(float out[3], const float in[3]) {
   for (int i = 0; i < 3; i++) out[i] = in[i];
 }
 
-static float length3(const float v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
+static float length3(const float v[3]) {
+  return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+}
 
 void get_fring_color(int part, int key, int component, int per_node, int var_id, int var_type,
                      int palette_type, float w1, float w2, float w3, int magnitude,
@@ -147,12 +149,14 @@ void get_fring_color(int part, int key, int component, int per_node, int var_id,
       int interval;
       float fraction;
       Calls->false_color(key, component, average, colors[0], palette_type, &interval, &fraction);
-      if (limit_fringes == 1 && (average < lowest || average > highest)) set_rgb(colors[0], part_rgb);
+      if (limit_fringes == 1 && (average < lowest || average > highest))
+        set_rgb(colors[0], part_rgb);
     }
   }
 
   const float test = palette_type == 2 ? average : last_value;
-  if (single_interval && (limit_fringes == 1 || limit_fringes == 2) && (test < lowest || test > highest))
+  if (single_interval && (limit_fringes == 1 || limit_fringes == 2) &&
+      (test < lowest || test > highest))
     *in_range = 0;
 
   if (!single_value && ((palette_type == 1 && l >= 3) || (palette_type == 0 && l >= 5))) {
@@ -199,7 +203,9 @@ static void cross(const float a[3], const float b[3], float out[3]) {
   out[2] = a[0] * b[1] - a[1] * b[0];
 }
 
-static float dot(const float a[3], const float b[3]) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+static float dot(const float a[3], const float b[3]) {
+  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
 
 // A node's position, displaced by variable dv times factor when the part
 // holds that vector and its x is defined.

@@ -8,7 +8,7 @@
 
 extern const float Sphere_glyph_radii[3];            // semi-axes x, y, z (1, 1, 1)
 extern const float Sphere_glyph_latitude_range[2];   // degrees, south to north (-90, 90)
-extern const float Sphere_glyph_longitude_range[2];  // degrees (0, 360); first and last meridians coincide
+extern const float Sphere_glyph_longitude_range[2];  // degrees (0, 360); end meridians coincide
 
 // The sphere of resolution n (n >= 0): (n + 2)^2 vertices into both arrays
 // (meridian by meridian, north pole first) and (n + 1)^2 quadrilaterals of

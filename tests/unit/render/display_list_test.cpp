@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "client/alloc_gate.h"
+#include "client/screen.h"
 #include "render/display_list.h"
 #include "test_parts.h"
 
@@ -321,6 +322,38 @@ TEST_F(DisplayListRecorder, StoredFormRoundTripsAndRefusesBadBlocks) {
   EXPECT_EQ(display_list_object_read(f, 1, &bad), -1);
   EXPECT_EQ(bad.first, nullptr);
   fclose(f);
+}
+
+// Texts a replay draws, through a screen that only keeps them (no GL
+// context is current, so the other replayed calls do nothing).
+std::vector<std::string> Drawn_texts;
+int keep_text(const char *text) {
+  Drawn_texts.push_back(text);
+  return 1;
+}
+
+TEST_F(DisplayListRecorder, ReplayDrawsTextsFromItsBufferAndStopsAtABrokenRecord) {
+  static Screen_ops texts{};
+  texts.gl_text = keep_text;
+  screen_install(&texts);
+  Drawn_texts.clear();
+  quivane_opengl(0, 0, 0, DL_OPEN, 0, 0, 0, 0, 0, 0);
+  quivane_opengl(0, 0, 0, DL_RASTER_POS, 0, 0, 1, 2, 3, 0);
+  quivane_opengl_label(0, 0, DL_TEXT, "12");
+  quivane_opengl_label(0, 0, DL_TEXT, std::string(300, 'y').c_str());
+  quivane_opengl_label(0, 0, DL_TEXT, "after");
+  quivane_opengl(0, 0, 0, DL_CLOSE, 0, 0, 0, 0, 0, 0);
+  draw_internal_display_list_object(0, 0);
+  EXPECT_EQ(Drawn_texts, std::vector<std::string>({"12", std::string(DL_TEXT_MAX, 'y'), "after"}));
+
+  // A count running past the block's records ends the replay of the block.
+  Display_list_block_rec *b = parts[0]->line_object->first;
+  const int32_t huge = 100000;
+  memcpy(b->records + 16 + 4, &huge, 4);
+  Drawn_texts.clear();
+  draw_internal_display_list_object(0, 0);
+  EXPECT_TRUE(Drawn_texts.empty());
+  screen_install(nullptr);
 }
 
 }  // namespace
