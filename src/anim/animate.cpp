@@ -12,6 +12,7 @@ int Ani_is_running = 0;
 int Loading_flipbook = 0;
 static const Global_defaults Defaults(DEFAULTS_AT_RESET, Flprun, Flpaut, Flplod, Flppix, Animon,
                                       Ani_is_running, Loading_flipbook);
+float Loading_load_factor = -1.0f;
 
 static int Keyframe_count = 0;  // keyframes defined; none until keyframing exists
 

@@ -8,6 +8,7 @@ extern int Flppix;            // 1 = flipbook of pixel images
 extern int Animon;            // 1 = keyframing on
 extern int Ani_is_running;    // 1 = keyframe animation running
 extern int Loading_flipbook;  // 1 = flipbook pages being built
+extern float Loading_load_factor;  // load fraction 0..1 of the page being built, -1 = none
 
 // Resets the keyframe-animation settings to their defaults.
 void animation_extra_init();

@@ -177,6 +177,8 @@ void gwin_gl_curwin(int *code, int set, int *dpy) { SCREEN_DID(gl_window, code, 
 
 void swapbuffers() { SCREEN_DID(gl_swap); }
 
+void gwin_print_string(const char *text) { SCREEN_DID(gl_text, text ? text : ""); }
+
 int gwin_gl_ready() { return SCREEN_DID(gl_current) ? 1 : 0; }
 
 int screen_size(int dpy, int *width, int *height) {

@@ -70,6 +70,9 @@ struct Screen_ops {
   // OpenGL, mode 0 reads which one is.  Swaps the current window's buffers.
   int (*gl_window)(int *code, int set, int *dpy);
   int (*gl_swap)();
+  // Draws text at the current raster position with the current window's
+  // bitmap font (also while a GL list is being compiled).
+  int (*gl_text)(const char *text);
   // 1 when an OpenGL context is current in this thread.
   int (*gl_current)();
   // *width and *height of display dpy's screen in pixels.
@@ -139,6 +142,9 @@ int screen_present();
 // screen.
 void gwin_gl_curwin(int *code, int set, int *dpy);
 void swapbuffers();
+// Text at the current raster position in the current window's bitmap font;
+// nothing without a screen.
+void gwin_print_string(const char *text);
 // 1 when an OpenGL context is current, so that GL calls take effect; 0
 // without a screen (unit tests, the console form).
 int gwin_gl_ready();

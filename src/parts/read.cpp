@@ -22,6 +22,7 @@
 #include "client/screen.h"
 #include "parts/attribute.h"
 #include "render/disobj.h"
+#include "render/display_list.h"
 #include "variables/variables.h"
 #include "view/frames.h"
 #include "client/defaults.h"
@@ -331,6 +332,9 @@ void part_rec_free(Part_rec *p) {
   free(p->trace_c);
   free(p->trace_d);
   free(p->contour_seg_flags);
+  display_object_free(&p->solid_object);
+  display_object_free(&p->line_object);
+  display_object_free(&p->flipbook_object);
   free_rows(p->coords);
   for (int v = 0; v < Var_array_size; v++) {
     if (p->scalars) free(p->scalars[v]);

@@ -97,7 +97,7 @@ struct Part_rec {
   int *connectivity;               // 21 1-based node numbers, kind 1
   Display_object_rec *solid_object;// 22 recorded solid object
   Display_object_rec *line_object; // 23 recorded line object
-  void *flipbook_object;           // 24 display object on the flipbook page shown
+  Display_object_rec *flipbook_object;  // 24 recorded object of the flipbook page shown
   float *attributes;               // 25 Part_attr_rec: PART_ATTR_SLOTS floats (attribute.h)
   int group;                       // 26 1 = group part (no geometry)
   int parent_group;                // 27 -1 = a row of the lists, else its group's number

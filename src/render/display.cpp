@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "client/interf_settings.h"
 #include "render/disobj.h"
 #include "client/screen.h"
 #include "view/viewer_state.h"
@@ -95,44 +96,32 @@ void initial_screen(int dpy) {
   clear_current_window();
 }
 
+void display_all() { viewports_display_all(); }
+
 void part_draw_init() {}
 
 void part_show_refresh() {}
 
 void view_menu_init() {}
 
-// ---- home placements of the tools ----------------------------------------------
-
-static struct {
-  float cursor[3];    // cursor point
-  float line[2][3];   // line ends
-  float plane[3][3];  // three plane corners
-  float size;         // cylinder radius and cone size
-  float cone_angle;   // degrees
-} Home;
-
-void widget_location(float *cursor_x, float *cursor_y, float *cursor_z, float line_a[3],
-                     float line_b[3], float plane_a[3], float plane_b[3], float plane_c[3],
-                     float *size, float *cone_angle, int mode) {
-  float *cursor[3] = {cursor_x, cursor_y, cursor_z};
-  float *vectors[5] = {line_a, line_b, plane_a, plane_b, plane_c};
-  float *stored[5] = {Home.line[0], Home.line[1], Home.plane[0], Home.plane[1], Home.plane[2]};
-  if (mode == 0) {
-    for (int i = 0; i < 3; i++) *cursor[i] = Home.cursor[i];
-    for (int i = 0; i < 5; i++) memcpy(vectors[i], stored[i], 3 * sizeof(float));
-    *size = Home.size;
-    *cone_angle = Home.cone_angle;
-  } else if (mode == 1) {
-    for (int i = 0; i < 3; i++) Home.cursor[i] = *cursor[i];
-    for (int i = 0; i < 5; i++) memcpy(stored[i], vectors[i], 3 * sizeof(float));
-    Home.size = *size;
-    Home.cone_angle = *cone_angle;
-  }
-}
-
 // No part is drawn yet, so none contributes.
 void find_min_max_viewport(int, float *x_min, float *x_max, float *y_min, float *y_max,
                            float *z_min, float *z_max) {
   *x_min = *y_min = *z_min = -1.0f;
   *x_max = *y_max = *z_max = 1.0f;
+}
+
+int display_lists_context_enter() {
+  if (Dpy_cnt != 2 || Dpy_current != 0) return 0;
+  int code = 0, dpy = 1;
+  Dpy_current = 1;
+  gwin_gl_curwin(&code, 1, &dpy);
+  return 1;
+}
+
+void display_lists_context_leave(int switched) {
+  if (!switched) return;
+  int code = 0, dpy = 0;
+  Dpy_current = 0;
+  gwin_gl_curwin(&code, 1, &dpy);
 }

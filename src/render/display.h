@@ -18,6 +18,10 @@ int grasal(int *xmin, int *xmax, int *ymin, int *ymax, int dpy, int mode);
 void vwint(int dpy);
 // Draws the start screen of display dpy.
 void initial_screen(int dpy);
+// Redraws every display with the current viewport's view.  Until the redraw
+// driver arrives a window is cleared to the background, as
+// viewports_display_all does.
+void display_all();
 // Clears the current window to the background colour and presents it.
 void clear_current_window();
 void part_draw_init();
@@ -25,13 +29,14 @@ void part_show_refresh();
 // Sets the View menu toggles from the display state.
 void view_menu_init();
 
-// The tools' home placements: cursor point, line ends, three plane corners,
-// a size (cylinder radius and cone size) and the cone angle.  Mode 0 gets,
-// 1 sets; the start-up view sets them, tool resets read them.
-void widget_location(float *cursor_x, float *cursor_y, float *cursor_z, float line_a[3],
-                     float line_b[3], float plane_a[3], float plane_b[3], float plane_c[3],
-                     float *size, float *cone_angle, int mode);
 // Per-axis extremes of the parts shown in the viewport as it shows them;
 // -1 and 1 on each axis when no part contributes (none is drawn yet).
 void find_min_max_viewport(int viewport, float *x_min, float *x_max, float *y_min, float *y_max,
                            float *z_min, float *z_max);
+
+// GL lists of parts and glyphs live in display 1's context when two
+// displays are in use: with display 0 current, enter makes display 1's main
+// graphics window current and returns 1; leave(1) makes display 0 current
+// again.  Otherwise both do nothing (enter returns 0).
+int display_lists_context_enter();
+void display_lists_context_leave(int switched);

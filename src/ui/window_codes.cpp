@@ -339,6 +339,11 @@ Widget gen_showparts_win() {
   return Graphics_show_dialog;
 }
 
+static int motif_gl_text(const char *text) {
+  printString(text);
+  return 1;
+}
+
 static int motif_gl_current() { return glXGetCurrentContext() ? 1 : 0; }
 
 static int motif_screen_size(int dpy, int *width, int *height) {
@@ -350,6 +355,7 @@ static int motif_screen_size(int dpy, int *width, int *height) {
 void window_codes_screen(Screen_ops *ops) {
   ops->gl_window = motif_gl_window;
   ops->gl_swap = motif_gl_swap;
+  ops->gl_text = motif_gl_text;
   ops->gl_current = motif_gl_current;
   ops->screen_size = motif_screen_size;
 }

@@ -15,6 +15,7 @@
 #include "query/probe.h"
 #include "render/disobj.h"
 #include "render/display.h"
+#include "render/glyphs.h"
 #include "view/frames.h"
 #include "view/observer.h"
 #include "view/viewports.h"

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "case_servers.h"
+#include "model_case.h"
 #include "client/cases.h"
 #include "client/conect.h"
 #include "compute/compute.h"
@@ -53,21 +55,10 @@ std::set<std::tuple<float, float, float>> file_points(const std::string &path) {
 TEST(PartsRead, ModelPartsFromAServerStartedWithData) {
   ASSERT_TRUE(qtest::inproc_main_window());
   const std::string data = qtest::test_data() + "/vtk/mixed.vtk";
-  qtest::CaseServers servers({"-data", data});
-  setenv("TMPDIR", servers.tmp_dir().c_str(), 1);
   qtest::clear_parts_and_list();
-  Connect_timeout = 20;
-  Con_mode[1] = 0;
-  snprintf(Con_mach[1], CON_TEXT, "localhost");
-  snprintf(Con_exec[1], CON_TEXT, "%s/quivane7.server", servers.bin_dir().c_str());
-  Case_num = 0;
-  ASSERT_EQ(conrout(1), 1);
-  Online[1] = 1;
-
-  create_all_parts();
-  std::vector<int> numbers;
-  for (int i = 0; i < Num_p_loaded; i++) numbers.push_back(parts[i]->number);
-  load_many_parts(numbers.data(), (int)numbers.size());
+  auto model_case = std::make_unique<qtest::ModelCase>(data);
+  ASSERT_TRUE(model_case->ok());
+  const qtest::CaseServers &servers = model_case->servers();
   mainprt_list_refresh();
 
   // The model as the file gives it.
@@ -116,9 +107,7 @@ TEST(PartsRead, ModelPartsFromAServerStartedWithData) {
     for (size_t k = 0; k < rep->conn.size(); k++) EXPECT_EQ(p->connectivity[k], rep->conn[k] + 1);
   }
 
-  quit_server(0);
-  Online[1] = 0;
+  model_case.reset();
   qtest::clear_parts_and_list();
   mainprt_list_refresh();
-  unsetenv("TMPDIR");
 }

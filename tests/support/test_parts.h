@@ -54,6 +54,28 @@ inline Part_rec *add_part(const TestPart &t) {
   return p;
 }
 
+// Gives the record at index i nodes 1..n at the points xyz (3 floats each)
+// and the elements whose 1-based node lists are `elements`.
+inline void set_mesh(int i, const std::vector<float> &xyz,
+                     const std::vector<std::vector<int>> &elements) {
+  Part_rec *p = parts[i];
+  int n = (int)xyz.size() / 3, total = 0;
+  for (const auto &e : elements) total += (int)e.size();
+  resize_part_array(i, PA_COORDS, n + 1, 0);
+  resize_part_array(i, PA_OFFSETS, (int)elements.size() + 1, 0);
+  resize_part_array(i, PA_CONNECT, total, 0);
+  for (int k = 1; k <= n; k++)
+    for (int c = 0; c < 3; c++) p->coords[k][c] = xyz[3 * (k - 1) + c];
+  p->node_count = n;
+  p->element_count = (int)elements.size();
+  int at = 0;
+  for (size_t e = 0; e < elements.size(); e++) {
+    p->elem_offsets[e] = at;
+    for (int node : elements[e]) p->connectivity[at++] = node;
+  }
+  p->elem_offsets[elements.size()] = at;
+}
+
 inline void fill_parts(const std::vector<TestPart> &table) {
   clear_parts();
   for (const TestPart &t : table) add_part(t);

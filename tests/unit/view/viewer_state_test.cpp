@@ -7,6 +7,7 @@
 #include "interact/tool_records.h"
 #include "parts/attribute.h"
 #include "render/display.h"
+#include "render/glyphs.h"
 #include "view/frames.h"
 #include "view/observer.h"
 #include "view/viewer_state.h"

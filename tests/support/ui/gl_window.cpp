@@ -1,0 +1,78 @@
+#include "gl_window.h"
+
+#include "client/screen.h"
+
+namespace qtest {
+
+GlWindow::GlWindow(const std::string &display, int width, int height) : w_(width), h_(height) {
+  dpy_ = XOpenDisplay(display.c_str());
+  if (!dpy_) return;
+  int attrs[] = {GLX_RGBA, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
+                 GLX_DEPTH_SIZE, 16, GLX_DOUBLEBUFFER, None};
+  XVisualInfo *vi = glXChooseVisual(dpy_, DefaultScreen(dpy_), attrs);
+  if (!vi) return;
+  Window root = RootWindow(dpy_, vi->screen);
+  XSetWindowAttributes swa{};
+  swa.colormap = XCreateColormap(dpy_, root, vi->visual, AllocNone);
+  win_ = XCreateWindow(dpy_, root, 0, 0, width, height, 0, vi->depth, InputOutput, vi->visual,
+                       CWColormap, &swa);
+  XMapWindow(dpy_, win_);
+  XSync(dpy_, False);
+  ctx_ = glXCreateContext(dpy_, vi, nullptr, True);
+  XFree(vi);
+  if (ctx_) make_current();
+}
+
+GlWindow::~GlWindow() {
+  if (!dpy_) return;
+  if (ctx_) {
+    if (glXGetCurrentContext() == ctx_) glXMakeCurrent(dpy_, None, nullptr);
+    glXDestroyContext(dpy_, ctx_);
+  }
+  if (win_) XDestroyWindow(dpy_, win_);
+  XCloseDisplay(dpy_);
+}
+
+void GlWindow::make_current() const { glXMakeCurrent(dpy_, win_, ctx_); }
+
+std::vector<unsigned char> GlWindow::pixels() const {
+  std::vector<unsigned char> rgb(3 * w_ * h_);
+  glFinish();
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, w_, h_, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+  return rgb;
+}
+
+static std::vector<GlWindow *> Windows;
+static int Current_code = 0, Current_dpy = 0;
+
+static int test_gl_window(int *code, int set, int *dpy) {
+  if (!set) {
+    *code = Current_code;
+    *dpy = Current_dpy;
+    return 1;
+  }
+  Current_code = *code;
+  Current_dpy = *dpy;
+  if (*code == 0 && *dpy >= 0 && *dpy < (int)Windows.size() && Windows[*dpy])
+    Windows[*dpy]->make_current();
+  return 1;
+}
+
+static int test_gl_current() { return glXGetCurrentContext() ? 1 : 0; }
+
+void install_gl_window_screen(const std::vector<GlWindow *> &windows) {
+  static Screen_ops ops{};
+  Windows = windows;
+  if (windows.empty()) {
+    screen_install(nullptr);
+    return;
+  }
+  ops = Screen_ops{};
+  ops.gl_window = test_gl_window;
+  ops.gl_current = test_gl_current;
+  screen_install(&ops);
+}
+
+}  // namespace qtest

@@ -1,0 +1,39 @@
+// A plain GLX window with its own context on a display of the test's
+// choosing (RGBA, depth, double-buffered), for tests that draw with OpenGL
+// without the client's main window; and a screen whose graphics windows are
+// such windows, one per display index.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <GL/glx.h>
+
+#include <string>
+#include <vector>
+
+namespace qtest {
+
+class GlWindow {
+ public:
+  GlWindow(const std::string &display, int width, int height);
+  ~GlWindow();
+  GlWindow(const GlWindow &) = delete;
+  GlWindow &operator=(const GlWindow &) = delete;
+  bool ok() const { return ctx_ != nullptr; }
+  void make_current() const;
+  // The window's RGB pixels, bottom row first (glReadPixels of the back buffer).
+  std::vector<unsigned char> pixels() const;
+  int width() const { return w_; }
+  int height() const { return h_; }
+
+ private:
+  Display *dpy_ = nullptr;
+  Window win_ = 0;
+  GLXContext ctx_ = nullptr;
+  int w_, h_;
+};
+
+// Installs a screen whose window code 0 of display d is windows[d] (other
+// codes bind nothing); an empty list uninstalls it.
+void install_gl_window_screen(const std::vector<GlWindow *> &windows);
+
+}  // namespace qtest
