@@ -19,10 +19,13 @@
 //   <- int thread count (only when accepted)
 #include "client/conect.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -238,22 +241,89 @@ int connect_local_command(int slot, const char *name1, const char *name2, char *
   return fill(line, out, size);
 }
 
+// What a failed start says about itself: the remote start's own error
+// output (kept from the relay below) and the causes conect found, one line
+// each; conrout shows them after "Error starting up the Quivane server.".
+static int Start_output_fd = -1;   // read end of the remote start's error relay
+static std::string Start_causes;   // causes noted by conect, one per line
+
+// A cause of a failed start: on standard error as before, and kept.
+static void start_cause(const char *text) {
+  fprintf(stderr, "ccacpt: %s\n", text);
+  Start_causes += std::string(text) + "\n";
+}
+
+// The causes of the start that just failed, and forgets them and the relay.
+static std::string take_start_causes() {
+  std::string text;
+  if (Start_output_fd >= 0) {
+    char buf[1024];
+    ssize_t n;
+    while ((n = read(Start_output_fd, buf, sizeof buf)) > 0) text.append(buf, (size_t)n);
+    close(Start_output_fd);
+    Start_output_fd = -1;
+  }
+  text += Start_causes;
+  Start_causes.clear();
+  return text;
+}
+
+// Copies what the start line writes on its error output to this program's
+// standard error, and its first RELAY_KEEP bytes to keep (the parent's
+// relay pipe), until the line and everything it started have closed it.
+// Runs in the forked child; only plain system calls.
+#define RELAY_KEEP 4096
+static void relay_errors(int from, int keep) {
+  signal(SIGPIPE, SIG_IGN);
+  char buf[512];
+  size_t kept = 0;
+  for (;;) {
+    ssize_t n = read(from, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    ssize_t off = 0;
+    while (off < n) {
+      ssize_t w = write(2, buf + off, (size_t)(n - off));
+      if (w <= 0) break;
+      off += w;
+    }
+    if (keep >= 0 && kept < RELAY_KEEP) {
+      size_t part = std::min((size_t)n, (size_t)RELAY_KEEP - kept);
+      if (write(keep, buf, part) != (ssize_t)part) {
+        close(keep);
+        keep = -1;
+      }
+      kept += part;
+    }
+  }
+}
+
 // Runs the remote start line through /bin/sh in the background, in a
-// process group of its own, and returns the shell's process id, or -1. The
-// child is kept so that a start that ends before its server connects is
-// noticed at once.
+// process group of its own, and returns the process id of that group's
+// leader, or -1. The leader relays the line's error output (to standard
+// error, and its beginning to Start_output_fd for the report of a failed
+// start) and ends with the line. It is kept so that a start that ends
+// before its server connects is noticed at once.
 static int start_remote(int slot, const char *host) {
   char rsh[RSH_TEXT];
-  change_rsh(rsh, 0);
+  remote_shell_in_use(rsh);
   char line[4 * CON_TEXT * 4 + 256];
   if (connect_remote_command(slot, rsh, host, line, sizeof line) < 0) {
     disperr("Could not start up server.");
     return -1;
   }
   qtrace(1, "conect", "remote start: %s", line);
+  int keep[2] = {-1, -1}, errs[2] = {-1, -1};
+  if (pipe(keep) != 0 || pipe(errs) != 0) {
+    for (int fd : {keep[0], keep[1], errs[0], errs[1]})
+      if (fd >= 0) close(fd);
+    keep[0] = keep[1] = errs[0] = errs[1] = -1;
+  }
   pid_t pid = fork();
   if (pid < 0) {
     int err = errno;
+    for (int fd : {keep[0], keep[1], errs[0], errs[1]})
+      if (fd >= 0) close(fd);
     perror("Error: Remote Start - ");
     char box[sizeof line + 128];
     snprintf(box, sizeof box, "Error from system(%s) = %d: %s", line, err, strerror(err));
@@ -262,11 +332,35 @@ static int start_remote(int slot, const char *host) {
   }
   if (pid == 0) {
     setpgid(0, 0);
+    if (errs[1] >= 0) {
+      pid_t sh = fork();
+      if (sh == 0) {
+        dup2(errs[1], 2);
+        closefrom(3);
+        execl("/bin/sh", "sh", "-c", line, (char *)nullptr);
+        _exit(127);
+      }
+      close(errs[1]);
+      close(keep[0]);
+      if (sh > 0) relay_errors(errs[0], keep[1]);
+      int status = 0;
+      while (sh > 0 && waitpid(sh, &status, 0) < 0 && errno == EINTR) {
+      }
+      _exit(sh > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : 127);
+    }
     closefrom(3);
     execl("/bin/sh", "sh", "-c", line, (char *)nullptr);
     _exit(127);
   }
   setpgid(pid, pid);
+  if (errs[0] >= 0) {
+    close(errs[0]);
+    close(errs[1]);
+    close(keep[1]);
+    fcntl(keep[0], F_SETFD, FD_CLOEXEC);
+    fcntl(keep[0], F_SETFL, O_NONBLOCK);
+    Start_output_fd = keep[0];
+  }
   return pid;
 }
 
@@ -325,10 +419,12 @@ int conect(int local, int pid, const char *name1, const char *name2) {
   if (!local && pid > 0) {
     int w = await_input(lch, pid);  // the connection itself, while the remote start runs
     if (w != 1) {
+      char cause[80];
       if (w == -2)
-        fprintf(stderr, "ccacpt: The started server ended before it connected.\n");
+        snprintf(cause, sizeof cause, "The started server ended before it connected.");
       else
-        fprintf(stderr, "ccacpt: No server connected within %d seconds.\n", ccgettimeout());
+        snprintf(cause, sizeof cause, "No server connected within %d seconds.", ccgettimeout());
+      start_cause(cause);
       abandon(lch, pid);
       return -1;
     }
@@ -380,6 +476,25 @@ int conect(int local, int pid, const char *name1, const char *name2) {
   return 1;
 }
 
+// "Error starting up the Quivane server." followed by what the start said
+// about its failure: each cause is also a message-window line at error
+// severity, so the message window opens and the Info button shows red.
+static void report_start_failure(const std::string &causes) {
+  std::string box = "Error starting up the Quivane server.";
+  size_t at = 0;
+  while (at < causes.size()) {
+    size_t end = causes.find('\n', at);
+    if (end == std::string::npos) end = causes.size();
+    std::string cause = causes.substr(at, end - at);
+    while (!cause.empty() && (cause.back() == '\r' || cause.back() == ' ')) cause.pop_back();
+    at = end + 1;
+    if (cause.empty()) continue;
+    caddtxt(("ERROR: " + cause).c_str());
+    box += "\n" + cause;
+  }
+  disperr(box.c_str());
+}
+
 int conrout(int slot) {
   if (slot < 1 || slot >= CON_SLOTS) {
     disperr("Illegal connection program.");
@@ -420,8 +535,9 @@ int conrout(int slot) {
   int r = conect(local, pid, name1, name2);
   unset_working_cursor();
   work_box_down();
+  std::string causes = take_start_causes();
   if (r == -1) {
-    disperr("Error starting up the Quivane server.");
+    report_start_failure(causes);
     Refusals[slot] = 0;
     return -1;
   }

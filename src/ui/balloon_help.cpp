@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ui/dialog_frame.h"
 #include "ui/event_loop.h"
 #include "ui/general_windep.h"
 #include "ui/graphics_windows.h"
@@ -162,6 +163,7 @@ static void create_balloon(const char *text, int x, int y) {
   XtSetArg(a[n], XmNbackground, Balloon_help_color.pixel); n++;
   XtSetArg(a[n], XmNdialogTitle, title); n++;
   Balloonhelp_dialog = XmCreateFormDialog(Main_intf[0], const_cast<char *>("BalloonHelpDialog"), a, n);
+  keep_on_screen(Balloonhelp_dialog);
   XmStringFree(title);
   XtVaSetValues(XtParent(Balloonhelp_dialog), XmNmwmDecorations, 0, nullptr);
   add_wm_close_callback(Balloonhelp_dialog, clear_balloon_helpCB);

@@ -17,12 +17,12 @@
 #include "parts/part_deteditor.h"
 #include "parts/ui/part_detedit_windep.h"
 #include "render/disobj.h"
+#include "ui/dialog_frame.h"
 #include "ui/file_select.h"
 #include "ui/general_windep.h"
 #include "ui/interf_init.h"
 #include "ui/main_window.h"
 #include "ui/part_list.h"
-#include "ui/screen_query.h"
 #include "ui/textc_windep.h"
 #include "ui/widgen.h"
 #include "ui/widget_helpers.h"
@@ -153,15 +153,16 @@ void case_viewpvis_manageCB(Widget, XtPointer, XtPointer) {
 
 void case_genviewpvis_dialog() {
   if (Case_viewpvis_dialog || !Main_win[0]) return;
-  int px = 0, py = 0, wx = 0, wy = 0, ww = 0, wh = 0;
-  get_pointer_in_window(XtWindow(Main_win[0]), &px, &py, 0);
-  get_win_location(XtWindow(Main_win[0]), &wx, &wy, &ww, &wh, 0);
+  // The main window's position plus the pointer's position on the screen.
+  Position x = 0, y = 0;
+  place_near_pointer(Main_win[0], 1, 10 * Menu_font_size, 2 * Menu_font_size, PLACE_CLAMP,
+                     PLACE_CLAMP, &x, &y);
   Arg a[8];
   Cardinal n = 0;
   XmString title = qvn_xmstring("Case Visible In Which Viewport?");
   XtSetArg(a[n], XmNdialogTitle, title); n++;
-  XtSetArg(a[n], XmNx, wx + px - 10 * Menu_font_size); n++;
-  XtSetArg(a[n], XmNy, wy + py - 2 * Menu_font_size); n++;
+  XtSetArg(a[n], XmNx, x); n++;
+  XtSetArg(a[n], XmNy, y); n++;
   XtSetArg(a[n], XmNdefaultPosition, False); n++;
   XtSetArg(a[n], XmNautoUnmanage, False); n++;
   XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
@@ -212,7 +213,8 @@ void case_genviewpvis_dialog() {
   XtSetArg(a[n], XmNbottomAttachment, XmATTACH_FORM); n++;
   XtSetArg(a[n], XmNbottomOffset, 5); n++;
   Widget close = add_button(Case_viewpvis_dialog, "Close", case_viewpvis_closeCB, nullptr, a, n);
-  (void)close;
+  dialog_keys(Case_viewpvis_dialog, close, close);
+  keep_on_screen(Case_viewpvis_dialog);
 }
 
 int case_viewpvis_pick(int x, int y, int width, int height) {

@@ -26,6 +26,7 @@
 #include "interact/ui/tools_menu.h"
 #include "interact/vector3.h"
 #include "ui/event_loop.h"
+#include "ui/dialog_frame.h"
 #include "ui/general_windep.h"
 #include "ui/interf_init.h"
 #include "ui/screen_query.h"
@@ -840,6 +841,8 @@ static void build_dialog(Widget parent, Position x, Position y) {
   aa.bottom(nullptr);
   Widget apply = make("ColorSelApplyButton", xmPushButtonWidgetClass, aa, "Apply", 0);
   XtAddCallback(apply, XmNactivateCallback, colorsel_applyCB, nullptr);
+  dialog_keys(Colorselect_dialog, nullptr, close);
+  keep_on_screen(Colorselect_dialog);
 
   Colorselect_bluval_text = make_component("ColorSelBluLabel", "B", "ColorSelBluText", close, 43,
                                            &Colorselect_bluval_lbl);
@@ -866,22 +869,9 @@ static void build_dialog(Widget parent, Position x, Position y) {
 // Where the dialog goes: the pointer's root position plus the parent
 // window's position, moved left and up by the placement codes.
 static void dialog_position(Widget parent, int hplace, int vplace, Position *x, Position *y) {
-  Display *d = XtDisplay(parent);
-  Window root, child;
-  int px = 0, py = 0, wx, wy;
-  unsigned int mask;
-  XQueryPointer(d, DefaultRootWindow(d), &root, &child, &px, &py, &wx, &wy, &mask);
-  XWindowAttributes wa;
-  int ox = 0, oy = 0;
-  if (XtIsRealized(parent) && XGetWindowAttributes(d, XtWindow(parent), &wa)) {
-    ox = wa.x;
-    oy = wa.y;
-  }
   int left = hplace == 1 ? 22 * font_width() : hplace == 2 ? 45 * font_width() : 0;
   int up = vplace == 1 ? 10 * Menu_font_size : vplace == 2 ? 20 * Menu_font_size : 0;
-  int cx = ox + px - left, cy = oy + py - up;
-  *x = static_cast<Position>(cx < 0 ? 0 : cx);
-  *y = static_cast<Position>(cy < 0 ? 0 : cy);
+  place_near_pointer(parent, 1, left, up, PLACE_CLAMP, PLACE_CLAMP, x, y);
 }
 
 void gen_colorselect_dialog(Widget parent, Widget red, Widget grn, Widget blu, const char *format,

@@ -27,6 +27,7 @@
 #include "client/command_dlog.h"
 #include "client/context_map.h"
 #include "state/ui/iconpanel.h"
+#include "ui/dialog_frame.h"
 #include "ui/help_menu.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
@@ -255,6 +256,9 @@ void cmd_gen_interf() {
   Cmd_entry_text = XmCommandGetChild(Cmd_entry_widget, XmDIALOG_COMMAND_TEXT);
   if (Fixedfont && Menufont) XtVaSetValues(Cmd_entry_text, XmNfontList, Menufont, nullptr);
   XtManageChild(Cmd_entry_widget);
+  // Return in the command entry runs the line; Escape closes the dialog.
+  dialog_keys(Command_dialog, nullptr, Cmd_dismiss_but);
+  keep_on_screen(Command_dialog);
   cmd_interf_refresh();
 }
 
@@ -283,6 +287,8 @@ void cmd_gen_mapdialog() {
   ca.set(XmNleftOffset, 5);
   Widget close = labelled(xmPushButtonWidgetClass, Cmd_map_dialog, "CmdMapCloseButton", "Close", ca);
   XtAddCallback(close, XmNactivateCallback, cmd_map_closeCB, nullptr);
+  dialog_keys(Cmd_map_dialog, nullptr, close);
+  keep_on_screen(Cmd_map_dialog);
   Widget_args ma;
   ma.set(XmNbottomAttachment, XmATTACH_WIDGET);
   ma.set(XmNbottomWidget, close);

@@ -19,6 +19,7 @@
 
 #include "client/ccp.h"
 #include "client/conect.h"
+#include "ui/dialog_frame.h"
 #include "ui/general_windep.h"
 #include "ui/help_menu.h"
 #include "ui/interf_init.h"
@@ -167,6 +168,9 @@ void gen_conn_dialog() {
   ca.set(XmNbottomAttachment, XmATTACH_FORM);
   ca.set(XmNbottomOffset, 5);
   Conn_dismiss = push(d, "Close", "Close", ca, connect_cancelCB);
+  // Return in a field is the dialog's own action, Escape its Close.
+  dialog_keys(d, Conn_connect_but, Conn_dismiss);
+  keep_on_screen(d);
   Widget help = beside(d, "Help", "Help", Conn_dismiss, Conn_transum_frm, okcallback);
   XtRemoveAllCallbacks(help, XmNactivateCallback);
   XtAddCallback(help, XmNactivateCallback, info_manCB, (XtPointer) "HT-Run-AutoConn");

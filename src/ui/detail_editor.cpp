@@ -15,6 +15,7 @@
 #include <Xm/ScrolledW.h>
 #include <Xm/ToggleBG.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -27,6 +28,7 @@
 #include "parts/ui/part_show.h"
 #include "ui/balloon_help.h"
 #include "ui/feature_icons.h"
+#include "ui/dialog_frame.h"
 #include "ui/general_windep.h"
 #include "ui/help_menu.h"
 #include "ui/interf_init.h"
@@ -148,6 +150,50 @@ int display_feature_edit_icons(Widget rowcol) {
   return 1;
 }
 
+// The icon strip as high as its icons: one row of buttons and the
+// horizontal scroll bar under it, and no vertical scroll bar (a fixed 66
+// pixels cut the icons' lower quarter and squeezed one in).
+static void fit_icon_strip() {
+  Dimension tallest = 0;
+  WidgetList kids = nullptr;
+  Cardinal n = 0;
+  XtVaGetValues(Detedit_icon_rowcol, XmNchildren, &kids, XmNnumChildren, &n, nullptr);
+  for (Cardinal i = 0; i < n; i++) {
+    Dimension h = 0, b = 0;
+    XtVaGetValues(kids[i], XmNheight, &h, XmNborderWidth, &b, nullptr);
+    tallest = std::max<Dimension>(tallest, h + 2 * b);
+  }
+  Dimension margin = 0, rc_shadow = 0;
+  XtVaGetValues(Detedit_icon_rowcol, XmNmarginHeight, &margin, XmNshadowThickness, &rc_shadow,
+                nullptr);
+  Widget hbar = nullptr, vbar = nullptr;
+  Dimension spacing = 0, shadow = 0, sw_margin = 0;
+  XtVaGetValues(Detedit_icon_scrollwin, XmNhorizontalScrollBar, &hbar, XmNverticalScrollBar,
+                &vbar, XmNspacing, &spacing, XmNshadowThickness, &shadow,
+                XmNscrolledWindowMarginHeight, &sw_margin, nullptr);
+  Dimension bar = 0;
+  if (hbar) XtVaGetValues(hbar, XmNheight, &bar, nullptr);
+  if (vbar) XtUnmanageChild(vbar);
+  int height = tallest + 2 * (margin + rc_shadow) + 2 * (shadow + sw_margin) + spacing + bar;
+  int part = static_cast<int>(Feature_icon_height * Feature_icon_createheightfrac) + 18;
+  if (height > part) XtVaSetValues(Detedit_icon_scrollwin, XmNheight, height, nullptr);
+}
+
+// After the first showing, when the toolkit's own spacing left the strip's
+// view lower than its row of icons, the strip grows by the difference.
+static void refit_icon_strip() {
+  static bool done = false;
+  Widget clip = nullptr;
+  XtVaGetValues(Detedit_icon_scrollwin, XmNclipWindow, &clip, nullptr);
+  if (done || !clip || !XtIsRealized(clip)) return;
+  done = true;
+  Dimension view = 0, row = 0, strip = 0;
+  XtVaGetValues(clip, XmNheight, &view, nullptr);
+  XtVaGetValues(Detedit_icon_rowcol, XmNheight, &row, nullptr);
+  XtVaGetValues(Detedit_icon_scrollwin, XmNheight, &strip, nullptr);
+  if (view < row) XtVaSetValues(Detedit_icon_scrollwin, XmNheight, strip + (row - view), nullptr);
+}
+
 void gen_detailed_dialog() {
   if (Detaileditor_dialog) return;
   const Widgen_rec &row = Widgen_tbl[11];
@@ -191,6 +237,13 @@ void gen_detailed_dialog() {
                                                 Detedit_icon_scrollwin, XmNorientation,
                                                 XmHORIZONTAL, nullptr);
   display_feature_edit_icons(Detedit_icon_rowcol);
+  fit_icon_strip();
+
+  // The window keeps its size when a section is exchanged for a smaller
+  // one (the section forms may even be empty); it grows for a larger one.
+  XtVaSetValues(Detaileditor_dialog, XmNresizePolicy, XmRESIZE_GROW, nullptr);
+  // Beside the main window rather than over its menu bar, and on the screen.
+  place_beside(Detaileditor_dialog, Main_win[0]);
 }
 
 Widget detedit_section_form(const char *name) {
@@ -204,9 +257,10 @@ Widget detedit_section_form(const char *name) {
 
 // ---- opening and switching ------------------------------------------------------
 
-// Holds the dialog's size for a section exchange (1) or lets it go (0).
+// Holds the dialog's size for a section exchange (1) or lets it grow
+// again (0); it never shrinks by itself.
 static void hold_size(int hold) {
-  XtVaSetValues(Detaileditor_dialog, XmNresizePolicy, hold ? XmRESIZE_NONE : XmRESIZE_ANY, nullptr);
+  XtVaSetValues(Detaileditor_dialog, XmNresizePolicy, hold ? XmRESIZE_NONE : XmRESIZE_GROW, nullptr);
   XtVaSetValues(XtParent(Detaileditor_dialog), XmNallowShellResize, hold ? False : True, nullptr);
 }
 
@@ -292,6 +346,7 @@ int detedit_manage(int mode, int section) {
   }
 
   if (!XtIsManaged(Detaileditor_dialog)) XtManageChild(Detaileditor_dialog);
+  refit_icon_strip();
   if (Feature_edtbl[section].refresh) Feature_edtbl[section].refresh();
   Feature_edit_current = section;
 

@@ -168,9 +168,10 @@ void main_feature_modhighlight_windep(int old_id, int new_id) {
       now) {
     Pixel normal = 0;
     XtVaGetValues(now, XmNbackground, &normal, nullptr);
-    XtVaSetValues(Feature_tbl[old_id].button, XmNbackground, normal, nullptr);
+    // With its shadows and label colour, so that no green edge stays.
+    XmChangeColor(Feature_tbl[old_id].button, normal);
   }
-  if (now) XtVaSetValues(now, XmNbackground, Green.pixel, nullptr);
+  if (now) XmChangeColor(now, Green.pixel);
 }
 
 int main_interact_managethis(int id, int count, int *internal, int *numbers) {
@@ -242,24 +243,47 @@ static void show_widget(Widget w, bool shown) {
   if (!shown && XtIsManaged(w)) XtUnmanageChild(w);
 }
 
+// Width one icon takes in the strip's row: its button and the row's spacing
+// (an estimate of 44 + 12 pixels before any button exists).
+static int icon_step() {
+  Dimension spacing = 0;
+  XtVaGetValues(Main_featureicon_rowcol, XmNspacing, &spacing, nullptr);
+  for (const Feature_rec &r : Feature_tbl) {
+    if (!r.button || !XtIsManaged(r.button)) continue;
+    Dimension w = 0, b = 0;
+    XtVaGetValues(r.button, XmNwidth, &w, XmNborderWidth, &b, nullptr);
+    if (w > 0) return w + 2 * b + spacing;
+  }
+  return Feature_icon_width + 12;
+}
+
 void main_featureicon_resize(int width, int, XEvent *) {
   if (!Main_featureicon_scrollwin || !Main_featureicon_rowcol) return;
-  Dimension current = 0;
-  XtVaGetValues(Main_featureicon_scrollwin, XmNwidth, &current, nullptr);
-  int screen_w = 0, screen_h = 0;
-  get_x_screensize(&screen_w, &screen_h, 0);
-  if (width <= (int)current || width <= 0 || width >= screen_w) return;
-  XtVaSetValues(Main_featureicon_rowcol, XmNwidth, (Dimension)(width - Feature_icon_width), nullptr);
+  // At every width, growing or shrinking (and at start): the arrows show
+  // whenever some visible icons are on a row the strip does not show.
+  if (width <= 0) return;
+  int row_width = width - Feature_icon_width;
+  if (row_width < 1) row_width = 1;
+  XtVaSetValues(Main_featureicon_rowcol, XmNwidth, (Dimension)row_width, nullptr);
   int visible = 0;
   for (const Feature_rec &r : Feature_tbl) visible += r.visible ? 1 : 0;
   // A window narrower than one whole icon still holds one icon per row.
-  int per_row = (width - Feature_icon_width) / (Feature_icon_width + 12);
+  int per_row = row_width / icon_step();
   if (per_row < 1) per_row = 1;
   int rows = visible / per_row + (visible % per_row ? 1 : 0);
   show_widget(Main_featscroll_up, rows >= 2);
   show_widget(Main_featscroll_down, rows >= 2);
   float row_height = Feature_icon_height * Feature_icon_scrollheightfrac;
-  if (Strip_vbar) XtVaSetValues(Strip_vbar, XmNmaximum, (int)(rows * row_height), nullptr);
+  if (!Strip_vbar) return;
+  int max = (int)(rows * row_height);
+  int value = 0, slider = 0, min = 0;
+  XtVaGetValues(Strip_vbar, XmNvalue, &value, XmNsliderSize, &slider, XmNminimum, &min, nullptr);
+  if (max < min + 1) max = min + 1;
+  if (slider > max - min) slider = max - min;
+  // A row that no longer exists is not left shown: back to the first row.
+  if (rows < 2 || value + slider > max) value = min;
+  XtVaSetValues(Strip_vbar, XmNmaximum, max, XmNsliderSize, slider, nullptr);
+  XmScrollBarSetValues(Strip_vbar, value, slider, 0, 0, True);
 }
 
 void main_feat_panel_reconfig(int count, Feature_rec *tbl) {

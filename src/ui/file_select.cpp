@@ -4,6 +4,7 @@
 // remembered local and remote filters and, per case, whether its remote
 // listing and its local data listing have started. Every request replaces
 // the previous one's routines and Okay callbacks.
+#include "ui/dialog_frame.h"
 #include "ui/file_select.h"
 
 #include <Xm/ArrowB.h>
@@ -397,6 +398,7 @@ void gen_filesel_dialog() {
   XtVaSetValues(fsb, XmNdefaultButton, XmFileSelectionBoxGetChild(fsb, XmDIALOG_APPLY_BUTTON),
                 nullptr);
   XtAddCallback(fsb, XmNokCallback, data_read_byformatCB, nullptr);
+  keep_on_screen(fsb);
   build_work_area(fsb);
   fsel_caseexpand_routCB(Fileselect_case_arobut, (XtPointer)1, nullptr);
   XtAddCallback(fsb, XmNcancelCallback, fsel_cancelcallback, nullptr);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "ui/dialog_frame.h"
 #include "ui/general_windep.h"
 #include "ui/help_menu.h"
 #include "ui/interf_init.h"
@@ -29,26 +30,6 @@ Widget Edit_findcase_tggl = nullptr;
 Widget Edit_findregexp_tggl = nullptr;
 Widget Edit_findregexp_list = nullptr;
 Widget Edit_findaddto_toggle = nullptr;
-
-// The pointer's screen position plus the main shell window's own offset,
-// each coordinate at least 0.
-static void place_at_pointer(Position *x, Position *y) {
-  *x = *y = 0;
-  Widget shell = Main_win[0];
-  if (!shell || !XtIsRealized(shell)) return;
-  Window root, child;
-  int rx = 0, ry = 0, wx, wy;
-  unsigned int mask;
-  XQueryPointer(XtDisplay(shell), XtWindow(shell), &root, &child, &rx, &ry, &wx, &wy, &mask);
-  XWindowAttributes wa;
-  int ox = 0, oy = 0;
-  if (XGetWindowAttributes(XtDisplay(shell), XtWindow(shell), &wa)) {
-    ox = wa.x;
-    oy = wa.y;
-  }
-  *x = static_cast<Position>(std::max(0, rx + ox));
-  *y = static_cast<Position>(std::max(0, ry + oy));
-}
 
 // A toggle gadget of the dialog below (or, with beside, right of) another widget.
 static Widget find_toggle(const char *prefix, const char *label, Widget above, Widget beside) {
@@ -73,8 +54,9 @@ static Widget find_button(const char *prefix, const char *label, XtCallbackProc 
 
 void edit_genfind_dialog() {
   if (Edit_find_dialog) return;
+  // At the pointer: its screen position plus the shell window's own offset.
   Position x, y;
-  place_at_pointer(&x, &y);
+  place_near_pointer(Main_win[0], 1, 0, 0, PLACE_CLAMP, PLACE_CLAMP, &x, &y);
   XmString title = qvn_xmstring("Select Part(s) By Keyword");
   Arg a[10];
   Cardinal n = 0;
@@ -147,7 +129,10 @@ void edit_genfind_dialog() {
   Widget_args close_a = ba, help_a = ba;
   close_a.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
   help_a.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
-  find_button("EditFindClose", "Close", unmanage_rout, &Edit_find_dialog, close_a);
+  Widget close = find_button("EditFindClose", "Close", unmanage_rout, &Edit_find_dialog, close_a);
+  // Return in Find What selects the matches (its own action); Escape closes.
+  dialog_keys(Edit_find_dialog, nullptr, close);
+  keep_on_screen(Edit_find_dialog);
   find_button("EditFindHelp", "Help...", info_manCB, const_cast<char *>("UM-C3"), help_a);
 }
 

@@ -25,6 +25,7 @@
 #include "anim/soltime.h"
 #include "anim/timeset.h"
 #include "client/extdriver.h"
+#include "ui/dialog_frame.h"
 #include "ui/event_loop.h"
 #include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"
@@ -68,32 +69,10 @@ static void ring_twice() {
 // form exists.
 static Widget box_parent() { return Main_control_form ? Main_control_form : Main_win[0]; }
 
-// Pointer position on the screen (px, py), queried over the window of w.
-static void pointer_on_screen(Widget w, int *px, int *py) {
-  *px = *py = 0;
-  if (!w || !XtIsRealized(w)) return;
-  Window root, child;
-  int rx, ry, wx, wy;
-  unsigned int mask;
-  if (XQueryPointer(XtDisplay(w), XtWindow(w), &root, &child, &rx, &ry, &wx, &wy, &mask)) {
-    *px = rx;
-    *py = ry;
-  }
-}
-
 // Where a box goes: the pointer on the screen plus the main window's own
 // position in its parent, moved up and left by the given amounts.
 static void place_from_pointer(int left, int up, Position *x, Position *y) {
-  int px, py;
-  pointer_on_screen(Main_win[0], &px, &py);
-  XWindowAttributes wa;
-  int wx = 0, wy = 0;
-  if (XGetWindowAttributes(XtDisplay(Main_win[0]), XtWindow(Main_win[0]), &wa)) {
-    wx = wa.x;
-    wy = wa.y;
-  }
-  *x = static_cast<Position>(std::max(0, wx + px - left));
-  *y = static_cast<Position>(std::max(0, wy + py - up));
+  place_near_pointer(Main_win[0], 1, left, up, PLACE_CLAMP, PLACE_CLAMP, x, y);
 }
 
 static void add_close_protocol(Widget dialog, XtCallbackProc cb, XtPointer client) {
@@ -169,6 +148,8 @@ static void build_error_box(const char *shown, size_t msglen, int lines) {
   Widget ok = XtCreateManagedWidget("Okay", xmPushButtonWidgetClass, form, ba.data(),
                                     static_cast<Cardinal>(ba.size()));
   XtAddCallback(ok, XmNactivateCallback, unmanage_disperr, nullptr);
+  dialog_keys(Err_dialog, ok, ok);
+  keep_on_screen(Err_dialog);
 }
 
 // The error box with the wrapped text (see screen.h).
@@ -209,6 +190,9 @@ void one_line_error_dialog(Widget parent, const char *text, XtCallbackProc okcb,
   XtAddCallback(box, XmNokCallback, okcb ? okcb : dialog_ok, nullptr);
   XtUnmanageChild(XmMessageBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
   XtUnmanageChild(XmMessageBoxGetChild(box, XmDIALOG_HELP_BUTTON));
+  Widget ok = XmMessageBoxGetChild(box, XmDIALOG_OK_BUTTON);
+  dialog_keys(box, ok, ok);
+  keep_on_screen(box);
   XtManageChild(box);
   dialog_modal_wait();
   XtUnmanageChild(box);
@@ -238,6 +222,8 @@ static int motif_question(const char *text, int *answer) {
     XtAddCallback(Warn_dialog, XmNokCallback, dialog_ok, nullptr);
     add_close_protocol(Warn_dialog, dialog_cancel, nullptr);
     XtUnmanageChild(XmMessageBoxGetChild(Warn_dialog, XmDIALOG_HELP_BUTTON));
+    dialog_keys(Warn_dialog, nullptr, XmMessageBoxGetChild(Warn_dialog, XmDIALOG_CANCEL_BUTTON));
+    keep_on_screen(Warn_dialog);
   }
   XmStringFree(msg);
   XtManageChild(Warn_dialog);
@@ -275,6 +261,7 @@ static int working_box(Widget *holder, int modal, int on, const char *text) {
       XtSetArg(a[n], XmNdefaultPosition, False); n++;
     }
     *holder = XmCreateWorkingDialog(box_parent(), const_cast<char *>("Working"), a, n);
+    keep_on_screen(*holder);
     XtVaSetValues(XtParent(*holder), XmNmwmFunctions, MWM_FUNC_ALL | MWM_FUNC_MINIMIZE, nullptr);
     XmStringFree(blank);
     XmStringFree(title);
@@ -317,6 +304,9 @@ static void set_usermesg_callbacks(XtCallbackProc cb, int cancel) {
   } else {
     XtUnmanageChild(cancel_button);
   }
+  // Escape: Cancel when offered, else the box's only button dismisses it.
+  Widget ok = XmMessageBoxGetChild(Usermesg_dialog, XmDIALOG_OK_BUTTON);
+  dialog_keys(Usermesg_dialog, ok, cancel ? cancel_button : ok);
 }
 
 int usermesg(Widget parent, const char *text, XtCallbackProc cb, int cancel, int mode) {
@@ -355,11 +345,11 @@ int usermesg(Widget parent, const char *text, XtCallbackProc cb, int cancel, int
   }
   XmStringFree(msg);
   set_usermesg_callbacks(cb, cancel);
-  int px, py;
-  pointer_on_screen(over, &px, &py);
-  int x = px - 25 * Menu_font_width;
-  XtVaSetValues(Usermesg_dialog, XmNx, static_cast<Position>(x > 0 ? x : 0), XmNy,
-                static_cast<Position>(py > 30 ? py - 30 : py), nullptr);
+  Position x, y;
+  place_near_pointer(over, 0, 25 * Menu_font_width, 30, PLACE_CLAMP, PLACE_REDUCE_WITH_ROOM, &x,
+                     &y);
+  XtVaSetValues(Usermesg_dialog, XmNx, x, XmNy, y, nullptr);
+  keep_on_screen(Usermesg_dialog);
   XtManageChild(Usermesg_dialog);
   if (mode == 5) dialog_modal_wait();
   return 1;

@@ -1,6 +1,7 @@
 // Icon-bar preferences dialog (see iconbar_prefs.h).  Owns the dialog's
 // widget holders and its option-menu table; the items' text and its
 // application belong to the preference module.
+#include "ui/dialog_frame.h"
 #include "ui/iconbar_prefs.h"
 
 #include <Xm/Form.h>
@@ -93,6 +94,8 @@ void gen_iconpanelpref_dialog() {
   ca.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
   Widget close = bottom_button("IconPnlPrefClose", "Close", ' ', unmanage_rout,
                                &Iconpanel_pref_dialog, ca);
+  dialog_keys(Iconpanel_pref_dialog, nullptr, close);
+  keep_on_screen(Iconpanel_pref_dialog);
 
   Widget header = pref_label("IconPnlPrefEditLabel",
                              "Menu ID     Button Name            Visible Order  Description",

@@ -26,10 +26,12 @@
 #include "interact/ui/tools_menu.h"
 #include "render/display.h"
 #include "render/ui/view_menu.h"
+#include "ui/dialog_frame.h"
 #include "ui/event_loop.h"
 #include "ui/general_windep.h"
 #include "ui/graphics_windows.h"
 #include "ui/mainwin_state.h"
+#include "ui/main_layout.h"
 #include "ui/main_window.h"
 #include "ui/message_window.h"
 #include "ui/textc_windep.h"
@@ -133,6 +135,14 @@ int machine_type_for_height(int height) {
   if (height > 1000) return 0;
   if (height >= 905) return 2;
   return 1;
+}
+
+void screen_class_settings(int type, int *menu_font_size, int *shell_width) {
+  static const int font_size[3] = {13, 9, 10};
+  static const int type_width[3] = {535, 410, 485};
+  if (type < 0 || type > 2) type = 0;
+  *menu_font_size = font_size[type];
+  *shell_width = type_width[type];
 }
 
 // Duplicates the argument vector for the toolkit, which rearranges it.
@@ -321,26 +331,63 @@ static void choose_visuals(int d) {
   }
 }
 
+// The main shell's geometry as the resources give it (the fallback entry
+// written from registry row 0, or -geometry), with the small-screen width
+// when the screen class chose one, kept on the screen: moved up or left
+// just enough to fit, and no larger than the screen.
+static void fit_main_shell(int width, int sw, int sh) {
+  static char geometry[64];
+  String given = nullptr;
+  XtVaGetValues(Main_win[0], XmNgeometry, &given, nullptr);
+  int x = 0, y = 0;
+  unsigned int w = 0, h = 0;
+  int mask = given ? XParseGeometry(given, &x, &y, &w, &h) : 0;
+  if (width > 0) {
+    w = static_cast<unsigned int>(width);
+    mask |= WidthValue;
+  }
+  if (!(mask & WidthValue) || !(mask & HeightValue)) {
+    // Without a size the toolkit sizes the window; only the width is ours.
+    if (width > 0) XtVaSetValues(Main_win[0], XmNwidth, width, nullptr);
+    return;
+  }
+  if (w > static_cast<unsigned int>(sw)) w = sw;
+  if (h > static_cast<unsigned int>(sh)) h = sh;
+  if ((mask & XValue) && (mask & YValue) && !(mask & (XNegative | YNegative))) {
+    fit_rectangle(sw, sh, static_cast<int>(w), static_cast<int>(h), &x, &y);
+    snprintf(geometry, sizeof geometry, "%ux%u+%d+%d", w, h, x, y);
+  } else {
+    snprintf(geometry, sizeof geometry, "%ux%u", w, h);
+  }
+  XtVaSetValues(Main_win[0], XmNgeometry, geometry, nullptr);
+}
+
 static void adapt_to_screen(int positions_found) {
   int width = 0, height = 0;
   displaysize(&width, &height);
   Machinetype = machine_type_for_height(height);
   if (!positions_found && (width != 1280 || height != 1024))
     adjust_winpos_byscreensize(width, height);
-  if (Menu_font_size != 13) return;
-  static const int font_size[3] = {13, 9, 10};
-  static const int shell_width[3] = {535, 410, 485};
-  Menu_font_size = font_size[Machinetype];
-  XtVaSetValues(Main_win[0], XmNwidth, shell_width[Machinetype], XmNdeleteResponse,
-                XmDO_NOTHING, nullptr);
-  if (Machinetype != 0 && !Small_screen) {
-    printf("********************************************************\n");
-    printf("Warning:  By default Quivane is set to run on a screen\n");
-    printf("********  with a resolution of 1280x1024 or larger. If you\n");
-    printf("********  are running at a resolution smaller than this,\n");
-    printf("********  please try starting Quivane with -smallscreen.\n");
-    printf("********************************************************\n");
+  int shell_width = 0;
+  if (Menu_font_size == 13) {
+    int type_width = 0;
+    screen_class_settings(Machinetype, &Menu_font_size, &type_width);
+    // On the screens the registry's geometry is made for (type 0) its width
+    // stands, as the toolkit's geometry resource always had it; a smaller
+    // screen takes the narrower main shell of its class.
+    if (Machinetype != 0) shell_width = type_width;
+    XtVaSetValues(Main_win[0], XmNdeleteResponse, XmDO_NOTHING, nullptr);
+    if (Machinetype != 0 && !Small_screen) {
+      printf("********************************************************\n");
+      printf("Warning:  By default Quivane is set to run on a screen\n");
+      printf("********  with a resolution of 1280x1024 or larger. If you\n");
+      printf("********  are running at a resolution smaller than this,\n");
+      printf("********  please try starting Quivane with -smallscreen.\n");
+      printf("********************************************************\n");
+      fflush(stdout);
+    }
   }
+  fit_main_shell(shell_width, width, height);
 }
 
 static void build_detached_display() {
@@ -420,5 +467,8 @@ int interf_init(int argc, char **argv) {
   tools_menu_init();
 
   for (int d = 0; d < Dpy_cnt; d++) XtRealizeWidget(Main_win[d]);
+  // The window's minimum size and its rows for the width it opened with,
+  // once every piece has its size.
+  main_layout_init();
   return 1;
 }

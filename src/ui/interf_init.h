@@ -49,6 +49,10 @@ void fallback_resources_reset();
 void fallback_resources_rewrite();
 // Screen class of a screen height in pixels (the values of Machinetype).
 int machine_type_for_height(int height);
+// What the start-up sets for a screen class when no -menuf was given: the
+// menu font size (13, 9, 10) and the main shell width (535, 410, 485).  The start-up applies the width on the small
+// screens (classes 1 and 2); class 0 keeps the registry's width.
+void screen_class_settings(int type, int *menu_font_size, int *shell_width);
 
 void get_needed_ui_colors();
 void get_ui_colorpixelonly(Pixel *bg, Pixel *fg, Pixel *top, Pixel *bottom);

@@ -19,6 +19,7 @@
 #include "palette/annot_legend.h"
 #include "palette/palette_attr.h"
 #include "ui/feature_icons.h"
+#include "ui/dialog_frame.h"
 #include "ui/general_windep.h"
 #include "ui/interf_init.h"
 #include "ui/message_window.h"
@@ -101,16 +102,11 @@ void gen_main_showlgnd_prompt() {
   const Widgen_rec &row = Widgen_tbl[LEGEND_DIALOG_ROW];
   int x = row.x, y = row.y;
   if (row.x == -1) {
-    Position mx = 0, my = 0;
-    if (Main_win[0]) XtVaGetValues(Main_win[0], XmNx, &mx, XmNy, &my, nullptr);
-    Window root_ret, child;
-    int rx = 0, ry = 0, wx, wy;
-    unsigned int mask;
-    if (Main_win[0] && XtWindow(Main_win[0]))
-      XQueryPointer(XtDisplay(Main_win[0]), XtWindow(Main_win[0]), &root_ret, &child, &rx, &ry,
-                    &wx, &wy, &mask);
-    x = std::max(0, mx + rx - 15 * Menu_font_width);
-    y = std::max(0, my + ry - 24 * Menu_font_size);
+    Position px = 0, py = 0;
+    place_near_pointer(Main_win[0], 1, 15 * Menu_font_width, 24 * Menu_font_size, PLACE_CLAMP,
+                       PLACE_CLAMP, &px, &py);
+    x = px;
+    y = py;
   }
   Arg a[16];
   Cardinal n = 0;
@@ -135,6 +131,8 @@ void gen_main_showlgnd_prompt() {
   ca.attach(XmNbottomAttachment, XmATTACH_FORM, nullptr, nullptr, XmNbottomOffset, 1);
   ca.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 10).font();
   Widget close = add_button(d, "Close", main_closelegendCB, nullptr, ca.list(), ca.count());
+  dialog_keys(d, nullptr, close);
+  keep_on_screen(d);
 
   Widget_args na;
   na.attach(XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget, close);

@@ -1,6 +1,7 @@
 // Main window toggles, view buttons and part-list windows (see
 // main_toggles.h).  Owns the large part list's widgets and the saved main
 // window pair; the toggles themselves are built by the main window.
+#include "ui/dialog_frame.h"
 #include "ui/main_toggles.h"
 
 #include <Xm/Form.h>
@@ -203,6 +204,8 @@ void create_largepartslist_dialog() {
   ca.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
   Widget close = add_button(Main_large_partlist_dialog, "mainlargepartClose",
                             main_partlargelist_closeCB, nullptr, ca.list(), ca.count());
+  dialog_keys(Main_large_partlist_dialog, nullptr, close);
+  keep_on_screen(Main_large_partlist_dialog);
 
   XmString text = qvn_xmstring("Select Part(s) To Operate On");
   Widget_args la;

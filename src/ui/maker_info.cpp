@@ -1,6 +1,7 @@
 // "ZUB Information" dialog (see maker_info.h).  One table row per label, top
 // to bottom; headings take the menu font only with the fixed-font option,
 // paragraphs always do.
+#include "ui/dialog_frame.h"
 #include "ui/maker_info.h"
 
 #include <Xm/Form.h>
@@ -95,6 +96,9 @@ Widget info_dialog_close_button(Widget dialog, Widget above, int offset) {
       nullptr);
   XmStringFree(s);
   XtAddCallback(close, XmNactivateCallback, okcallback, nullptr);
+  // Close is the only action: Return and Escape both take the dialog down.
+  dialog_keys(dialog, close, close);
+  keep_on_screen(dialog);
   return close;
 }
 

@@ -1,5 +1,6 @@
 // Message window (see message_window.h).  Owns the window and its text;
 // caddtxt appends the lines and colours the Info button.
+#include "ui/dialog_frame.h"
 #include "ui/message_window.h"
 
 #include <Xm/Form.h>
@@ -56,6 +57,8 @@ void create_mainmessage_dialog(Widget parent) {
   XtSetArg(a[n], XmNleftOffset, 5); n++;
   Widget close = XtarvCreateButton(Main_message_dialog, "mainmesgtextClose", "Close",
                                    XtarvPUSHBUTTON, ' ', unmanage_message_dialogCB, nullptr, a, n);
+  dialog_keys(Main_message_dialog, nullptr, close);
+  keep_on_screen(Main_message_dialog);
   n = 0;
   XtSetArg(a[n], XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET); n++;
   XtSetArg(a[n], XmNtopWidget, close); n++;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "client/textutil.h"
+#include "ui/dialog_frame.h"
 #include "ui/general_windep.h"
 #include "ui/mainwin_state.h"
 #include "ui/textc_windep.h"
@@ -93,6 +94,14 @@ static Widget prompt_button(Widget form, const char *name, Widget left, Widget o
   return b;
 }
 
+// The field as the dialog's initial keyboard focus: each manager between
+// them names the next one down as its initial focus (the field sits in a
+// form inside a frame, and a manager's initial focus must be its own child).
+static void focus_field(Widget dialog, Widget field) {
+  for (Widget w = field; w && w != dialog; w = XtParent(w))
+    XtVaSetValues(XtParent(w), XmNinitialFocus, w, nullptr);
+}
+
 static Prompt_widgets build_prompt(const Prompt_spec &sp, const char *label, const char *title,
                                    int size, const char *value) {
   Prompt_widgets pw{};
@@ -151,6 +160,11 @@ static Prompt_widgets build_prompt(const Prompt_spec &sp, const char *label, con
   Widget before = pw.ok;
   if (sp.filecb) before = prompt_button(form, "File Select...", pw.ok, pw.ok, sp.filecb);
   pw.cancel = prompt_button(form, "Cancel", before, pw.ok, sp.cancelcb);
+  // Return in the field (or on Okay) is Okay, Escape is Cancel; typing goes
+  // to the field from the start.
+  dialog_keys(pw.dialog, pw.ok, pw.cancel);
+  focus_field(pw.dialog, pw.field);
+  keep_on_screen(pw.dialog);
   return pw;
 }
 
@@ -159,7 +173,8 @@ static void refit_prompt(Widget dialog, Widget label, Widget field, const char *
                          const char *title, int size) {
   XmString t = qvn_xmstring(title);
   XmString l = qvn_xmstring(text);
-  XtVaSetValues(dialog, XmNdialogTitle, t, XmNinitialFocus, field, nullptr);
+  XtVaSetValues(dialog, XmNdialogTitle, t, nullptr);
+  focus_field(dialog, field);
   XtVaSetValues(label, XmNlabelString, l, nullptr);
   XtVaSetValues(field, XmNcolumns, std::min(size, 50), XmNmaxLength, size - 1, nullptr);
   XmStringFree(t);
@@ -167,16 +182,10 @@ static void refit_prompt(Widget dialog, Widget label, Widget field, const char *
 }
 
 // Near the pointer over the parent's window: 30 up and left where there is room.
-static void place_near_pointer(Widget dialog, Widget parent) {
-  int px = 0, py = 0;
-  if (parent && XtIsRealized(parent)) {
-    Window root, child;
-    int wx, wy;
-    unsigned int mask;
-    XQueryPointer(XtDisplay(parent), XtWindow(parent), &root, &child, &px, &py, &wx, &wy, &mask);
-  }
-  XtVaSetValues(dialog, XmNx, static_cast<Position>(px > 30 ? px - 30 : px), XmNy,
-                static_cast<Position>(py > 30 ? py - 30 : py), nullptr);
+static void place_prompt(Widget dialog, Widget parent) {
+  Position x, y;
+  place_near_pointer(parent, 0, 30, 30, PLACE_REDUCE_WITH_ROOM, PLACE_REDUCE_WITH_ROOM, &x, &y);
+  XtVaSetValues(dialog, XmNx, x, XmNy, y, nullptr);
 }
 
 // The answer typed into field, checked and stored in buf; "" when refused.
@@ -232,7 +241,7 @@ void one_line_prompt_dialog(Widget parent, const char *label, const char *title,
   if (!parent) parent = prompt_home();
   Widget dialog = file == 1 ? Main_fileprompt_dialog : Main_prompt_dialog;
   Widget field = file == 1 ? Text_fileentry_widget : Text_entry_widget;
-  place_near_pointer(dialog, parent);
+  place_prompt(dialog, parent);
   XtManageChild(dialog);
   dialog_modal_wait();
   if (Dialog_state == 1)
@@ -289,7 +298,7 @@ void prompt_user(Widget parent, const char *label, const char *title, XtCallback
   }
   if (!parent) parent = prompt_home();
   Widget dialog = file == 1 ? User_fileprompt_dialog : User_prompt_dialog;
-  place_near_pointer(dialog, parent);
+  place_prompt(dialog, parent);
   XtManageChild(dialog);
   XmTextSetString(Userp_entry_text, const_cast<char *>(""));
   XmTextSetString(Userp_fileentry_text, const_cast<char *>(""));

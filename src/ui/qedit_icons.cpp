@@ -270,6 +270,8 @@ void qedit_setup_viewportmenuicons() {
   }
 }
 
+static void paint_selector(Widget button, Pixel bg);
+
 static void build_selectors() {
   Arg a[8];
   Cardinal n = 0;
@@ -291,11 +293,11 @@ static void build_selectors() {
     XmString text = qvn_xmstring(s.label);
     n = 0;
     XtSetArg(a[n], XmNlabelString, text); n++;
+    s.button = XmCreatePushButton(Qedit_select_rowcol, name, a, n);
     if (s.mode == 1 && !part_done) {
-      XtSetArg(a[n], XmNbackground, Green.pixel); n++;
+      paint_selector(s.button, Green.pixel);
       part_done = true;
     }
-    s.button = XmCreatePushButton(Qedit_select_rowcol, name, a, n);
     XmStringFree(text);
     XtAddCallback(s.button, XmNactivateCallback, qedit_switch_iconsCB, (XtPointer)(long)s.mode);
     add_balloon_handlers(s.button, 50 + r);
@@ -360,14 +362,16 @@ static void build_panel_area() {
   XtManageChild(Qedit_icon_scrollwin);
 }
 
+// The arrows sit at the top and the bottom of the icon panel's column, so
+// that showing them moves only the panel and never the selector column.
 static void build_arrows() {
   for (int down = 0; down < 2; down++) {
-    Arg a[8];
+    Arg a[9];
     Cardinal n = 0;
     XtSetArg(a[n], down ? XmNbottomAttachment : XmNtopAttachment, XmATTACH_FORM); n++;
-    XtSetArg(a[n], XmNleftAttachment, XmATTACH_FORM); n++;
-    XtSetArg(a[n], XmNrightAttachment, XmATTACH_WIDGET); n++;
-    XtSetArg(a[n], XmNrightWidget, Qedit_icon_scrollwin); n++;
+    XtSetArg(a[n], XmNleftAttachment, XmATTACH_WIDGET); n++;
+    XtSetArg(a[n], XmNleftWidget, Qedit_select_rowcol); n++;
+    XtSetArg(a[n], XmNrightAttachment, XmATTACH_FORM); n++;
     XtSetArg(a[n], XmNheight, 3 * Menu_font_size); n++;
     XtSetArg(a[n], XmNhighlightThickness, 1); n++;
     XtSetArg(a[n], XmNarrowDirection, down ? XmARROW_DOWN : XmARROW_UP); n++;
@@ -417,6 +421,16 @@ static Pixel normal_background() {
   return bg;
 }
 
+// Gives a selector the background bg with the shadows that go with it (so
+// that a selector losing the highlight keeps no green edge) and the label
+// colour of the column's other selectors.
+static void paint_selector(Widget button, Pixel bg) {
+  Pixel fg = 0;
+  XtVaGetValues(button, XmNforeground, &fg, nullptr);
+  XmChangeColor(button, bg);
+  XtVaSetValues(button, XmNforeground, fg, nullptr);
+}
+
 static void draw_mode_screen(int mode) {
   switch (mode) {
     case 5: display_viewport_mode(); break;
@@ -451,8 +465,7 @@ int qedit_switch_iconpanel_windep(int mode, int follow_transf) {
     fprintf(stderr, "Bad QuickEdit panel.\n");
     return -1;
   }
-  if (Qedit_selectbut_tbl[row].button)
-    XtVaSetValues(Qedit_selectbut_tbl[row].button, XmNbackground, Green.pixel, nullptr);
+  if (Qedit_selectbut_tbl[row].button) paint_selector(Qedit_selectbut_tbl[row].button, Green.pixel);
   const Pixel normal = normal_background();
   for (int r = 0; r < QEDIT_PANELS; r++) {
     Widget panel = Qedit_icon_rowcol[r];
@@ -461,8 +474,7 @@ int qedit_switch_iconpanel_windep(int mode, int follow_transf) {
       show_widget(panel, true);
     } else if (XtIsManaged(panel)) {
       XtUnmanageChild(panel);
-      if (Qedit_selectbut_tbl[r].button)
-        XtVaSetValues(Qedit_selectbut_tbl[r].button, XmNbackground, normal, nullptr);
+      if (Qedit_selectbut_tbl[r].button) paint_selector(Qedit_selectbut_tbl[r].button, normal);
     }
   }
   Current_mode = mode;
@@ -634,9 +646,19 @@ void main_modeicon_resize(int width, int height, XEvent *) {
   Dimension form_h = 0;
   XtVaGetValues(Qedit_iconform, XmNheight, &form_h, nullptr);
   const bool arrows = (int)form_h < height;
+  if (arrows == (Qedit_iconuparrow_but && XtIsManaged(Qedit_iconuparrow_but))) return;
+  // The panel makes room for the arrows between them; the selector column
+  // keeps its place.  The panel hangs on the arrows only while they are
+  // managed.
+  if (!arrows)
+    XtVaSetValues(Qedit_icon_scrollwin, XmNtopAttachment, XmATTACH_FORM, XmNbottomAttachment,
+                  XmATTACH_FORM, nullptr);
   show_widget(Qedit_iconuparrow_but, arrows);
   show_widget(Qedit_icondownarrow_but, arrows);
-  XtVaSetValues(Qedit_select_rowcol, XmNtopOffset, arrows ? 3 * Menu_font_size : 0, nullptr);
+  if (arrows)
+    XtVaSetValues(Qedit_icon_scrollwin, XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget,
+                  Qedit_iconuparrow_but, XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget,
+                  Qedit_icondownarrow_but, nullptr);
 }
 
 void main_moderowcol_reconfigureECB(Widget, XtPointer, XEvent *ev, Boolean *) {

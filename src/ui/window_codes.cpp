@@ -3,6 +3,7 @@
 // its widget name, whether its context shares display lists with display 0's
 // normal context, its drawer, its resize behaviour, its input callback and
 // the dialog that holds it.
+#include "ui/dialog_frame.h"
 #include "ui/window_codes.h"
 
 #include <Xm/DialogS.h>
@@ -333,6 +334,7 @@ Widget gen_showparts_win() {
   XmStringFree(title);
   Atom wm_delete = XmInternAtom(Dpys[0], const_cast<char *>("WM_DELETE_WINDOW"), False);
   XmAddWMProtocolCallback(XtParent(Graphics_show_dialog), wm_delete, part_showsel_closeCB, nullptr);
+  keep_on_screen(Graphics_show_dialog);
   n = gwin_attach_all_args(a);
   Showwidget = gwin_show_create(Graphics_show_dialog, a, n);
   if (Showwidget) XtManageChild(Showwidget);

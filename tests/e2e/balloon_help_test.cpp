@@ -14,6 +14,7 @@
 #include "ui/main_intf.h"
 #include "ui/main_window.h"
 #include "ui/textc_windep.h"
+#include "xm_lists.h"
 #include "xt_shell.h"
 
 namespace {
@@ -35,29 +36,6 @@ void cross(Widget w, int type) {
   XSendEvent(dpy, XtWindow(w), False, type == EnterNotify ? EnterWindowMask : LeaveWindowMask, &ev);
   XSync(dpy, False);
   qtest::inproc_wait_for([] { return false; }, 200);
-}
-
-// The text of a label, its lines joined by "\n".
-std::string label_text(Widget w) {
-  XmString s = nullptr;
-  XtVaGetValues(w, XmNlabelString, &s, nullptr);
-  std::string out;
-  XmStringContext ctx;
-  if (XmStringInitContext(&ctx, s)) {
-    char *seg = nullptr;
-    XmStringCharSet tag = nullptr;
-    XmStringDirection dir;
-    Boolean sep = False;
-    while (XmStringGetNextSegment(ctx, &seg, &tag, &dir, &sep)) {
-      out += seg;
-      if (sep) out += "\n";
-      XtFree(seg);
-      XtFree(tag);
-    }
-    XmStringFreeContext(ctx);
-  }
-  XmStringFree(s);
-  return out;
 }
 
 struct Expected {
@@ -97,7 +75,7 @@ TEST_F(Balloons, EnterShowsTheTextAtItsPlaceAndLeaveHidesIt) {
     ASSERT_NE(Balloonhelp_dialog, nullptr);
     EXPECT_TRUE(XtIsManaged(Balloonhelp_dialog)) << c.id;
     const char *text = balloon_help_text(c.id);
-    EXPECT_EQ(label_text(Balloonhelp_lbl), text);
+    EXPECT_EQ(qtest::xm_label_text(Balloonhelp_lbl), text);
     Expected e = expected_place(c.id, text);
     Position x = 0, y = 0;
     XtVaGetValues(XtParent(Balloonhelp_dialog), XmNx, &x, XmNy, &y, nullptr);
@@ -110,6 +88,7 @@ TEST_F(Balloons, EnterShowsTheTextAtItsPlaceAndLeaveHidesIt) {
 
 TEST_F(Balloons, SwitchedOffShowsAndHidesNothing) {
   cross(Main_hsurf_tggl, EnterNotify);
+  ASSERT_NE(Balloonhelp_dialog, nullptr);
   ASSERT_TRUE(XtIsManaged(Balloonhelp_dialog));
   Balloon_help = 0;
   cross(Main_hsurf_tggl, LeaveNotify);
@@ -123,6 +102,7 @@ TEST_F(Balloons, SwitchedOffShowsAndHidesNothing) {
 // saves the general preferences.
 TEST_F(Balloons, ToolTipsToggleHidesTheShownBalloonAndSaves) {
   cross(Main_hsurf_tggl, EnterNotify);
+  ASSERT_NE(Balloonhelp_dialog, nullptr);
   ASSERT_TRUE(XtIsManaged(Balloonhelp_dialog));
   const int saves = Iconpanel_generalpref_saves;
   pref_balloonhelp_chngCB(Main_tooltips_tggl, nullptr, nullptr);

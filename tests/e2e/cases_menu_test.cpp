@@ -65,13 +65,7 @@ class CasesMenu : public testing::Test {
     cmd_gen_interf();
     ASSERT_NE(Cmd_entry_widget, nullptr);
     Connect_timeout = 20;
-    Con_mode[1] = 0;
-    snprintf(Con_mach[1], CON_TEXT, "localhost");
-    snprintf(Con_exec[1], CON_TEXT, "%s/quivane7.server", servers.bin_dir().c_str());
-    ASSERT_EQ(conrout(1), 1);
-    Online[1] = 1;
-    connect_copy_slot(0, 1);
-    Connected_server_once = 1;
+    ASSERT_EQ(qtest::connect_first_case(servers), 1);
   }
   void TearDown() override {
     for (int c = 0; c < MAX_CASES; c++) quit_server(c);

@@ -133,20 +133,28 @@ TEST_F(FeatureStrip, SelectedPartsFillThePanelAndDoubleClickUsesTheDefaults) {
   EXPECT_EQ(Interact_area_current, 0);
 }
 
+// The rows follow the icons' real width (button and spacing), so that the
+// arrows show whenever an icon is on a row the strip does not show.
 TEST_F(FeatureStrip, ResizeSetsRowsArrowsAndScrollRange) {
+  Dimension button = 0, spacing = 0;
+  XtVaGetValues(Feature_tbl[0].button, XmNwidth, &button, nullptr);
+  XtVaGetValues(Main_featureicon_rowcol, XmNspacing, &spacing, nullptr);
+  const int step = button + spacing;
+  ASSERT_GT(step, 0);
   struct Case {
     int visible;
     int width;
     bool arrows;
     int maximum;
   } cases[] = {
-      {5, 160, true, 130},   // two icons per row, three rows
-      {18, 90, true, 781},   // narrower than one icon: one per row
-      {18, 1200, false, 43}, // all in one row
+      {5, 44 + 2 * step, true, 130},     // two icons per row, three rows
+      {18, 90, true, 781},               // narrower than one icon: one per row
+      {18, 44 + 18 * step, false, 43},   // all in one row
+      {18, 44 + 18 * step - 1, true, 86},  // one pixel less: the last icon wraps
+      {5, 44 + 5 * step, false, 43},     // five visible icons on one row
   };
   for (const Case &c : cases) {
     for (int r = 0; r < FEATURE_ROWS; r++) Feature_tbl[r].visible = r < c.visible;
-    XtVaSetValues(Main_featureicon_scrollwin, XmNwidth, 40, nullptr);
     main_featureicon_resize(c.width, 300, nullptr);
     EXPECT_EQ(XtIsManaged(Main_featscroll_up), c.arrows) << c.width;
     EXPECT_EQ(XtIsManaged(Main_featscroll_down), c.arrows) << c.width;

@@ -6,9 +6,24 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstdio>
 #include <thread>
 
+#include "client/conect.h"
+
 namespace qtest {
+
+int connect_first_case(const CaseServers &servers) {
+  Con_mode[1] = 0;
+  snprintf(Con_mach[1], CON_TEXT, "localhost");
+  snprintf(Con_exec[1], CON_TEXT, "%s/quivane7.server", servers.bin_dir().c_str());
+  int r = conrout(1);
+  if (r != 1) return r;
+  Online[1] = 1;
+  connect_copy_slot(0, 1);
+  Connected_server_once = 1;
+  return 1;
+}
 
 // A word quoted for the shell.
 static std::string quoted(const std::string &w) {

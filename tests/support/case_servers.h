@@ -43,6 +43,11 @@ class CaseServers {
   std::string bin_, logs_, tmp_;
 };
 
+// In this process: case 1 connected to a stand-in started locally through
+// the servers' wrapper, marked online as after "-c" at start.  conrout's
+// result (1 when connected).
+int connect_first_case(const CaseServers &servers);
+
 // The real client on display with a fresh HOME, driven on driver_port (with
 // -externalcmds) and listening for servers on server_port, the wrapper's
 // directory first on PATH, TMPDIR in the servers' directory; extra

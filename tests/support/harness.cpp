@@ -43,7 +43,8 @@ TempDir::~TempDir() {
   if (pid > 0) waitpid(pid, nullptr, 0);
 }
 
-Xvfb::Xvfb() {
+Xvfb::Xvfb(int width, int height) {
+  std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
   int fds[2];
   if (pipe(fds) != 0) return;
   pid_t pid = fork();
@@ -53,7 +54,7 @@ Xvfb::Xvfb() {
     dup2(devnull, 1);
     dup2(devnull, 2);
     std::string fdarg = std::to_string(fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fdarg.c_str(), "-screen", "0", "1280x1024x24",
+    execlp("Xvfb", "Xvfb", "-displayfd", fdarg.c_str(), "-screen", "0", screen.c_str(),
            "+extension", "GLX", "-nolisten", "tcp", "-noreset", (char *)nullptr);
     _exit(127);
   }

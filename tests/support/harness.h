@@ -32,10 +32,12 @@ class TempDir {
   std::string path_;
 };
 
-// A private Xvfb on a display it chose itself (-displayfd); stopped on destruction.
+// A private Xvfb on a display it chose itself (-displayfd), with one screen
+// of the given size (1280 x 1024 unless told otherwise); stopped on
+// destruction.
 class Xvfb {
  public:
-  Xvfb();
+  explicit Xvfb(int width = 1280, int height = 1024);
   ~Xvfb();
   Xvfb(const Xvfb &) = delete;
   Xvfb &operator=(const Xvfb &) = delete;

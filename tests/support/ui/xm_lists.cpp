@@ -33,4 +33,26 @@ std::vector<int> main_list_selected_numbers() {
   return out;
 }
 
+std::string xm_label_text(Widget w) {
+  XmString s = nullptr;
+  XtVaGetValues(w, XmNlabelString, &s, nullptr);
+  std::string out;
+  XmStringContext ctx;
+  if (s && XmStringInitContext(&ctx, s)) {
+    char *seg = nullptr;
+    XmStringCharSet tag = nullptr;
+    XmStringDirection dir;
+    Boolean sep = False;
+    while (XmStringGetNextSegment(ctx, &seg, &tag, &dir, &sep)) {
+      out += seg;
+      if (sep) out += "\n";
+      XtFree(seg);
+      XtFree(tag);
+    }
+    XmStringFreeContext(ctx);
+  }
+  XmStringFree(s);
+  return out;
+}
+
 }  // namespace qtest

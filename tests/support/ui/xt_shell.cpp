@@ -69,9 +69,13 @@ void run_timer(XtPointer p, XtIntervalId *) {
 }
 }  // namespace
 
-void xt_after(int delay_ms, std::function<void()> fn) {
-  XtAppAddTimeOut(xt_shell().app, static_cast<unsigned long>(delay_ms), run_timer,
+void xt_app_after(XtAppContext app, int delay_ms, std::function<void()> fn) {
+  XtAppAddTimeOut(app, static_cast<unsigned long>(delay_ms), run_timer,
                   new std::function<void()>(std::move(fn)));
+}
+
+void xt_after(int delay_ms, std::function<void()> fn) {
+  xt_app_after(xt_shell().app, delay_ms, std::move(fn));
 }
 
 void xt_activate(Widget button) {

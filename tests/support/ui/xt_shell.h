@@ -29,6 +29,8 @@ bool xt_wait_for(const std::function<bool()> &pred, int timeout_ms = 5000);
 // Runs fn from a timer of the application context after delay_ms, while a
 // modal wait of the code under test dispatches events.
 void xt_after(int delay_ms, std::function<void()> fn);
+// The same on any application context.
+void xt_app_after(XtAppContext app, int delay_ms, std::function<void()> fn);
 
 // Activates a push button (widget or gadget) as a click would.
 void xt_activate(Widget button);
