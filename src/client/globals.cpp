@@ -15,6 +15,7 @@
 #include "client/startup.h"
 #include "client/version.h"
 #include "data/data_dlog.h"
+#include "data/data_format.h"
 #include "flow/anim_trace.h"
 #include "interact/movmnt.h"
 #include "interact/support.h"
