@@ -434,3 +434,17 @@ int p3d_read_case(Ds_case_rec *out, const std::string &grid, const std::string &
     return -1;
   }
 }
+
+int p3d_judge(const std::string &grid, P3d_settings *out, std::string *err) {
+  err->clear();
+  try {
+    File_in in;
+    P3d_layout L;
+    if (in.open(grid, err) < 0 || find_layout(in, P3d_auto, nullptr, &L) < 0) return -1;
+    *out = {L.iblank ? 1 : 0, L.multi ? 1 : 0, L.read_as, L.dims};
+    return 0;
+  } catch (const std::bad_alloc &) {
+    *err = grid + ": not enough memory to judge the grid";
+    return -1;
+  }
+}

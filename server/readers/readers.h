@@ -28,6 +28,10 @@ extern const P3d_settings P3d_auto;  // every field -1
 int p3d_read_case(Ds_case_rec *out, const std::string &grid, const std::string &q,
                   const P3d_settings &settings, std::string *err);
 
+// How a PLOT3D grid file is stored, as the reader finds it (fields as in
+// P3d_settings, none -1). 0, or -1 when no layout fits the file.
+int p3d_judge(const std::string &grid, P3d_settings *out, std::string *err);
+
 // Reads a dataset in whichever of the formats above its name or first bytes
 // show; result is the PLOT3D solution file (may be empty). 0 or -1.
 int read_dataset(Ds_case_rec *out, const std::string &name, const std::string &result,

@@ -24,6 +24,21 @@ int srv_minm_many(int ch);
 int srv_loadp_many(int ch);
 int srv_max_file_size(int ch);
 int srv_velocity_offset(int ch);
+int srv_set_file_path(int ch);
+int srv_set_data_type(int ch);
+int srv_use_part_numbers(int ch);
+int srv_read_casefile(int ch);
+int srv_send_userd_files(int ch);
+int srv_read_geom(int ch);
+int srv_read_result(int ch);
+int srv_get_free_mach_number(int ch);
+int srv_read_meas(int ch);
+int srv_build_measured_part(int ch);
+int srv_get_userd_reader(int ch);
+int srv_get_bnd_list(int ch);
+int srv_refresh_pbuild(int ch);
+int srv_plot3d_test(int ch);
+int srv_painfull_n3s(int ch);
 
 // The test option -stall: 1 when the server is to stop in the middle of the
 // value named what ("version", "ccp_set_cwd").

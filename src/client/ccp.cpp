@@ -1052,3 +1052,42 @@ int ccp_send_exit_sigsafe(int ch) {
   }
   return 0;
 }
+
+// ---- receives that keep what fits --------------------------------------------
+// For replies whose values go into fixed tables: the head that fits is kept,
+// the rest is read and dropped, so an over-long value costs its tail and not
+// the channel.
+
+int ccrstr_keep(int ch, int wait, char *buf, int capacity, int *length) {
+  int n;
+  int r = ccrint(ch, wait, &n);
+  if (r != 0) return r;
+  *length = n;
+  if (n < 0) {
+    fprintf(stderr, "ccrstr_keep: Bad count %d from the peer.\n", n);
+    return -1;
+  }
+  int kept = n < capacity ? n : (capacity > 0 ? capacity : 0);
+  if (kept > 0 && ReadData(ch, 1, buf, kept) != 0) return -1;
+  return drain(ch, (long long)n - kept);
+}
+
+int ccrinn_keep(int ch, int wait, int *values, int capacity, int *n) {
+  int count;
+  int r = ccrint(ch, wait, &count);
+  if (r != 0) return r;
+  *n = count;
+  if (count < 0) {
+    fprintf(stderr, "ccrinn_keep: Bad count %d from the peer.\n", count);
+    return -1;
+  }
+  int kept = count < capacity ? count : (capacity > 0 ? capacity : 0);
+  unsigned char buf[CCP_CHUNK * 4];
+  for (int k = 0; k < kept;) {
+    int m = kept - k < CCP_CHUNK ? kept - k : CCP_CHUNK;
+    if (ReadData(ch, 1, buf, 4 * m) != 0) return -1;
+    for (int i = 0; i < m; i++) values[k + i] = (int)get_be32(buf + 4 * i);
+    k += m;
+  }
+  return drain(ch, ((long long)count - kept) * 4);
+}

@@ -138,6 +138,11 @@ int ccrfl2(int ch, int wait, float **rows, int nrows, int ncols);
 // As ccsfl2 over a flat array whose rows start 3 floats apart (ncols <= 3).
 int ccsfl2_s3(int ch, const float *values, int nrows, int ncols);
 int ccrfl2_s3(int ch, int wait, float *values, int nrows, int ncols);
+// As ccrstr and ccrinn, but a value longer than capacity keeps its first
+// capacity bytes (ints) and the rest is drained; *length and *n receive the
+// count the peer announced, so the caller sees that it was cut. 0 or -1.
+int ccrstr_keep(int ch, int wait, char *buf, int capacity, int *length);
+int ccrinn_keep(int ch, int wait, int *values, int capacity, int *n);
 // Socket: int 3, int n, all x, all y, all z. Pipe: int n, then x y z per point.
 int ccsnvec(int ch, const float *xyz, int n);
 int ccrnvec(int ch, int wait, float *xyz, int capacity, int *n);

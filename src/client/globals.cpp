@@ -9,6 +9,7 @@
 #include "client/defaults.h"
 #include "client/version.h"
 #include "data/data_dlog.h"
+#include "data/data_format.h"
 #include "variables/variables.h"
 #include "view/observer.h"
 #include "view/viewports.h"

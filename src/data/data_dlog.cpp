@@ -24,13 +24,7 @@ static const Global_defaults Defaults(DEFAULTS_AT_START, Data_format, Data_mesht
 int Cmd_data_startstep = -1;
 int Extend_plot3d_function_list = 0;
 
-static int Plot3d_read_flags[MAX_CASES][16];  // structured-grid read flags per case; 0 default
 static int Pending_change[3];          // geometry, result, measured file changed
-
-void data_plot3d_read_init() {
-  for (auto &row : Plot3d_read_flags)
-    for (int &flag : row) flag = 0;
-}
 
 int data_setup_apply(int) {
   fprintf(stderr, "E> Data loading is not available in this build.\n");

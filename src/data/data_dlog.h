@@ -21,8 +21,6 @@ extern int Element_labels[MAX_CASES];         // 1 = the case has element ids
 extern int Cmd_data_startstep;         // time step to start at after a read; -1 default step
 extern int Extend_plot3d_function_list;  // 1 = extended derived-function list (-extcfd)
 
-// Resets the per-case structured-grid read flags to their defaults.
-void data_plot3d_read_init();
 // Reads the current case's data files as set up; 0 or more, -1 on failure
 // (Command_proc_err is then 1).
 int data_setup_apply(int mode);

@@ -9,3 +9,5 @@ float normlz(float v[3]) {
     for (int i = 0; i < 3; i++) v[i] = (float)(v[i] / len);
   return (float)len;
 }
+
+float to_degrees(float radians) { return radians * 57.295779513f; }

@@ -13,3 +13,6 @@ void annotation_move_manage(int) {}
 
 void modify_string_visibility_for_viewport(int, int) {}
 void delete_strings_if_viewport_removed(int) {}
+
+void text_line_init() {}
+void load_dynamic_strings() {}

@@ -15,3 +15,9 @@ void annotation_move_manage(int unused);
 // with it when it is deleted.  No text annotation exists yet: nothing changes.
 void modify_string_visibility_for_viewport(int viewport, int visible);
 void delete_strings_if_viewport_removed(int viewport);
+
+// Resets every annotation text, line, logo and marker slot. No annotation
+// exists until it arrives: does nothing.
+void text_line_init();
+// Re-expands the dynamic codes of the text annotations: none exist, nothing.
+void load_dynamic_strings();

@@ -3,6 +3,6 @@
 #pragma once
 
 // Frees case slot case_index (in-use flag 0, empty name) and lowers
-// Case_cnt. No part is loaded in this client yet, so the case has no parts,
-// variable values or file names to forget. 1, or -1 for a slot not in use.
+// Case_cnt; the tables its geometry read made (part-build table, PLOT3D
+// zones, N3S tables) are released. 1, or -1 for a slot not in use.
 int delete_case_client(int case_index);

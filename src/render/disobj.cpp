@@ -53,3 +53,5 @@ void parts_visible_by_case(int case_index, unsigned short *mask, int mode) {
   }
   Case_viewport_mask[case_index] = next;
 }
+
+void clear_initial_screen() {}

@@ -31,3 +31,7 @@ extern int Quivane_display_list;     // 1 = own recorded display lists, 0 = Open
 // the viewports in use (the others keep their old bit) and applies it to the
 // case's parts (none is loaded yet).
 void parts_visible_by_case(int case_index, unsigned short *mask, int mode);
+
+// Removes the start screen before the first geometry read. Nothing is drawn
+// on it until rendering arrives: does nothing.
+void clear_initial_screen();

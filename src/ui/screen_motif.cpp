@@ -81,4 +81,5 @@ void screen_motif_install() {
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
   frame_icons_refresh_windep = frame_panel_refresh;
+  Data_setup_format_windep = data_setup_format_windep;
 }

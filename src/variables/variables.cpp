@@ -80,3 +80,74 @@ int variable_exists(int type, int id) {
     if (Variables[i].type == type && Variables[i].id == id) return 1;
   return 0;
 }
+
+// ---- time steps and results after a read ------------------------------------------
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "anim/timeset.h"
+
+static std::vector<float> Delivered_steps;  // (step, time) pairs for get_time_steps
+static int Delivered_given = 0;             // 1 once time_steps_deliver was called
+static int Delivered_result = 0;            // what get_time_steps returns
+
+void time_steps_deliver(const float (*steps)[2], int n, int result) {
+  Delivered_steps.assign(steps ? &steps[0][0] : nullptr, steps ? &steps[0][0] + 2 * n : nullptr);
+  Delivered_given = 1;
+  Delivered_result = result;
+}
+
+int get_time_steps(int) {
+  if (!Delivered_given) return 0;
+  if (Delivered_result < 0) return -1;
+  free(Time_steps);
+  Time_steps = nullptr;
+  Time_tot_steps = 0;
+  int n = (int)Delivered_steps.size() / 2;
+  if (n > 0) {
+    Time_steps = static_cast<float(*)[2]>(malloc(sizeof(float[2]) * (size_t)n));
+    if (!Time_steps) return -1;
+    memcpy(Time_steps, Delivered_steps.data(), sizeof(float[2]) * (size_t)n);
+    Time_tot_steps = n;
+  }
+  return Delivered_result;
+}
+
+int set_active_time(float time) {
+  Current_time = time;
+  return 0;
+}
+
+int get_the_results() { return 0; }
+
+static int P3d_ref_ids[5] = {-1, -1, -1, -1, -1};  // density, energy, third, momentum, velocity
+static float P3d_ref_consts[6] = {0, 0, 0, 0, 0, 0};  // Mach number, then five more constants
+static int P3d_extended_on = 0;
+
+void plot3d_extended_variables(int *density, int *energy, int *third, int *momentum, int *velocity,
+                               float *mach, float *c1, float *c2, float *c3, float *c4, float *c5,
+                               int mode) {
+  int *ids[5] = {density, energy, third, momentum, velocity};
+  float *consts[6] = {mach, c1, c2, c3, c4, c5};
+  for (int k = 0; k < 5; k++) {
+    if (!ids[k]) continue;
+    if (mode == 0) *ids[k] = P3d_ref_ids[k];
+    else P3d_ref_ids[k] = *ids[k];
+  }
+  for (int k = 0; k < 6; k++) {
+    if (!consts[k]) continue;
+    if (mode == 0) *consts[k] = P3d_ref_consts[k];
+    else P3d_ref_consts[k] = *consts[k];
+  }
+}
+
+void extended_plot3d_functions_state(int *on, int mode) {
+  if (!on) return;
+  if (mode == 0)
+    *on = P3d_extended_on;
+  else
+    P3d_extended_on = *on;
+}
+
+int varindx_by_name(const char *name) { return varindx_by_namecase(name, -1); }

@@ -63,3 +63,27 @@ extern float Current_time;  // the current solution time; 0 until time steps exi
 int variable_id_to_list(int id);
 // 1 when a variable of this type and id exists, else 0.
 int variable_exists(int type, int id);
+
+// ---- time steps and results after a read ---------------------------------------
+// Until the variables subsystem is built nothing is asked of the servers.
+// get_time_steps (mode 0 at a geometry read, 1 after results) rebuilds the
+// overall time line: it delivers the line handed to time_steps_deliver, if
+// any, and returns that call's result (0 without one).
+int get_time_steps(int mode);
+// Hands get_time_steps a time line of n (step, time) entries to deliver
+// from its next call on, and the result it returns (-1 a failed fetch).
+void time_steps_deliver(const float (*steps)[2], int n, int result);
+// Makes time current on the client: Current_time only; 0.
+int set_active_time(float time);
+// Rebuilds the variable table from the servers: no variable exists yet; 0.
+int get_the_results();
+// Mode 0 reads, mode 1 sets the reference variables (ids, -1 unset) and the
+// free-stream Mach number of the PLOT3D derived functions; the other
+// constants are kept alongside. Ids start unset.
+void plot3d_extended_variables(int *density, int *energy, int *third, int *momentum, int *velocity,
+                               float *mach, float *c1, float *c2, float *c3, float *c4, float *c5,
+                               int mode);
+// Mode 0 reads, mode 1 sets whether the extended PLOT3D functions are on.
+void extended_plot3d_functions_state(int *on, int mode);
+// Table index of the variable named name on any case, or -1.
+int varindx_by_name(const char *name);

@@ -558,3 +558,5 @@ void draw_atfrom_gl() {}
 void display_viewport_mode() { viewports_display_all(); }
 
 void viewp_icons_refresh() {}
+
+void erase_screen() {}

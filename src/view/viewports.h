@@ -132,3 +132,7 @@ void draw_atfrom_gl();
 void display_viewport_mode();
 // Brings the viewport panel in line with the selected viewports.
 void viewp_icons_refresh();
+
+// Clears the current viewport's rectangle with its background. Until the
+// viewport drawing arrives the redraw clears the windows: does nothing.
+void erase_screen();

@@ -1,0 +1,74 @@
+// Shared pieces of the reading tests: a fresh part table and case slots
+// (PartsTest) with the per-case reading tables cleared, and the bytes of
+// the requests every geometry exchange begins with.
+#pragma once
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "../parts/parts_fixture.h"
+#include "case_peer.h"
+#include "data/data_dlog.h"
+#include "data/data_format.h"
+#include "data/data_read.h"
+#include "data/pbuild.h"
+#include "render/disobj.h"
+#include "variables/variables.h"
+
+namespace qtest {
+
+class ReadingTest : public PartsTest {
+ protected:
+  void SetUp() override {
+    PartsTest::SetUp();
+    for (int c = 0; c < 16; c++) {
+      char empty[1] = "";
+      which_path(c, empty, 1);
+      pbuild_release(c);
+      data_read_release(c);
+      Tot_num_quivane_parts[c] = Num_unstruct[c] = Num_struct[c] = 0;
+      Kperio[c] = 0;
+      Geom_change[c] = 0;
+      Data_udformat[c] = 0;
+    }
+    saved_initial_ = Initial_screen;
+    Initial_screen = 0;
+    time_steps_deliver(nullptr, 0, 0);
+    Current_time = 0;
+    data_plot3d_read_init();
+  }
+  void TearDown() override {
+    Initial_screen = saved_initial_;
+    time_steps_deliver(nullptr, 0, 0);
+    PartsTest::TearDown();
+  }
+
+ private:
+  int saved_initial_ = 0;
+};
+
+// Steps 2 to 4 of every geometry exchange with no part in use.
+inline Bytes common_requests(const std::string &path, const std::vector<int> &data_type) {
+  Bytes b = str("set file path") + str(path) + str("use part numbers") +
+            ints(std::vector<int>(5000, -1)) + str("set data type");
+  for (int v : data_type) b = b + i32(v);
+  return b;
+}
+
+// Geom_change, node labels, element labels, final code.
+inline Bytes flags(int code, int geom_change = 0) {
+  return i32(geom_change) + i32(1) + i32(1) + i32(code);
+}
+
+// A part-build block of one unstructured part "wing".
+inline Bytes one_part_block() {
+  return i32(1) + i32(0) + i32(2) + ints({0, 1}) + i32(1) + str("wing") + i32(0) + ints({}) + i32(1);
+}
+
+// "get userd reader" answered with one reader: the channel is still in step.
+inline CaseStep userd_reader_step() {
+  return {str("get userd reader"), i32(1) + i32(1) + str("Custom VTK") + i32(0)};
+}
+
+}  // namespace qtest
