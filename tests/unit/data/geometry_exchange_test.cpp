@@ -2,6 +2,7 @@
 // format: the exact request bytes, a successful reply, and a failed one
 // after which the next request on the channel is answered normally.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 
 #include "data_fixture.h"
 #include "parts/attribute.h"
@@ -251,7 +252,8 @@ TEST_F(GeometryExchange, UnwritableReadGeomGivesTwo) {
   int ch = s.ch;
   std::vector<CaseStep> steps = opening(10);
   steps.pop_back();
-  steps.back().on_match = [ch] { Sockt_tbl[ch].broken = 1; };
+  // The link still delivers the last reply, but nothing more can be written.
+  steps.back().on_match = [ch] { shutdown(ccpgfd(ch), SHUT_WR); };
   ScriptedCase server(&s.peer, steps);
   char geometry[DATA_NAME_LEN] = "model.case";
   int gstatus = 1;
