@@ -80,3 +80,9 @@ int variable_exists(int type, int id) {
     if (Variables[i].type == type && Variables[i].id == id) return 1;
   return 0;
 }
+
+int variable_order(int id) {
+  for (int i = 0; Variables && i < Var_avail_cnt; i++)
+    if (Variables[i].id == id) return Variables[i].order;
+  return 4;
+}

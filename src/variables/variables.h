@@ -43,6 +43,7 @@ struct Variable_rec {
   int element_based;        // 1 = element-based
   int context_listed;       // 1 = admitted to the context mapping list
   int legend_list;          // 1 = listed by the legend visibility dialog
+  int order;                // order flag from the server: 1 values per element, 4 not yet reported
 };
 extern Variable_rec *Variables;  // Var_avail_cnt rows, null when none
 
@@ -63,3 +64,5 @@ extern float Current_time;  // the current solution time; 0 until time steps exi
 int variable_id_to_list(int id);
 // 1 when a variable of this type and id exists, else 0.
 int variable_exists(int type, int id);
+// The order flag of variable id: 4 (not reported) when no row has it.
+int variable_order(int id);
