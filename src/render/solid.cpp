@@ -84,8 +84,9 @@ bool part_holds(const Part_rec *p, int var_type, int id) {
 
 // Reads the palette of the part's colouring variable.  False when the
 // variable has no value now and undefined values are invisible: nothing is
-// to be drawn.
-bool fringe_setup(int part, Fringe_setup &f) {
+// to be drawn.  part_values: the colouring values are the part's own, so
+// fringes go off when it lacks them (a realtime surface brings its own).
+bool fringe_setup(int part, Fringe_setup &f, bool part_values = true) {
   const Part_rec *p = parts[part];
   const float *a = p->attributes;
   f = Fringe_setup();
@@ -106,7 +107,7 @@ bool fringe_setup(int part, Fringe_setup &f) {
   f.per_node = !(by_element && part_can_have_zero_order(part));
   f.magnitude = f.w[0] == 0.0f && f.w[1] == 0.0f && f.w[2] == 0.0f;
   f.constant = f.palette_type == 2;
-  if (on && !part_holds(p, f.var_type, f.var_id)) on = false;
+  if (on && part_values && !part_holds(p, f.var_type, f.var_id)) on = false;
   f.on = on;
   if (f.levels < 1) f.levels = 1;
   if (f.levels > PALETTE_LEVELS) f.levels = PALETTE_LEVELS;
@@ -618,7 +619,10 @@ void face_passes(Build &b, bool visible) {
 
 void remove_temporary_part(int index) {
   if (index <= 0 || index != Num_p_loaded - 1 || !parts[index]) return;
-  int number = parts[index]->number;
+  int number = parts[index]->number, case_index = parts[index]->case_index;
+  // Made like any part, the temporary one was counted in its case too.
+  if (case_index >= 0 && case_index < MAX_CASES && Num_parts_cases[case_index] > 0)
+    Num_parts_cases[case_index]--;
   part_rec_free(parts[index]);
   parts[index] = nullptr;
   if (number > 0 && number < MAX_PART_NUMBER) Part_cross[number] = -1;
@@ -857,7 +861,7 @@ void build_solid_fast(int part, int node_count, int element_count, const float *
   const Part_rec *p = parts[part];
   const float *a = p->attributes;
   Fringe_setup f;
-  if (!fringe_setup(part, f)) return;
+  if (!fringe_setup(part, f, false)) return;
   if (f.on) {
     int needed = f.per_node ? node_count : element_count;
     if ((f.var_type == 0 && (scalar_count < needed || !scalars)) ||

@@ -9,7 +9,6 @@
 #include <GL/gl.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "client/alloc_gate.h"
@@ -72,13 +71,13 @@ void *strip_alloc(size_t count, size_t size, int line, const char *name) {
 }
 
 void strip_free(Strip_work *w) {
-  free(w->own_corners);
-  free(w->table);
-  free(w->tris);
-  free(w->nodes);
+  gate_free(w->own_corners);
+  gate_free(w->table);
+  gate_free(w->tris);
+  gate_free(w->nodes);
   while (w->blocks) {
     Strip_edge_rec *next = w->blocks->next;
-    free(w->blocks);
+    gate_free(w->blocks);
     w->blocks = next;
   }
   *w = Strip_work();

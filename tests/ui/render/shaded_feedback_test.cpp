@@ -218,7 +218,7 @@ TEST_F(ShadedFeedback, NoStripExceeds128Triangles) {
   EXPECT_EQ(distinct.size(), 300u) << "every triangle once";
 }
 
-TEST_F(ShadedFeedback, AFailedAllocationDrawsNothingAndReportsWhich) {
+TEST_F(ShadedFeedback, AFailedAllocationDrawsNothingFreesAllAndReportsWhich) {
   // A quad (own corner list) and three triangles on one edge (a further
   // block of edge records): five allocations, each failed in turn.
   qtest::set_mesh(0, {0, 0, 0, 0.5f, 0, 0, 0.2f, 0.5f, 0, 0.2f, -0.5f, 0, 0.4f, 0.8f, 0},
@@ -229,6 +229,7 @@ TEST_F(ShadedFeedback, AFailedAllocationDrawsNothingAndReportsWhich) {
   float diffuse[3], specular[3];
   for (int n = 0; n <= 5; n++) {
     testing::internal::CaptureStderr();
+    long held = alloc_gate_held();
     alloc_gate_fail_after(n);
     int drawn = -1;
     auto out = feedback([&] {
@@ -236,6 +237,7 @@ TEST_F(ShadedFeedback, AFailedAllocationDrawsNothingAndReportsWhich) {
     });
     alloc_gate_fail_after(-1);
     std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(alloc_gate_held(), held) << "everything allocated is freed, " << n;
     if (n < 5) {
       EXPECT_EQ(drawn, 0) << names[n];
       EXPECT_TRUE(out.empty()) << names[n];
@@ -401,7 +403,7 @@ struct Surface {
 
 TEST_F(ImmediateElements, ARealtimeSurfaceIsDrawnAlikeByBothReaders) {
   Surface s;
-  values({1, 3, 6, 9});
+  parts[0]->attributes[SLOT_COLORBY_PALETTE] = 1;  // the part holds no values: the surface's own
   auto whole = feedback([&] {
     build_solid_fast(0, 4, 2, s.x.data(), s.y.data(), s.z.data(), s.scalars.data(), nullptr,
                      s.connectivity.data(), 5, 0, 3);

@@ -517,6 +517,8 @@ TEST_F(SolidBuilder, ATemporaryTracePartIsDrawnAndRemovedOnEveryWayOut) {
     EXPECT_EQ(Num_p_loaded, 1);
     EXPECT_EQ(parts[1], nullptr);
     EXPECT_EQ(Part_cross[90], -1);
+    EXPECT_EQ(Num_parts_cases[0], 1);
+    EXPECT_EQ(Num_p_partlist, 1);
     if (undefined_display == 0) {
       EXPECT_EQ(count(w, "begin LINES"), 0) << "the ribbon, not the trace";
       EXPECT_EQ(count(w, "vertex"), 3);
