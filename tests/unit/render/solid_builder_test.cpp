@@ -319,6 +319,29 @@ TEST_F(SolidBuilder, ContinuousQuadKeepsFourColoursAndAnOctagonIsAFan) {
   EXPECT_EQ(parts[0]->solid_object_size, 24);
 }
 
+TEST_F(SolidBuilder, StaticLightingColoursEveryCornerAndSendsNoNormals) {
+  polygon(8);
+  values({10, 20, 30, 40, 50, 60, 70, 80});
+  attributes()[SLOT_LIGHT_DIFF] = 1;  // fully lit whatever the angle: the colours stay apart
+  attributes()[SLOT_LIGHT_HINT] = 0;
+  Software_light = 1;
+  auto rs = build();
+  Software_light = 0;
+  auto w = words(rs);
+  EXPECT_EQ(w.front(), "disable LIGHTING");
+  EXPECT_EQ(count(w, "enable COLOR_MATERIAL"), 0) << "the colours are lit already";
+  EXPECT_EQ(count(w, "normal"), 0);
+  EXPECT_EQ(count(w, "begin TRIANGLES"), 1 + 8);
+  EXPECT_EQ(count(w, "vertex"), 24);
+  // Each fan triangle: a lit colour before corner a, corner b and the centre.
+  auto fan = std::find(w.begin() + 2, w.end(), "begin TRIANGLES");
+  fan = std::find(fan + 1, w.end(), "begin TRIANGLES");
+  ASSERT_NE(fan, w.end());
+  const std::vector<std::string> triangle = {"begin TRIANGLES", "rgba", "vertex", "rgba",
+                                             "vertex", "rgba", "vertex", "end"};
+  EXPECT_EQ(std::vector<std::string>(fan, fan + 8), triangle);
+}
+
 TEST_F(SolidBuilder, HalfOpaqueColoursCarryAlpha127) {
   polygon(4);
   values({1, 3, 5, 7});
