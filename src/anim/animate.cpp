@@ -20,3 +20,5 @@ void animation_extra_init() { Keyframe_count = 0; }
 
 int Animation_abort = 0;
 int Loading_flippix = 0;
+
+int check_variable_exists_at_current_time(int, int) { return 0; }

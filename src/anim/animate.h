@@ -15,3 +15,8 @@ void animation_extra_init();
 
 extern int Animation_abort;                // 1 = the running animation stops (no off-screen buffer)
 extern int Loading_flippix;                // 1 = flipbook pixel pages being loaded
+
+// 1 when the part's case has no value of the variable at the current time,
+// else 0 (also for a negative id).  No time sets exist until the time
+// subsystem arrives, so every variable has a value now.
+int check_variable_exists_at_current_time(int var_id, int part);

@@ -5,3 +5,6 @@ int Surf_restricted_emitter = 0;
 int Realtime_traces = 0;
 
 void create_surf_emitter(int) {}
+
+int ribbon_geom(int) { return 0; }
+int tube_geom(int) { return 0; }

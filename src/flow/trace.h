@@ -9,3 +9,9 @@ extern int Realtime_traces;          // 0 while no interactive traces run
 
 // Interactive pick of surface emitters; argument ignored.
 void create_surf_emitter(int unused);
+
+// Ribbon and tube representations of a trace part: a temporary part at the
+// end of the table, or 0 when none is built.  Until traces arrive none is
+// built, and trace parts draw as lines.
+int ribbon_geom(int part);
+int tube_geom(int part);

@@ -217,7 +217,7 @@ static void record_step(int op, int i1, int i2, float f1, float f2, float f3, fl
   }
 }
 
-static void immediate_step(int op, int i1, int i2, float f1, float f2, float f3, float f4) {
+void display_list_immediate_step(int op, int i1, int i2, float f1, float f2, float f3, float f4) {
   switch (op) {
     case DL_DISABLE: glDisable((GLenum)i1); break;
     case DL_ENABLE: glEnable((GLenum)i1); break;
@@ -245,7 +245,7 @@ static void immediate_step(int op, int i1, int i2, float f1, float f2, float f3,
 void quivane_opengl(int part, int kind, int, int opcode, int i1, int i2, float f1, float f2,
                     float f3, float f4) {
   if (!Compile_Quivane_display_list) {
-    immediate_step(opcode, i1, i2, f1, f2, f3, f4);
+    display_list_immediate_step(opcode, i1, i2, f1, f2, f3, f4);
     return;
   }
   if (opcode == DL_OPEN)

@@ -71,6 +71,9 @@ extern int Skip_geometry;                 // level-of-detail cut of the replay; 
 // leaves it empty and the failure is reported once.
 void quivane_opengl(int part, int kind, int reserved, int opcode, int i1, int i2, float f1,
                     float f2, float f3, float f4);
+// One step made as its GL call at once, whatever the recording state (what
+// quivane_opengl does with recording off).
+void display_list_immediate_step(int op, int i1, int i2, float f1, float f2, float f3, float f4);
 // A text record (opcode 21) of at most 87 characters into the object being
 // recorded, or the text drawn at the current raster position when not
 // recording.

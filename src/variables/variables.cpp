@@ -151,3 +151,8 @@ void extended_plot3d_functions_state(int *on, int mode) {
 }
 
 int varindx_by_name(const char *name) { return varindx_by_namecase(name, -1); }
+int variable_order(int id) {
+  for (int i = 0; Variables && i < Var_avail_cnt; i++)
+    if (Variables[i].id == id) return Variables[i].order;
+  return 4;
+}

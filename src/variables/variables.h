@@ -43,6 +43,7 @@ struct Variable_rec {
   int element_based;        // 1 = element-based
   int context_listed;       // 1 = admitted to the context mapping list
   int legend_list;          // 1 = listed by the legend visibility dialog
+  int order;                // order flag from the server: 1 values per element, 4 not yet reported
 };
 extern Variable_rec *Variables;  // Var_avail_cnt rows, null when none
 
@@ -87,3 +88,5 @@ void plot3d_extended_variables(int *density, int *energy, int *third, int *momen
 void extended_plot3d_functions_state(int *on, int mode);
 // Table index of the variable named name on any case, or -1.
 int varindx_by_name(const char *name);
+// The order flag of variable id: 4 (not reported) when no row has it.
+int variable_order(int id);

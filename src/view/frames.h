@@ -35,3 +35,7 @@ extern float Axis_size_div20;  // Axis_size / 20, kept for the frames archive
 
 // Axis_size = size, the default frame's three axis lengths = size.
 void axiscl(float size);
+
+// The frame-to-global matrix of frame n (row vectors, translation in 12-14).
+// No frame table exists yet: every frame is the global frame, the identity.
+void frame_to_global_matrix(int frame, float m[16]);

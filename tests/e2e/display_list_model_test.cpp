@@ -18,6 +18,8 @@
 #include "harness.h"
 #include "inproc_main_window.h"
 #include "model_case.h"
+#include "model_view.h"
+#include "model_window_test.h"
 #include "parts/attribute.h"
 #include "parts/elem_coord.h"
 #include "parts/read.h"
@@ -34,27 +36,11 @@ namespace {
 // The part colour in bytes both roads hold exactly.
 const float Part_rgb[3] = {204 / 255.0f, 153 / 255.0f, 102 / 255.0f};
 
-struct Face {
-  std::vector<float> pos;  // 3 floats per corner
-  float normal[3];
-};
+using Face = qtest::ModelFace;
 
 std::vector<Face> faces_of(int part) {
   std::vector<Face> faces;
-  const Part_rec *p = parts[part];
-  for (int e = 0; e < p->element_count; e++) {
-    int n = p->elem_offsets[e + 1] - p->elem_offsets[e];
-    if (n < 3) continue;
-    Face f;
-    f.pos.resize(3 * n);
-    get_elem_coord(part, e, f.pos.data());
-    std::vector<float> normals(3 * n);
-    if (polygon_flat_normal(n, reinterpret_cast<const float(*)[3]>(f.pos.data()),
-                            reinterpret_cast<float(*)[3]>(normals.data())) != 0)
-      continue;
-    std::copy(normals.begin(), normals.begin() + 3, f.normal);
-    faces.push_back(f);
-  }
+  qtest::model_faces(part, &faces);
   return faces;
 }
 
@@ -79,91 +65,15 @@ void build(int part, const std::vector<Face> &faces) {
   display_object_close(part, 0);
 }
 
-struct View {
-  int w = 0, h = 0;
-  double model[16], proj[16];
-  int vp[4];
-};
+using View = qtest::ModelView;
 
-// Lights 1 and 2 as recentring sets them (white, along the view axis), a
-// fixed orthographic view of the box, turned so that three sides show.
-View set_view(const float lo[3], const float hi[3]) {
-  View v;
-  XWindowAttributes wa;
-  XGetWindowAttributes(Dpys[0], XtWindow(Gwxwidget[0]), &wa);
-  v.w = wa.width;
-  v.h = wa.height;
-  glViewport(0, 0, v.w, v.h);
-  float c[3], r = 0;
-  for (int i = 0; i < 3; i++) {
-    c[i] = (lo[i] + hi[i]) / 2;
-    r = std::max(r, hi[i] - lo[i]);
-  }
-  double aspect = (double)v.w / v.h;
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(-r * aspect, r * aspect, -r, r, -10 * r, 10 * r);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  const float white[4] = {1, 1, 1, 1}, black[4] = {0, 0, 0, 1};
-  const float behind[4] = {0, 0, -1, 0}, front[4] = {0, 0, 1, 0};
-  for (GLenum light : {GL_LIGHT1, GL_LIGHT2}) {
-    glLightfv(light, GL_DIFFUSE, white);
-    glLightfv(light, GL_SPECULAR, white);
-    glLightfv(light, GL_AMBIENT, black);
-    glEnable(light);
-  }
-  glLightfv(GL_LIGHT1, GL_POSITION, behind);
-  glLightfv(GL_LIGHT2, GL_POSITION, front);
-  glDisable(GL_LIGHT0);
-  glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
-  glEnable(GL_LIGHTING);
-  glEnable(GL_DEPTH_TEST);
-  glRotatef(30, 1, 0, 0);
-  glRotatef(-40, 0, 1, 0);
-  glTranslatef(-c[0], -c[1], -c[2]);
-  glGetDoublev(GL_MODELVIEW_MATRIX, v.model);
-  glGetDoublev(GL_PROJECTION_MATRIX, v.proj);
-  glGetIntegerv(GL_VIEWPORT, v.vp);
-  glClearColor(0, 0, 0, 0);
-  return v;
-}
-
-std::vector<unsigned char> pixels(const View &v) {
-  std::vector<unsigned char> rgb(3 * v.w * v.h);
-  glFinish();
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_BACK);
-  glReadPixels(0, 0, v.w, v.h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-  return rgb;
-}
-
+View set_view(const float lo[3], const float hi[3]) { return qtest::set_model_view(lo, hi); }
+std::vector<unsigned char> pixels(const View &v) { return qtest::model_view_pixels(v); }
 int brightness(const std::vector<unsigned char> &rgb, const View &v, int x, int y) {
-  const unsigned char *p = &rgb[3 * (y * v.w + x)];
-  return p[0] + p[1] + p[2];
+  return qtest::pixel_brightness(rgb, v, x, y);
 }
 
-class DisplayListModel : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(qtest::inproc_main_window());
-    ASSERT_TRUE(qtest::inproc_wait_for([] { return Gwin_first_exposed[0] == 1; }, 10000));
-    qtest::clear_parts_and_list();
-    model_ = std::make_unique<qtest::ModelCase>(qtest::test_data() + "/vtk/mixed.vtk");
-    ASSERT_TRUE(model_->ok());
-    int code = 0, dpy = 0;
-    gwin_gl_curwin(&code, 1, &dpy);
-    ASSERT_EQ(gwin_gl_ready(), 1);
-  }
-  void TearDown() override {
-    Compile_Quivane_display_list = 0;
-    Quivane_display_list = 0;
-    glDisable(GL_LIGHTING);
-    model_.reset();
-    qtest::clear_parts_and_list();
-  }
-  std::unique_ptr<qtest::ModelCase> model_;
-};
+using DisplayListModel = qtest::ModelWindowTest;
 
 TEST_F(DisplayListModel, BothRoadsDrawTheSameLitFaces) {
   int part = model_->largest_part();
@@ -205,38 +115,11 @@ TEST_F(DisplayListModel, BothRoadsDrawTheSameLitFaces) {
 
   // Front faces (counter-clockwise on the window) show at their centroids;
   // the visible ones keep their lighting by orientation.
-  int front = 0;
-  std::vector<std::pair<float, int>> visible;  // eye-space facing, brightness
-  for (const Face &f : faces) {
-    int n = (int)f.pos.size() / 3;
-    double area = 0, cx = 0, cy = 0, cz = 0, wx[64], wy[64], wz;
-    for (int k = 0; k < n && k < 64; k++) {
-      gluProject(f.pos[3 * k], f.pos[3 * k + 1], f.pos[3 * k + 2], v.model, v.proj, v.vp, &wx[k],
-                 &wy[k], &wz);
-      cx += f.pos[3 * k] / n;
-      cy += f.pos[3 * k + 1] / n;
-      cz += f.pos[3 * k + 2] / n;
-    }
-    for (int k = 0; k < n; k++) area += wx[k] * wy[(k + 1) % n] - wx[(k + 1) % n] * wy[k];
-    if (area <= 1.0) continue;
-    front++;
-    double px, py, pz;
-    gluProject(cx, cy, cz, v.model, v.proj, v.vp, &px, &py, &pz);
-    int x = (int)px, y = (int)py;
-    ASSERT_TRUE(x >= 0 && x < v.w && y >= 0 && y < v.h);
-    EXPECT_GT(brightness(replayed, v, x, y), 0) << "front face centroid at " << x << "," << y;
-    if (std::fabs(depth[y * v.w + x] - pz) < 1e-3) {
-      float facing = 0;
-      for (int i = 0; i < 3; i++) facing += (float)v.model[4 * i + 2] * f.normal[i];
-      visible.push_back({std::fabs(facing), brightness(replayed, v, x, y)});
-    }
-  }
-  EXPECT_GT(front, 3);
-  ASSERT_GE(visible.size(), 2u);
-  std::sort(visible.begin(), visible.end());
-  ASSERT_GT(visible.back().first - visible.front().first, 0.2f) << "orientations differ";
-  EXPECT_GT(visible.back().second, visible.front().second + 10)
-      << "a face square to the view is brighter than an oblique one";
+  auto samples = qtest::front_face_samples(faces, v, depth);
+  EXPECT_GT(samples.size(), 3u);
+  for (const qtest::FaceSample &s : samples)
+    EXPECT_GT(brightness(replayed, v, s.x, s.y), 0) << "front face centroid at " << s.x << "," << s.y;
+  qtest::expect_square_faces_brighter(samples, replayed, v);
 }
 
 TEST_F(DisplayListModel, ANodeSphereIsALitDisc) {

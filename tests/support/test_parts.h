@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "client/cases.h"
+#include "parts/attribute.h"
 #include "parts/read.h"
 
 namespace qtest {
@@ -74,6 +75,21 @@ inline void set_mesh(int i, const std::vector<float> &xyz,
     for (int node : elements[e]) p->connectivity[at++] = node;
   }
   p->elem_offsets[elements.size()] = at;
+}
+
+// Attributes of a plainly shaded part: faces and lines shown, no nodes,
+// flat, opaque, not coloured by a variable, not displaced, not shrunk.
+inline void plain_solid_attributes(float *a) {
+  a[SLOT_VIS_NODE] = 0;
+  a[SLOT_VIS_LINE] = 1;
+  a[SLOT_VIS_ELT] = 1;
+  a[SLOT_SHADING] = 0;
+  a[SLOT_COLORBY_PALETTE] = 0;
+  a[SLOT_COLORBY_SUBPALETTE] = 0;
+  a[SLOT_OPAQUENESS] = 1;
+  a[SLOT_DISPLACE_BY] = -1;
+  a[SLOT_SHRINK] = 0;
+  a[SLOT_NODE_SIZE_BY] = 0;
 }
 
 inline void fill_parts(const std::vector<TestPart> &table) {

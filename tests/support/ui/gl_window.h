@@ -7,6 +7,8 @@
 #include <X11/Xlib.h>
 #include <GL/glx.h>
 
+#include <GL/gl.h>
+
 #include <string>
 #include <vector>
 
@@ -35,5 +37,18 @@ class GlWindow {
 // Installs a screen whose window code 0 of display d is windows[d] (other
 // codes bind nothing); an empty list uninstalls it.
 void install_gl_window_screen(const std::vector<GlWindow *> &windows);
+
+// What draw() sends to OpenGL, as the GL_3D_COLOR feedback buffer (room
+// floats at most).
+template <typename Draw>
+std::vector<float> gl_feedback(Draw draw, size_t room = 20000) {
+  std::vector<float> buf(room);
+  glFeedbackBuffer((GLsizei)buf.size(), GL_3D_COLOR, buf.data());
+  glRenderMode(GL_FEEDBACK);
+  draw();
+  int n = glRenderMode(GL_RENDER);
+  buf.resize(n < 0 ? 0 : n);
+  return buf;
+}
 
 }  // namespace qtest

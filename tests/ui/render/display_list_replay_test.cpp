@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "anim/animate.h"
-#include "gl_window.h"
+#include "gl_window_suite.h"
 #include "harness.h"
 #include "render/disobj.h"
 #include "render/display_list.h"
@@ -19,23 +19,10 @@
 
 namespace {
 
-class Replay : public testing::Test {
+class Replay : public qtest::GlWindowSuite<64, 64> {
  protected:
-  static void SetUpTestSuite() {
-    xvfb_ = std::make_unique<qtest::Xvfb>();
-    if (xvfb_->ok()) window_ = std::make_unique<qtest::GlWindow>(xvfb_->display(), 64, 64);
-  }
-  static void TearDownTestSuite() {
-    window_.reset();
-    xvfb_.reset();
-  }
   void SetUp() override {
-    ASSERT_TRUE(window_ && window_->ok());
-    window_->make_current();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    GlWindowSuite::SetUp();
     qtest::fill_parts({{1, 0, 0, "body", -1, {}, false}});
   }
   void TearDown() override {
@@ -47,13 +34,7 @@ class Replay : public testing::Test {
   }
   template <typename Draw>
   static std::vector<float> feedback(Draw draw) {
-    std::vector<float> buf(20000);
-    glFeedbackBuffer((GLsizei)buf.size(), GL_3D_COLOR, buf.data());
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    int n = glRenderMode(GL_RENDER);
-    buf.resize(n < 0 ? 0 : n);
-    return buf;
+    return qtest::gl_feedback(draw);
   }
   static void step(int op, int i1 = 0, int i2 = 0, float a = 0, float b = 0, float c = 0, float d = 0) {
     quivane_opengl(0, 0, 0, op, i1, i2, a, b, c, d);
@@ -67,11 +48,7 @@ class Replay : public testing::Test {
     quivane_opengl(0, kind, 0, DL_CLOSE, 0, 0, 0, 0, 0, 0);
     Compile_Quivane_display_list = 0;
   }
-  static std::unique_ptr<qtest::Xvfb> xvfb_;
-  static std::unique_ptr<qtest::GlWindow> window_;
 };
-std::unique_ptr<qtest::Xvfb> Replay::xvfb_;
-std::unique_ptr<qtest::GlWindow> Replay::window_;
 
 // A small scene through every kind of drawing step, in colours that bytes
 // hold exactly.

@@ -1,0 +1,40 @@
+// A GoogleTest suite that draws into a GlWindow of its own (gtest before
+// the X headers, whose macros it would otherwise meet).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gl_window.h"
+#include "harness.h"
+
+namespace qtest {
+
+// A test suite drawing into one GlWindow of W x H on a private Xvfb, both
+// made once for the suite; each test starts with the window current and
+// identity projection and model-view matrices.
+template <int W, int H>
+class GlWindowSuite : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    xvfb_ = std::make_unique<Xvfb>();
+    if (xvfb_->ok()) window_ = std::make_unique<GlWindow>(xvfb_->display(), W, H);
+  }
+  static void TearDownTestSuite() {
+    window_.reset();
+    xvfb_.reset();
+  }
+  void SetUp() override {
+    ASSERT_TRUE(window_ && window_->ok());
+    window_->make_current();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+  }
+  static inline std::unique_ptr<Xvfb> xvfb_;
+  static inline std::unique_ptr<GlWindow> window_;
+};
+
+}  // namespace qtest

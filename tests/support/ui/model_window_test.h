@@ -1,0 +1,21 @@
+// A fixture for end-to-end pictures of a model: the client's main window
+// built in process, the mixed-element legacy-VTK model read by the real
+// stand-in server, and display 0's main graphics window made current.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model_case.h"
+
+namespace qtest {
+
+class ModelWindowTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  std::unique_ptr<ModelCase> model_;
+};
+
+}  // namespace qtest
