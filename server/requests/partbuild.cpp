@@ -207,10 +207,14 @@ int create_file_parts(int ch, bool userd) {
   int nparts = (int)Srv_case.parts.size();
   bool ok = (int)ids.size() == n;
   for (size_t i = 0; ok && i < ids.size(); i++) {
-    if (ids[i] < 1 || ids[i] > nparts) ok = false;
-    else if (Srv_case.parts[ids[i] - 1].structured &&
-             ((int)ranges[i].size() != RANGE || !range_ok(Srv_case.parts[ids[i] - 1], ranges[i])))
+    if (ids[i] < 1 || ids[i] > nparts) {
       ok = false;
+      continue;
+    }
+    // A request led by an unstructured record sends no ranges: whole blocks.
+    const Ds_part_rec &p = Srv_case.parts[ids[i] - 1];
+    if (kind == 0 && p.structured) ranges[i] = {1, p.ijk[0], 1, 1, p.ijk[1], 1, 1, p.ijk[2], 1};
+    if (p.structured && ((int)ranges[i].size() != RANGE || !range_ok(p, ranges[i]))) ok = false;
   }
   std::vector<int> numbers = free_numbers(n);
   if (!ok || (int)numbers.size() < n) {

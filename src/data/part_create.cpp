@@ -247,7 +247,7 @@ static int read_file_parts(bool userd, int n, const int *ids, const char *name,
   int m = 0, status = 0;
   if (ccrint(ch, 1, &m) != 0) return -1;
   bool bad = m < 0 || m > n;
-  int cap = m > 0 ? m : 1;
+  int cap = n;  // a longer reply is bad anyway: its surplus is drained
   std::vector<int> numbers(cap, 0), sources(cap, 0);
   if (m > 0) {
     int got = 0, got_src = m;

@@ -155,6 +155,7 @@ TEST_F(PartCreate, RepliesThatDoNotFitMakeNoRecord) {
     Bytes reply;
   } rows[] = {
       {"more parts than asked", i32(2) + ints({2, 3}) + ints({2, 2}) + i32(0)},
+      {"a count no table holds", i32(1 << 30) + ints({2, 3}) + ints({2, 2}) + i32(0)},
       {"arrays shorter than m", i32(1) + ints({}) + ints({2}) + i32(0)},
       {"number beyond 4999", i32(1) + ints({5000}) + ints({2}) + i32(0)},
       {"number in use", i32(1) + ints({1}) + ints({2}) + i32(0)},
@@ -263,4 +264,22 @@ TEST_F(PartCreate, PendingVectorsAreSentAndRecorded) {
   EXPECT_NE(err.find("data_partbuild: Could not find component for vector build."),
             std::string::npos)
       << err;
+}
+
+TEST_F(PartCreate, UserDefinedPartsTakeTheirRecordsNames) {
+  CaseLink &s = connect_case(0);
+  offer_records({0, 1, 0});
+  ScriptedCase server(
+      &s.peer,
+      std::vector<CaseStep>{
+          {no_parts_map()},
+          {str("create userd parts") + i32(1) + i32(0) + ints({3}), i32(1) + ints({1}) + i32(0)}} +
+          load_steps(1) + std::vector<CaseStep>{{str("stop userd parts")}});
+  Data_format[0] = 11;
+  run({"begin", "select_begin", "2", "select_end", "create", "end"});
+  EXPECT_EQ(server.finish(), "");
+  ASSERT_EQ(Num_p_loaded, 1);
+  EXPECT_STREQ(parts[0]->name, "block 3");
+  EXPECT_EQ(parts[0]->structured, 0);
+  EXPECT_EQ(Results_from, 0);
 }
