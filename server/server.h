@@ -28,6 +28,8 @@ int srv_log_open(const char *path);
 // Writes one line to the request log (nothing when logging is off).
 void srv_log(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
+// Parts made for the client by the part builders, by the client's numbers.
+extern std::vector<Ds_part_rec> Srv_made_parts;
 extern Ds_case_rec Srv_case;  // the case this server holds; empty until a dataset is read
 
 // Reads a dataset (name, and a solution file or null) into Srv_case,

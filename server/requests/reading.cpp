@@ -228,7 +228,10 @@ int srv_send_userd_files(int ch) {
   return ccsint(ch, ok ? 0 : -1);
 }
 
+const std::vector<int> &srv_client_part_map() { return St.part_numbers; }
+
 int srv_read_geom(int ch) {
+  srv_made_parts_clear();
   std::string name;
   int unused = 0;
   if (recv_string(ch, &name) != 0 || ccrint(ch, 1, &unused) != 0 || ccsint(ch, 0) != 0) return -1;

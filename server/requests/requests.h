@@ -39,6 +39,23 @@ int srv_get_bnd_list(int ch);
 int srv_refresh_pbuild(int ch);
 int srv_plot3d_test(int ch);
 int srv_painfull_n3s(int ch);
+int srv_create_quivane_parts(int ch);
+int srv_create_userd_parts(int ch);
+int srv_create_plot3d_part(int ch);
+int srv_create_estet_part(int ch);
+int srv_create_n3s_part(int ch);
+int srv_stop_n3s_parts(int ch);
+int srv_stop_parts(int ch);
+int srv_update_struct_parts(int ch);
+int srv_orig_avail_scalars(int ch);
+int srv_combine_to_vector(int ch);
+int srv_finish_vector_combine(int ch);
+
+#include <vector>
+// The client's part map of its last "use part numbers" (5000 entries, -1 free).
+const std::vector<int> &srv_client_part_map();
+// Forgets the parts made for the client (a new geometry was read).
+void srv_made_parts_clear();
 
 // The test option -stall: 1 when the server is to stop in the middle of the
 // value named what ("version", "ccp_set_cwd").

@@ -1,16 +1,15 @@
 // Command language entry points of Data loading: the processors, special
 // recorders, refresh functions and keyword tables that Cmds_cat names.
-// Until this subsystem is built its processors refuse every keyword
-// with the category's " - Bad parameter" message, and its keyword tables
-// are empty, so every keyword is unknown.
+// "data:" is not built yet: its processor refuses every keyword with the
+// category's " - Bad parameter" message. "data_partbuild:" is in partbuild.cpp.
 #pragma once
 
 #include "client/cases.h"
 #include "client/cmd_tables.h"
+#include "data/readcmds.h"
 
 extern const Cmd_keyword_rec Cmds_data[];
 extern const Cmd_keyword_rec Cmds_partbuild[];
-extern char *Data_readcmds[MAX_CASES];  // per case slot: data commands that built the case, null = none
 
 int data_cmdproc(CMD_PROC_PARAMS);
 int databld_cmdproc(CMD_PROC_PARAMS);

@@ -7,6 +7,7 @@
 
 #include "client/cases.h"
 #include "client/conect.h"
+#include "data/partbuild.h"
 #include "data/ui/data_windep.h"
 #include "query/ui/query_menu.h"
 #include "query/ui/queryfile.h"
@@ -82,4 +83,6 @@ void screen_motif_install() {
   transf_buttons_windep = qedit_transformbutrefresh_windep;
   frame_icons_refresh_windep = frame_panel_refresh;
   Data_setup_format_windep = data_setup_format_windep;
+  Data_showinfo_hook = query_showinfo_init;
+  Data_partlist_hook = mainprt_list_refresh;
 }

@@ -8,6 +8,7 @@
 
 #include "client/command_dlog.h"
 #include "command_fixture.h"
+#include "data/data_cmdproc.h"
 
 using namespace cmdtest;
 
@@ -254,6 +255,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: case: The command does not exist.\n");
+    } else if (c.proc == databld_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: data_partbuild: Bad command for this category.\n");
     } else {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,25 @@ inline Bytes one_part_block() {
 // "get userd reader" answered with one reader: the channel is still in step.
 inline CaseStep userd_reader_step() {
   return {str("get userd reader"), i32(1) + i32(1) + str("Custom VTK") + i32(0)};
+}
+
+// Offers records of the given kinds to case 0: ids 1.. in order, named
+// "block <id>", structured ones with maxima I 10, J 7, K 4.
+inline void offer_records(const std::vector<int> &kinds) {
+  pbuild_release(0);
+  int n = (int)kinds.size();
+  Pbuild[0] = (Pbuild_rec *)calloc(n, sizeof(Pbuild_rec));
+  Extpn_to_filepn[0] = (int *)calloc(n + 1, sizeof(int));
+  Num_extpn_to_filepn[0] = n + 1;
+  Extpn_to_filepn[0][0] = -1;
+  for (int i = 0; i < n; i++) {
+    Pbuild[0][i].id = i + 1;
+    Pbuild[0][i].kind = kinds[i];
+    snprintf(Pbuild[0][i].description, PBUILD_DESC_LEN, "block %d", i + 1);
+    for (int a = 0; a < 3; a++) Pbuild[0][i].dims[a] = kinds[i] ? 10 - 3 * a : 0;
+    Extpn_to_filepn[0][i + 1] = i;
+  }
+  Tot_num_quivane_parts[0] = n;
 }
 
 }  // namespace qtest

@@ -3,31 +3,13 @@
 // server's reader made of the files.
 #include <gtest/gtest.h>
 
-#include "data_fixture.h"
 #include "readers/readers.h"
-#include "server_run.h"
+#include "standin_fixture.h"
 
 using namespace qtest;
 
-class StandinRead : public ReadingTest {
+class StandinRead : public StandinTest {
  protected:
-  void SetUp() override {
-    ReadingTest::SetUp();
-    ch_ = tcp_server(&run_, test_data(), {"-log", log_dir_.file("server.log")});
-    ASSERT_GE(ch_, 0);
-    ASSERT_EQ(client_handshake(ch_, -1), 1);
-    Isockt[0] = ch_;
-    Case_info[0].active = 1;
-    Online[1] = 1;
-  }
-  void TearDown() override {
-    if (ch_ >= 0) {
-      ccsstr(ch_, "Exit", 4);
-      ccend(ch_);
-    }
-    run_.finish();
-    ReadingTest::TearDown();
-  }
   int read(int format, const char *name, int *gstatus, Plot3d_read_settings_rec *p3d = nullptr) {
     char geometry[DATA_NAME_LEN];
     snprintf(geometry, sizeof geometry, "%s", name);
@@ -40,9 +22,6 @@ class StandinRead : public ReadingTest {
     EXPECT_STREQ(name, Vtk_reader_name);
     EXPECT_EQ(two, 0);
   }
-  TempDir log_dir_{"qreadlog"};
-  ServerRun run_;
-  int ch_ = -1;
 };
 
 TEST_F(StandinRead, VtkModelAsCaseAndAsUserReaderGivesTheModelsParts) {
