@@ -7,15 +7,37 @@
 extern int Dpy_current;         // index of the display being drawn, 0 or 1
 extern float Anim_aspect_ratio;  // pixel-aspect correction of every projection, 1.0
 
-// Mode 1 stores the four pixel bounds of display dpy's graphics window,
-// mode 0 reads them into the arguments.  0.
+extern int Display_gl_ready[2];         // 1 once vwint has set the display up
+extern int Graphics_first_setup_done;   // 1 after the first vwint's one-time steps
+extern int Start_screen_dismissed;      // 1 once data has been read; 0 shows the start screen
+extern float Pick_scale_factor;         // picking tolerance factor, at least 1
+extern float Machine_Eps;               // single-precision epsilon
+extern double Machine_Eps_Double;       // double-precision epsilon
+
+// Mode 1 stores the four inclusive pixel bounds of display dpy's graphics
+// window and returns 1 when one of them changed, else 0; mode 0 reads them
+// into the arguments (-1 before any store) and returns 0.  Any other mode
+// or display: 0, nothing changed.
 int grasal(int *xmin, int *xmax, int *ymin, int *ymax, int dpy, int mode);
-// Sets up the OpenGL state of display dpy's main window and turns the start
-// screen on (Initial_screen 1 unless -no_start_screen).  The first call also
-// gives viewport 0 its start-up background and pixel rectangle, selects it
-// alone, and for display 0 sets up the initial view around the box -1..1
-// and resets the model transformation of all sixteen viewports.
+// Sets up display dpy's GL context once (a second call does nothing): the
+// first call anywhere also reads the picking tolerance, the epsilons and
+// resets the part table and viewport 0; then the fixed GL state (depth
+// LEQUAL, dither, pack alignment 1, back culling face, stencil clear 1,
+// light 1 with ambient 0.2), for display 0 the initial view around -1..1
+// and every viewport's transforms, and the start screen while it has not
+// been dismissed.  Leaves display 0 current.
 void vwint(int dpy);
+// The picking factor of the text of QUIVANE_PICK_SCALE (null: unset): its
+// "%f" value, at least 1; text that does not parse keeps `current`.
+float pick_scale_from(const char *text, float current);
+// The single- and double-precision epsilons found by halving, no smaller
+// than 1.192093e-7 and 2.220446e-16.
+void machine_epsilons(float *single, double *twice);
+// Sends a light-model ambient (GL_LIGHT_MODEL_AMBIENT) or material
+// specular, shininess or ambient-and-diffuse value only when it differs in
+// any of its four components from the last one sent to the current
+// display; GL_CLEAR forgets the display's last values.  Other names: nothing.
+void open_gl_lighting_parameters(int which, const float v[4]);
 // Draws the start screen of display dpy.
 void initial_screen(int dpy);
 // Redraws every display with the current viewport's view.  Until the redraw

@@ -2,7 +2,7 @@
 // (see part_services.h).
 #include "render/part_services.h"
 
-int Lighting_two_lights = 0;
+int Lighting_two_lights = 1;  // two lights at start
 
 void find_bounding_volume(int) {}
 

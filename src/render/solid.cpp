@@ -5,14 +5,17 @@
 // quivane_opengl; only the strip drawer, taken while a GL list is being
 // compiled, calls OpenGL itself.
 #include "render/solid.h"
+#include "render/line.h"
 
 #include <GL/gl.h>
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "anim/animate.h"
+#include "client/alloc_gate.h"
 #include "client/matrix.h"
 #include "flow/trace.h"
 #include "palette/function.h"
@@ -144,6 +147,7 @@ Rows rows(std::vector<float> &v) { return reinterpret_cast<Rows>(v.data()); }
 struct Build {
   int part = -1;         // the part the call was made for (the object's owner)
   int work = -1;         // the part drawn: itself or its temporary trace part
+  int kind = 1;          // object kind: 1 solid, 0 line
   bool immediate = false;
   Fringe_setup f;
   float alpha = 1.0f, part_rgb[3] = {1, 1, 1};
@@ -160,7 +164,7 @@ struct Build {
     if (immediate)
       display_list_immediate_step(op, i1, i2, a, b, c, d);
     else
-      quivane_opengl(part, 1, 0, op, i1, i2, a, b, c, d);
+      quivane_opengl(part, kind, 0, op, i1, i2, a, b, c, d);
   }
   void rgba(const float *c) const { step(DL_COLOR4, 0, 0, c[0], c[1], c[2], alpha); }
   void rgb(const float *c) const { step(DL_COLOR3, 0, 0, c[0], c[1], c[2]); }
@@ -377,6 +381,7 @@ struct Glyphs {
   float divisor_p = 1.0f; // a node is drawn when its draw is at most this
   int seed = 0;
   int *flags = nullptr;
+  unsigned int sphere_list = 0;  // the part's sphere glyph list of the object kind
 };
 
 // The node's glyph size w from its value at `index`; false when the value
@@ -514,16 +519,15 @@ void glyphs_of_nodes(Build &b, Glyphs &g) {
       b.step(DL_PUSH_MATRIX);
       b.step(DL_TRANSLATE, 0, 0, pos[0], pos[1], pos[2]);
       b.step(DL_SCALE, 0, 0, w, w, w);
-      b.step(DL_CALL_LIST, (int)p->sphere_solid_list);
+      b.step(DL_CALL_LIST, (int)g.sphere_list);
       b.step(DL_POP_MATRIX);
     }
   }
 }
 
-void node_glyphs(Build &b, int divisor, int sphere_triangles) {
-  const Part_rec *p = parts[b.work];
+// The glyph settings of the part's attributes.
+void glyphs_setup(const Part_rec *p, Glyphs &g) {
   const float *a = p->attributes;
-  Glyphs g;
   g.type = our_rint(a[SLOT_NODE_TYPE]);
   if (g.type < 0 || g.type > 2) g.type = 0;
   g.half = a[SLOT_NODE_SCALE] * 0.5f;
@@ -531,6 +535,13 @@ void node_glyphs(Build &b, int divisor, int sphere_triangles) {
   g.size_var = our_rint(a[SLOT_NODE_VARIABLE]);
   if (g.size_by < 0 || g.size_by > 5 || (variable_order(g.size_var) == 1 && p->element_count > 0))
     g.size_by = 0;
+}
+
+void node_glyphs(Build &b, int divisor, int sphere_triangles) {
+  const Part_rec *p = parts[b.work];
+  Glyphs g;
+  glyphs_setup(p, g);
+  g.sphere_list = p->sphere_solid_list;
   const int N = p->node_count;
   b.vertex_count += g.type == 0 ? N : g.type == 1 ? 6 * N : 3 * sphere_triangles * N;
   get_temp_integer_memory(&g.flags, N + 1);
@@ -617,6 +628,26 @@ void face_passes(Build &b, bool visible) {
   }
 }
 
+// Vertex and polygon counts of the glyph sphere at this detail.
+void sphere_counts(int detail, int *nv, int *np) {
+  if (detail < 0) detail = 0;
+  std::vector<float> scratch(3 * (detail + 2) * (detail + 2) + 3), vertices(scratch.size());
+  std::vector<int> polygons(SPHERE_POLYGON_WIDTH * (detail + 1) * (detail + 1) + 1);
+  *nv = *np = 0;
+  make_a_sphere(detail, rows(scratch), rows(vertices), polygons.data(), SPHERE_POLYGON_WIDTH,
+                nv, np);
+}
+
+// A ribbon or tube trace: the index of the temporary part holding its
+// geometry, or 0 when the part is drawn itself.
+int trace_geometry(int part) {
+  if (parts[part]->type != PART_TRACE) return 0;
+  int temporary = 0, rep = our_rint(parts[part]->attributes[97]);
+  if (rep == 1) temporary = Calls.ribbon_geom(part);
+  if (rep == 2) temporary = Calls.tube_geom(part);
+  return temporary > 0 && temporary < Num_p_loaded && parts[temporary] ? temporary : 0;
+}
+
 void remove_temporary_part(int index) {
   if (index <= 0 || index != Num_p_loaded - 1 || !parts[index]) return;
   int number = parts[index]->number, case_index = parts[index]->case_index;
@@ -639,14 +670,8 @@ void build_solid(int part, int divisor) {
   Build b;
   b.part = b.work = part;
   if (parts[part]->attributes[SLOT_OPAQUENESS] != 1.0f) Resort_transparent = 1;
-  int temporary = 0;
-  if (parts[part]->type == PART_TRACE) {
-    int rep = our_rint(parts[part]->attributes[97]);
-    if (rep == 1) temporary = Calls.ribbon_geom(part);
-    if (rep == 2) temporary = Calls.tube_geom(part);
-    if (temporary > 0 && temporary < Num_p_loaded && parts[temporary]) b.work = temporary;
-    else temporary = 0;
-  }
+  const int temporary = trace_geometry(part);
+  if (temporary) b.work = temporary;
   const Part_rec *p = parts[b.work];
   const float *a = p->attributes;
   const float trace_offset = a[65];
@@ -666,13 +691,8 @@ void build_solid(int part, int divisor) {
   if (nodes_on) {
     if (our_rint(a[SLOT_NODE_TYPE]) == 2) {
       b.step(DL_ENABLE, GL_NORMALIZE);
-      int detail = our_rint(a[SLOT_NODE_DETAIL]);
-      if (detail < 0) detail = 0;
-      std::vector<float> scratch(3 * (detail + 2) * (detail + 2) + 3), vertices(scratch.size());
-      std::vector<int> polygons(SPHERE_POLYGON_WIDTH * (detail + 1) * (detail + 1) + 1);
       int nv = 0, np = 0;
-      make_a_sphere(detail, rows(scratch), rows(vertices), polygons.data(), SPHERE_POLYGON_WIDTH,
-                    &nv, &np);
+      sphere_counts(our_rint(a[SLOT_NODE_DETAIL]), &nv, &np);
       sphere_triangles = 2 * np;
     }
     if (b.f.on) {
@@ -734,6 +754,283 @@ void build_solid(int part, int divisor) {
   if (b.f.on) b.step(DL_DISABLE, b.texture ? GL_TEXTURE_1D : GL_COLOR_MATERIAL);
   remove_temporary_part(temporary);
   parts[part]->solid_object_size = b.vertex_count;
+}
+
+// ---- line objects ------------------------------------------------------------------------
+
+int Line_cull_toggle = 0;
+
+namespace {
+
+// The duplicate-edge table: per lower node number a list of cells holding
+// the higher node and the element the edge was first met in.  Cells come
+// from a pool that is refilled in blocks; heads and cells only grow and
+// live as long as the program.
+struct Edge_cell {
+  int high, element;
+  Edge_cell *next;
+};
+Edge_cell **Edge_heads = nullptr;
+int Edge_head_count = 0;
+Edge_cell *Edge_pool = nullptr;
+const int Edge_block_cells = 4096;
+
+// Room for `count` heads, the new ones empty.  False when it cannot be had.
+bool edge_heads_fit(int count) {
+  if (count <= Edge_head_count) return true;
+  void *grown = gate_calloc((size_t)count, sizeof(Edge_cell *));
+  if (!grown) return false;
+  if (Edge_heads) memcpy(grown, Edge_heads, sizeof(Edge_cell *) * (size_t)Edge_head_count);
+  gate_free(Edge_heads);
+  Edge_heads = static_cast<Edge_cell **>(grown);
+  Edge_head_count = count;
+  return true;
+}
+
+Edge_cell *edge_cell() {
+  if (!Edge_pool) {
+    void *block = gate_malloc(sizeof(Edge_cell) * Edge_block_cells);
+    if (!block) return nullptr;
+    Edge_cell *cells = static_cast<Edge_cell *>(block);
+    for (int i = 0; i < Edge_block_cells; i++)
+      cells[i].next = i + 1 < Edge_block_cells ? &cells[i + 1] : nullptr;
+    Edge_pool = cells;
+  }
+  Edge_cell *c = Edge_pool;
+  Edge_pool = c->next;
+  return c;
+}
+
+// Every cell of heads 0..count-1 back to the pool, the heads empty.
+void edge_table_release(int count) {
+  for (int i = 0; i < count && i < Edge_head_count; i++) {
+    while (Edge_cell *c = Edge_heads[i]) {
+      Edge_heads[i] = c->next;
+      c->next = Edge_pool;
+      Edge_pool = c;
+    }
+  }
+}
+
+// Enters every edge of the visible bars and faces once.  False when a cell
+// could not be had (the table is emptied again).
+bool edge_table_fill(const Part_rec *p) {
+  const float *a = p->attributes;
+  const bool bars = a[SLOT_VIS_LINE] == 1.0f, faces = a[SLOT_VIS_ELT] == 1.0f;
+  const int N = p->node_count;
+  for (int e = 0; e < p->element_count; e++) {
+    const int n = p->elem_offsets[e + 1] - p->elem_offsets[e];
+    if (!(n == 2 ? bars : n >= 3 && faces)) continue;
+    const int *c = p->connectivity + p->elem_offsets[e];
+    for (int k = 0; k < n; k++) {
+      int u = c[k], v = c[k + 1 < n ? k + 1 : 0];
+      if (u > v) std::swap(u, v);
+      if (u < 1 || v > N) continue;
+      Edge_cell **at = &Edge_heads[u];
+      while (*at && (*at)->high != v) at = &(*at)->next;
+      if (*at) continue;
+      Edge_cell *cell = edge_cell();
+      if (!cell) {
+        edge_table_release(N + 1);
+        return false;
+      }
+      *cell = {v, e, nullptr};
+      *at = cell;
+    }
+  }
+  return true;
+}
+
+// A node's line vertex: coordinates, the trace offset, the displacement.
+void line_node_position(const Build &b, int node, float offset, float out[3]) {
+  node_position(b, node, out);
+  const Part_rec *p = parts[b.work];
+  if (offset != 0.0f && p->point_vectors)
+    for (int i = 0; i < 3; i++) out[i] += p->point_vectors[node][i] * offset;
+}
+
+// An edge endpoint's colour under per-node colouring: 1 with rgb set, 0
+// to keep the current colour, -1 when the edge is left out.
+int edge_end_colour(const Build &b, int node, float rgb[3]) {
+  const Fringe_setup &f = b.f;
+  float value = 0.0f;
+  if (Calls.node_fringe_color(b.work, node, f.var_type, f.magnitude, f.w[0], f.w[1], f.w[2],
+                              f.key, f.component, f.var_id, rgb, f.palette_type, &value))
+    return 1;
+  if (f.undefined_display == 2) return -1;
+  if (f.undefined_display == 1) {
+    memcpy(rgb, b.part_rgb, 3 * sizeof(float));
+    return 1;
+  }
+  return 0;
+}
+
+// Every edge of the table once, in one line block.
+void edges_once(Build &b, float offset) {
+  const Part_rec *p = parts[b.work];
+  const Fringe_setup &f = b.f;
+  const int N = p->node_count;
+  b.step(DL_BEGIN, GL_LINES);
+  for (int i = 0; i <= N; i++) {
+    for (const Edge_cell *c = Edge_heads[i]; c; c = c->next) {
+      const int ends[2] = {i, c->high};
+      float rgb[2][3];
+      int use[2] = {0, 0};
+      if (f.on && f.per_node) {
+        use[0] = edge_end_colour(b, ends[0], rgb[0]);
+        use[1] = use[0] < 0 ? -1 : edge_end_colour(b, ends[1], rgb[1]);
+        if (use[0] < 0 || use[1] < 0) continue;
+      } else if (f.on) {
+        float centre[3], centre_value;
+        int corners, in_range, visible = 1;
+        get_fring_color(b.work, f.key, f.component, 0, f.var_id, f.var_type, f.palette_type,
+                        f.w[0], f.w[1], f.w[2], f.magnitude, f.undefined_display, c->element, 1,
+                        rgb, &corners, centre, &centre_value, 0, 0, &in_range, &visible, 0, 0,
+                        f.lo, f.hi, b.part_rgb, nullptr);
+        if (!visible) continue;
+        b.rgb(rgb[0]);
+      }
+      for (int k = 0; k < 2; k++) {
+        float v[3];
+        line_node_position(b, ends[k], offset, v);
+        if (use[k] > 0) b.rgb(rgb[k]);
+        b.vertex(v);
+      }
+    }
+  }
+  b.step(DL_END);
+  edge_table_release(N + 1);
+}
+
+// Element e as vertices (inside the caller's block, or in its own `own`
+// block); false when its colours make it invisible.
+bool line_element(Build &b, int e, int n, float offset, GLenum own) {
+  const Part_rec *p = parts[b.work];
+  const Fringe_setup &f = b.f;
+  int corners, in_range;
+  float centre[3], centre_value;
+  if (!load_element(b, e, n, &corners, centre, &centre_value, &in_range)) return false;
+  if (f.on && !f.per_node) b.rgb(&W.colors[0]);
+  if (own) b.step(DL_BEGIN, (int)own);
+  const int *nodes = p->connectivity + p->elem_offsets[e];
+  for (int k = 0; k < n; k++) {
+    float *v = &W.coords[3 * k];
+    if (offset != 0.0f && p->point_vectors && nodes[k] >= 1 && nodes[k] <= p->node_count)
+      for (int i = 0; i < 3; i++) v[i] += p->point_vectors[nodes[k]][i] * offset;
+    if (f.on && f.per_node) b.rgb(&W.colors[3 * k]);
+    b.vertex(v);
+  }
+  if (own) b.step(DL_END);
+  b.vertex_count += 2 * n;
+  return true;
+}
+
+// Bars (one line block, begun at the first bar drawn unless `always`).
+void line_bars(Build &b, float offset, bool always) {
+  const Part_rec *p = parts[b.work];
+  const bool visible = p->attributes[SLOT_VIS_LINE] == 1.0f;
+  bool open = false;
+  if (always) {
+    b.step(DL_BEGIN, GL_LINES);
+    open = true;
+  }
+  for (int e = 0; visible && e < p->element_count; e++) {
+    if (p->elem_offsets[e + 1] - p->elem_offsets[e] != 2) continue;
+    if (!open) {
+      b.step(DL_BEGIN, GL_LINES);
+      open = true;
+    }
+    line_element(b, e, 2, offset, 0);
+  }
+  if (open) b.step(DL_END);
+}
+
+// Faces of node count `target` (0: 5 or more, each its own line loop;
+// -1: 3 or more, each its own line loop) inside `block` when given.
+void line_faces(Build &b, float offset, int target, GLenum block) {
+  const Part_rec *p = parts[b.work];
+  const bool visible = p->attributes[SLOT_VIS_ELT] == 1.0f;
+  if (block) b.step(DL_BEGIN, (int)block);
+  for (int e = 0; visible && e < p->element_count; e++) {
+    const int n = p->elem_offsets[e + 1] - p->elem_offsets[e];
+    if (target > 0 ? n != target : n < (target == 0 ? 5 : 3)) continue;
+    line_element(b, e, n, offset, block ? 0 : GL_LINE_LOOP);
+  }
+  if (block) b.step(DL_END);
+}
+
+}  // namespace
+
+void build_line(int part, int divisor) {
+  if (part < 0 || part >= Num_p_loaded || !parts[part] || !parts[part]->attributes) return;
+  if (parts[part]->node_count <= 0) return;
+  const float load = fringe_load_factor();
+  if (parts[part]->attributes[SLOT_OPAQUENESS] != 1.0f) Resort_transparent = 1;
+  Build b;
+  b.kind = 0;
+  b.part = b.work = part;
+  const int temporary = trace_geometry(part);
+  if (temporary) b.work = temporary;
+  const Part_rec *p = parts[b.work];
+  const float *a = p->attributes;
+  const float offset = a[65];
+  if (!fringe_setup(b.work, b.f)) {
+    remove_temporary_part(temporary);
+    return;
+  }
+  // Lines colour as a continuous palette.
+  b.f.palette_type = 0;
+  b.f.constant = false;
+  b.f.lo = b.f.node_lo;
+  b.f.hi = b.f.node_hi;
+  if (b.f.on && Hlinet && our_rint(a[SLOT_HIDDEN_LINE]) == 1) {
+    float rgb[3];
+    int overlay = 0;
+    hidden_line_colors(&rgb[0], &rgb[1], &rgb[2], &overlay, 0);
+    if (overlay) b.f.on = false;
+  }
+  b.step(DL_DISABLE, GL_LIGHTING);
+  setup_common(b, part);
+  b.factor = a[SLOT_DISPLACE_FACTOR] * load;
+
+  if (a[SLOT_VIS_NODE] == 1.0f) {
+    Glyphs g;
+    glyphs_setup(p, g);
+    g.sphere_list = p->sphere_line_list;
+    const int N = p->node_count;
+    if (g.type == 2) {
+      int nv = 0, np = 0;
+      sphere_counts(our_rint(a[SLOT_NODE_DETAIL]), &nv, &np);
+      b.vertex_count += 3 * nv * N;
+    } else {
+      b.vertex_count += g.type == 0 ? N : 6 * N;
+    }
+    get_temp_integer_memory(&g.flags, N + 1);
+    if (g.flags) {
+      g.seed = N;
+      g.divisor_p = 1.0f / (float)(divisor > 0 ? divisor : 1);
+      if (g.type == 0) b.step(DL_BEGIN, GL_POINTS);
+      glyphs_of_nodes(b, g);
+      if (g.type == 0) b.step(DL_END);
+    }
+  }
+
+  const float edge_offset = p->type == PART_TRACE ? offset : 0.0f;
+  // Without room for the table the edges are drawn as wireframe.
+  const bool want_once = Line_cull_toggle != 0 && a[SLOT_SHRINK] == 0.0f;
+  if (want_once && edge_heads_fit(p->node_count + 1) && edge_table_fill(p)) {
+    edges_once(b, edge_offset);
+  } else if (Wireframe_lines || want_once) {
+    line_bars(b, edge_offset, false);
+    line_faces(b, edge_offset, -1, 0);
+  } else {
+    line_bars(b, edge_offset, true);
+    line_faces(b, edge_offset, 3, GL_TRIANGLES);
+    line_faces(b, edge_offset, 4, GL_QUADS);
+    line_faces(b, edge_offset, 0, 0);
+  }
+  remove_temporary_part(temporary);
+  parts[part]->line_object_size = b.vertex_count;
 }
 
 // ---- immediate elements ------------------------------------------------------------------
@@ -982,5 +1279,85 @@ void display_one_shaded_realtime_polygon(int element, int part, const float *x, 
     }
     glNormal3fv(normal);
     glVertex3fv(pos);
+  }
+}
+
+void build_line_fast(int part, int node_entries, int element_count, const float *x,
+                     const float *y, const float *z, const float *scalars,
+                     const float (*vectors)[3], const int *connectivity, int scalar_count,
+                     int vector_count, int nodes_per_element) {
+  if (node_entries <= 0 || part < 0 || part >= Num_p_loaded || !parts[part]) return;
+  if (nodes_per_element < 1) return;
+  const float *a = parts[part]->attributes;
+  Fringe_setup f;
+  if (!fringe_setup(part, f, false)) return;
+  f.palette_type = 0;
+  if (f.on) {
+    int needed = f.per_node ? node_entries : element_count;
+    if ((f.var_type == 0 && (scalar_count < needed || !scalars)) ||
+        (f.var_type == 1 && (vector_count < needed || !vectors)))
+      f.on = false;
+  }
+  glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+  glDisable(GL_LIGHTING);
+  const Realtime_surface s = {x, y, z, scalars, vectors, connectivity, nodes_per_element};
+  const int dv = (int)a[SLOT_DISPLACE_BY];
+  const int displace = dv >= 0 && vectors && vector_count >= node_entries ? dv : -1;
+  const float factor = a[SLOT_DISPLACE_FACTOR];
+  const bool box = (Box_mode || Box_mode_always) && our_rint(a[SLOT_BOUNDING_REP]) != 0;
+  const float part_rgb[3] = {a[SLOT_RGB_R], a[SLOT_RGB_G], a[SLOT_RGB_B]};
+  // The colour of a value: 1 set, 0 keep the current colour, -1 skip.
+  auto colour_of = [&](int index, int coord_node, bool *defined) {
+    float v = realtime_value(s, f.var_type, f.magnitude, f.w, index, coord_node, defined);
+    if (*defined) {
+      float rgb[3], fraction;
+      int interval;
+      Calls.false_color(f.key, f.component, v, rgb, f.palette_type, &interval, &fraction);
+      glColor3fv(rgb);
+      return 1;
+    }
+    if (f.undefined_display == 2) return -1;
+    if (f.undefined_display == 1) glColor3fv(part_rgb);
+    return f.undefined_display == 1 ? 1 : 0;
+  };
+  float pos[3];
+  bool defined;
+  if (a[SLOT_VIS_NODE] == 1.0f || box) {
+    if (a[SLOT_LINE_WIDTH] < 2.0f) glPointSize(2.0f);
+    glBegin(GL_POINTS);
+    for (int node = 1; node < node_entries; node++) {
+      if (f.on && f.per_node && colour_of(node, node, &defined) < 0) continue;
+      realtime_position(s, node, displace, factor, pos);
+      glVertex3fv(pos);
+    }
+    glEnd();
+  }
+  if (a[SLOT_VIS_ELT] == 0.0f || box) return;
+  for (int e = 0; e < element_count; e++) {
+    const int *c = connectivity + nodes_per_element * e;
+    if (f.on && !f.per_node && colour_of(e, c[0], &defined) < 0) continue;
+    if (f.on && f.per_node && f.undefined_display == 2 && f.var_type <= 1) {
+      bool all = true;
+      for (int k = 0; k < nodes_per_element && all; k++)
+        realtime_value(s, f.var_type, f.magnitude, f.w, c[k], c[k], &all);
+      if (!all) continue;
+    }
+    bool undefined_seen = false;
+    glBegin(GL_LINE_LOOP);
+    for (int k = 0; k < nodes_per_element; k++) {
+      if (f.on && f.per_node) {
+        if (!undefined_seen) {
+          realtime_value(s, f.var_type, f.magnitude, f.w, c[k], c[k], &defined);
+          undefined_seen = !defined;
+        }
+        if (undefined_seen)
+          glColor3fv(part_rgb);
+        else
+          colour_of(c[k], c[k], &defined);
+      }
+      realtime_position(s, c[k], displace, factor, pos);
+      glVertex3fv(pos);
+    }
+    glEnd();
   }
 }

@@ -24,6 +24,7 @@
 #include "render/disobj.h"
 #include "render/display_list.h"
 #include "render/fringe.h"
+#include "render/line.h"
 #include "render/smooth.h"
 #include "render/solid.h"
 #include "render/strip.h"
@@ -289,6 +290,7 @@ TEST_F(ShadedFeedback, StripsInAGlListAndTheFacePassesWhenTheyFail) {
 struct Palette_double {
   int type = 0;
   int banded_calls = 0;
+  int undefined_display = 0;
 } Pal;
 
 int fake_palette(int key, int, int, char *, int *var_type, int *var_id, float *wx, float *wy,
@@ -300,7 +302,7 @@ int fake_palette(int key, int, int, char *, int *var_type, int *var_id, float *w
   *wx = *wy = *wz = 0.0f;
   *type = Pal.type;
   *limit = 0;
-  *undefined_display = 0;
+  *undefined_display = Pal.undefined_display;
   *levels = 3;
   values[0] = 0;
   values[1] = 5;
@@ -477,6 +479,58 @@ TEST_F(ImmediateElements, FastSurfacePointsOncePerNodeInThePartColour) {
   EXPECT_NEAR(grey[0], 1.0f, 1e-3);
   EXPECT_NEAR(grey[2], 1.0f, 1e-3) << "node 3 keeps its first element's normal";
   EXPECT_LT(grey[3], 0.9f);
+}
+
+}  // namespace
+
+namespace {
+
+// The line form of a realtime surface: points and one line loop per
+// element, unlit, with polygon mode lines.  An undefined value at node 2
+// is judged for node 2 alone: the points after it keep their own colours.
+TEST_F(ImmediateElements, FastLinesJudgeEachNodeByItsOwnValue) {
+  Surface s;
+  s.scalars = {0, 1, Undefined, 6, 9};
+  float *a = parts[0]->attributes;
+  a[SLOT_COLORBY_PALETTE] = 1;
+  a[SLOT_RGB_R] = a[SLOT_RGB_G] = a[SLOT_RGB_B] = 1.0f;
+  a[SLOT_VIS_NODE] = 1;
+  a[SLOT_VIS_ELT] = 0;
+  glEnable(GL_LIGHTING);
+  struct Case {
+    int undefined_display;
+    std::vector<float> reds;  // of the points in order; 1 = the part colour
+  } cases[] = {{2, {0.1f, 0.6f, 0.9f}}, {1, {0.1f, 1.0f, 0.6f, 0.9f}}};
+  for (const Case &c : cases) {
+    Pal.undefined_display = c.undefined_display;
+    auto points = feedback([&] {
+      build_line_fast(0, 5, 2, s.x.data(), s.y.data(), s.z.data(), s.scalars.data(), nullptr,
+                      s.connectivity.data(), 5, 0, 3);
+    });
+    std::vector<float> reds;
+    for (const Primitive &p : points) {
+      EXPECT_EQ(p.token, GL_POINT_TOKEN);
+      reds.push_back(p.v[0].rgba[0]);
+    }
+    ASSERT_EQ(reds.size(), c.reds.size()) << c.undefined_display;
+    for (size_t k = 0; k < reds.size(); k++) EXPECT_NEAR(reds[k], c.reds[k], 1e-5) << k;
+  }
+  EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+  GLint mode[2];
+  glGetIntegerv(GL_POLYGON_MODE, mode);
+  EXPECT_EQ(mode[0], GL_LINE);
+
+  // Elements: one line loop each (three segments), an element with an
+  // undefined node left out under undefined display 2.
+  a[SLOT_VIS_NODE] = 0;
+  a[SLOT_VIS_ELT] = 1;
+  Pal.undefined_display = 2;
+  auto loops = feedback([&] {
+    build_line_fast(0, 5, 2, s.x.data(), s.y.data(), s.z.data(), s.scalars.data(), nullptr,
+                    s.connectivity.data(), 5, 0, 3);
+  });
+  EXPECT_EQ(loops.size(), 3u) << "element 1 3 4 only";
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }
 
 }  // namespace
