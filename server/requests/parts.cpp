@@ -38,7 +38,7 @@
 static const int SRV_MAX_LIST = 5000;  // parts one request may name
 static const int PART_NOT_HELD = 1;     // status of a part the server does not hold
 
-static Ds_part_rec *held_part(int number) {
+Ds_part_rec *held_part(int number) {
   for (Ds_part_rec &p : Srv_made_parts)
     if (p.number == number) return &p;
   for (Ds_part_rec &p : Srv_case.parts)

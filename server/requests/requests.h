@@ -24,6 +24,12 @@ int srv_minm_many(int ch);
 int srv_loadp_many(int ch);
 int srv_max_file_size(int ch);
 int srv_velocity_offset(int ch);
+int srv_get_node_labels(int ch);
+int srv_get_elem_labels(int ch);
+struct Ds_part_rec;
+// The part the server holds under this number (made by a loader request,
+// or of the loaded dataset); null when none.
+Ds_part_rec *held_part(int number);
 int srv_set_file_path(int ch);
 int srv_set_data_type(int ch);
 int srv_use_part_numbers(int ch);

@@ -15,6 +15,8 @@ static const Srv_request_rec Requests[] = {
     {"loadp_many", srv_loadp_many},
     {"max_file_size", srv_max_file_size},
     {"velocity offset", srv_velocity_offset},
+    {"get node labels", srv_get_node_labels},
+    {"get elem labels", srv_get_elem_labels},
     {"set file path", srv_set_file_path},
     {"set data type", srv_set_data_type},
     {"use part numbers", srv_use_part_numbers},

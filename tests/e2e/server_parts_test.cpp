@@ -203,3 +203,94 @@ TEST(ServerParts, NothingLoaded) {
   ASSERT_EQ(ccrflt(s.ch, 1, &offset), 0);
   EXPECT_EQ(offset, 0.0f);
 }
+
+namespace {
+
+// Reads a label reply to its closing 0: positions and ids of every label.
+void recv_labels(int ch, std::vector<std::vector<float>> *pos, std::vector<int> *ids) {
+  for (;;) {
+    int n = -1;
+    ASSERT_EQ(ccrint(ch, 1, &n), 0);
+    if (n == 0) return;
+    ASSERT_GT(n, 0);
+    ASSERT_LE(n, 1000);
+    std::vector<float> flat(3 * n);
+    std::vector<float *> rows(n);
+    for (int i = 0; i < n; i++) rows[i] = &flat[3 * i];
+    ASSERT_EQ(ccrfl2(ch, 1, rows.data(), n, 3), 0);
+    std::vector<int> got = recv_ints(ch, n);
+    for (int i = 0; i < n; i++) {
+      pos->push_back({flat[3 * i], flat[3 * i + 1], flat[3 * i + 2]});
+      ids->push_back(got[i]);
+    }
+  }
+}
+
+}  // namespace
+
+// Node labels sit on the nodes, element labels on the element centroids,
+// numbered from 1; a part the server does not hold is refused with two
+// zeros and the link stays in step.
+TEST(ServerParts, NodeAndElementLabels) {
+  DataServer s(true);
+  const Ds_part_rec &p = s.model.parts[0];
+  int ok1 = -1, ok2 = -1;
+  ASSERT_EQ(ccsstr(s.ch, "get node labels", 15), 0);
+  ASSERT_EQ(ccsint(s.ch, p.number), 0);
+  ASSERT_EQ(ccrint(s.ch, 1, &ok1), 0);
+  ASSERT_EQ(ccrint(s.ch, 1, &ok2), 0);
+  ASSERT_EQ(ok1, 1);
+  ASSERT_EQ(ok2, 1);
+  ASSERT_EQ(ccsint(s.ch, 3), 0);
+  ASSERT_EQ(ccsint(s.ch, -1), 0);
+  ASSERT_EQ(ccsflt(s.ch, 1.0f), 0);
+  ASSERT_EQ(ccsflt(s.ch, 0.0f), 0);
+  std::vector<std::vector<float>> pos;
+  std::vector<int> ids;
+  recv_labels(s.ch, &pos, &ids);
+  ASSERT_EQ((int)ids.size(), ds_node_count(p));
+  for (size_t i = 0; i < ids.size(); i++) {
+    EXPECT_EQ(ids[i], (int)i + 1);
+    EXPECT_EQ(pos[i], (std::vector<float>{p.x[i], p.y[i], p.z[i]}));
+  }
+
+  ASSERT_EQ(ccsstr(s.ch, "get elem labels", 15), 0);
+  ASSERT_EQ(ccsint(s.ch, p.number), 0);
+  ASSERT_EQ(ccrint(s.ch, 1, &ok1), 0);
+  ASSERT_EQ(ccrint(s.ch, 1, &ok2), 0);
+  ASSERT_EQ(ok1 + ok2, 2);
+  ASSERT_EQ(ccsint(s.ch, -1), 0);
+  ASSERT_EQ(ccsflt(s.ch, 1.0f), 0);
+  pos.clear();
+  ids.clear();
+  recv_labels(s.ch, &pos, &ids);
+  ASSERT_EQ((int)ids.size(), ds_elem_count(p));
+  ASSERT_FALSE(p.structured);
+  for (int e = 0; e < (int)ids.size(); e++) {
+    float c[3] = {0, 0, 0};
+    int corners = p.elem_off[e + 1] - p.elem_off[e];
+    for (int k = p.elem_off[e]; k < p.elem_off[e + 1]; k++) {
+      c[0] += p.x[p.elem_conn[k]];
+      c[1] += p.y[p.elem_conn[k]];
+      c[2] += p.z[p.elem_conn[k]];
+    }
+    for (int d = 0; d < 3; d++) EXPECT_NEAR(pos[e][d], c[d] / corners, 1e-5) << e;
+  }
+
+  ASSERT_EQ(ccsstr(s.ch, "get node labels", 15), 0);
+  ASSERT_EQ(ccsint(s.ch, 99), 0);
+  ASSERT_EQ(ccrint(s.ch, 1, &ok1), 0);
+  ASSERT_EQ(ccrint(s.ch, 1, &ok2), 0);
+  EXPECT_EQ(ok1, 0);
+  EXPECT_EQ(ok2, 0);
+  ASSERT_EQ(ccsstr(s.ch, "velocity offset", 15), 0);
+  float offset = 0;
+  EXPECT_EQ(ccrflt(s.ch, 1, &offset), 0);
+  EXPECT_GT(offset, 0.0f);
+
+  std::string log = s.log();
+  EXPECT_NE(log.find("get node labels 1: representation 3 variable -1 factor 1 shrink 0 -> "),
+            std::string::npos)
+      << log;
+  EXPECT_NE(log.find("get node labels 99 -> none\n"), std::string::npos) << log;
+}
