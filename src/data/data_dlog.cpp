@@ -58,6 +58,8 @@ static int Pending_change[3];          // geometry, result, measured file change
 static Plot3d_read_settings_rec Plot3d_cmdflags;  // pending PLOT3D settings of the commands
 void (*Data_fileselect_show)() = nullptr;
 void (*Data_partlist_refresh)() = nullptr;
+int (*Data_fileselect_get)(Data_fileselect_rec *out) = nullptr;
+void (*Data_fileselect_set)(int field, const char *text) = nullptr;
 
 void data_plot3d_readinfo(Plot3d_read_settings_rec *rec, int mode) {
   if (mode == 0)
@@ -101,6 +103,12 @@ struct Read_rec {
   int results_read = 0;
   int meas_read = 0;
   int steps_before = 0;      // Time_tot_steps when the read began
+  int load = -1;             // dialog: load choice of the single-file formats; -1 the pending one
+  int start_on = 0;          // dialog: starting-time-step toggle
+  char start_text[32] = "";  // dialog: its text
+  char typed_geom[DATA_NAME_LEN] = "";    // dialog: the names as typed
+  char typed_result[DATA_NAME_LEN] = "";
+  char typed_meas[DATA_NAME_LEN] = "";
   Plot3d_read_settings_rec p3d = {0, 0, 1, 2};
 };
 
@@ -174,8 +182,11 @@ int load_single_file_parts(Read_rec &r) {
     return fail(r, "Loading part information failed.", FLAG_COMMAND, true);
   }
   set_working_cursor("**Loading Parts**");
-  int choice = 0;
-  if (r.format != 8) tarv_partbld_vals(&choice, 0);
+  int choice = r.load;
+  if (r.format == 8)
+    choice = 0;
+  else if (choice < 0)
+    tarv_partbld_vals(&choice, 0);
   static const char *const values[3] = {"all_parts", "part1_only", "all_but_part1"};
   if (choice < 0 || choice > 2)
     return fail(r, "Load of No Parts is not currently supported.", FLAG_COMMAND, false);
@@ -215,6 +226,30 @@ int nearest_step(float time) {
   return best;
 }
 
+// The dialog's start step on the first time line: the typed one, else the
+// user's answer (empty: the last step) when the toggle is on, else the last.
+int dialog_start_step(const Read_rec &r, int first, int last) {
+  if (r.start_on && r.start_text[0]) return atoi(r.start_text);
+  if (!r.start_on) return last;
+  char message[160], answer[16];
+  snprintf(message, sizeof message,
+           "Available Time Steps are from %d(%.4e) to %d(%.4e).\n What should the current time step be?",
+           first, Time_steps[0][1], last, Time_steps[Time_tot_steps - 1][1]);
+  snprintf(answer, sizeof answer, "%3d", first);
+  // The prompt's title is its label's first line; the answer holds at most 11 characters.
+  if (screen_prompt(message, "Current Variable Time", answer, 12, 0) < 0 || !answer[0]) return last;
+  return atoi(answer);
+}
+
+// The chosen start step into the dialog's field and as a "start_time" line.
+int start_step_line(const Read_rec &r, int start) {
+  char field[16], step[16];
+  snprintf(field, sizeof field, "%10d", start);
+  if (Data_fileselect_set) Data_fileselect_set(DATA_FIELD_START_STEP, field);
+  snprintf(step, sizeof step, "%d", start);
+  return data_line(r, "start_time", step);
+}
+
 // Step 4.207: the time step made current after results or measured data.
 int set_start_step(Read_rec &r) {
   int c = r.case_index;
@@ -239,6 +274,10 @@ int set_start_step(Read_rec &r) {
     int first = (int)Time_steps[0][0];
     int last_number = (int)Time_steps[last][0];
     int start = r.start;
+    if (r.source == 0 && !r.start_given) {
+      start = dialog_start_step(r, first, last_number);
+      if (start_step_line(r, start) != 0) return -1;
+    }
     if (start == -1 && r.source != 0) {
       start = last_number;  // a command without "start_time" starts at the last step
     } else if (start < first || start > last_number) {
@@ -271,6 +310,108 @@ void data_format_keyword(int format, char *out, int size) {
     return;
   }
   snprintf(out, size, "%s", data_format_word(format));
+}
+
+// The four PLOT3D lines with the given settings.
+int plot3d_lines(const Read_rec &r, const Plot3d_read_settings_rec &p) {
+  static const char *const read_as[3] = {"ascii", "c_binary", "fortran_binary"};
+  static const char *const dims[3] = {"1d", "2d", "3d"};
+  int ra = p.read_as >= 0 && p.read_as < 3 ? p.read_as : 0;
+  int dm = p.dimension >= 0 && p.dimension < 3 ? p.dimension : 0;
+  if (data_line(r, "plot3diblank", on_off(p.iblanked)) != 0 ||
+      data_line(r, "plot3dmulti_zone", on_off(p.multizone)) != 0 ||
+      data_line(r, "plot3dread_as", read_as[ra]) != 0 || data_line(r, "plot3ddimension", dims[dm]) != 0)
+    return -1;
+  return 0;
+}
+
+// Step 2: the settings of a dialog read and their lines. need_read is set
+// when something is to be read.
+int dialog_settings(Read_rec &r, int *need_read) {
+  int c = r.case_index;
+  Data_fileselect_rec f;
+  if (!Data_fileselect_get || Data_fileselect_get(&f) < 0)
+    return fail(r, "Data Read: The File Selection dialog does not exist.", FLAG_NEVER, false);
+  int changed = 0;
+  server_byte_swap_toggle(&f.native, 1);
+  if (data_line(r, "native_binary", on_off(f.native)) != 0) return -1;
+  r.format = f.format;
+  char word[DATA_NAME_LEN];
+  data_format_keyword(r.format, word, sizeof word);
+  if (data_line(r, "format", word) != 0) return -1;
+  if (r.format >= DATA_USERDEF_FIRST && r.format <= DATA_USERDEF_LAST) {
+    int i = r.format - DATA_USERDEF_FIRST;
+    r.two_files = Userdef_readertwofields[c] && i < Userdef_readercnt[c] ? Userdef_readertwofields[c][i] : 0;
+  }
+  r.load = r.format == 8 ? 0 : f.load;
+  if (r.format == 1) {
+    r.p3d = f.p3d;
+    int *row = Data_plot3d_rflags[c];
+    int now[4] = {f.p3d.iblanked, f.p3d.multizone, f.p3d.read_as, f.p3d.dimension};
+    if (memcmp(row, now, sizeof now) != 0) {
+      memcpy(row, now, sizeof now);
+      *need_read = changed = 1;
+    }
+    if (plot3d_lines(r, f.p3d) != 0) return -1;
+  }
+  if (r.format != Data_format[c]) {
+    Data_format[c] = r.format;
+    if (r.format >= DATA_USERDEF_FIRST && r.format <= DATA_USERDEF_LAST)
+      Data_udformat[c] = r.format - DATA_USERDEF_FIRST;
+    *need_read = changed = 1;
+  }
+  char path[DATA_NAME_LEN];
+  which_path(c, path, 0);
+  if (strcmp(f.path, path) != 0) {
+    if (Gexist[c]) {
+      if (Data_fileselect_set) Data_fileselect_set(DATA_FIELD_PATH, path);
+      return fail(r,
+                  "Path can not be changed for a case after the geometry\nhas already been read "
+                  "in.  Path has been reset to the old path\nso that you can retry with this "
+                  "path.                         ",
+                  FLAG_NEVER, true);
+    }
+    if (data_line(r, "path", f.path) != 0) return -1;
+    strip_pre_post_chars(f.path, path, ' ');
+    which_path(c, path, 1);
+    if (Data_fileselect_set) Data_fileselect_set(DATA_FIELD_PATH, path);
+    *need_read = changed = 1;
+  }
+  snprintf(r.path, sizeof r.path, "%s", path);
+  const char *typed[3] = {f.geom, f.result, f.meas};
+  const char *stored[3] = {Data_geom_file[c], Data_result_file[c], Data_meas_file[c]};
+  const int exists[3] = {Gexist[c], Rexist[c], Mexist[c]};
+  bool taken[3] = {false, false, false};
+  for (int k = 0; k < 3; k++) {
+    if (strcmp(typed[k], stored[k]) == 0 && !changed) continue;
+    if (exists[k])
+      return fail(r, "Must restart or replace case before reading new data.", FLAG_ALWAYS, true);
+    taken[k] = true;
+    *need_read = 1;
+  }
+  char *names[3] = {r.geom, r.result, r.meas};
+  static const char *const keywords[3] = {"geometry", "result", "measured"};
+  for (int k = 0; *need_read && k < 3; k++) {
+    if (!taken[k]) continue;
+    strip_pre_post_chars(typed[k], names[k], ' ');
+    if (Data_fileselect_set) Data_fileselect_set(DATA_FIELD_GEOMETRY + k, names[k]);
+    if (names[k][0] && data_line(r, keywords[k], names[k]) != 0) return -1;
+  }
+  // The names as typed are what the case keeps once each part of the read succeeded.
+  snprintf(r.typed_geom, sizeof r.typed_geom, "%s", f.geom);
+  snprintf(r.typed_result, sizeof r.typed_result, "%s", f.result);
+  snprintf(r.typed_meas, sizeof r.typed_meas, "%s", f.meas);
+  r.start_on = f.start_on;
+  snprintf(r.start_text, sizeof r.start_text, "%s", f.start_text);
+  if (f.start_on && f.start_text[0]) {
+    r.start = atoi(f.start_text);
+    if (r.format == DATA_FORMAT_CASEFILE || (r.format >= DATA_USERDEF_FIRST && r.format <= DATA_USERDEF_LAST))
+      r.start_given = 1;
+    char step[16];
+    snprintf(step, sizeof step, "%d", r.start);
+    if (data_line(r, "start_time", step) != 0) return -1;
+  }
+  return 0;
 }
 
 // Step 3: the settings of a command read and their lines.
@@ -311,13 +452,7 @@ int command_settings(Read_rec &r) {
     if (r.geom[0]) plot3d_test(r.geom, r.path, &r.p3d);
     int *row = Data_plot3d_rflags[c];
     row[0] = r.p3d.iblanked, row[1] = r.p3d.multizone, row[2] = r.p3d.read_as, row[3] = r.p3d.dimension;
-    static const char *const read_as[3] = {"ascii", "c_binary", "fortran_binary"};
-    static const char *const dims[3] = {"1d", "2d", "3d"};
-    if (data_line(r, "plot3diblank", on_off(pending.iblanked)) != 0 ||
-        data_line(r, "plot3dmulti_zone", on_off(pending.multizone)) != 0 ||
-        data_line(r, "plot3dread_as", read_as[pending.read_as >= 0 && pending.read_as < 3 ? pending.read_as : 0]) != 0 ||
-        data_line(r, "plot3ddimension", dims[pending.dimension >= 0 && pending.dimension < 3 ? pending.dimension : 0]) != 0)
-      return -1;
+    if (plot3d_lines(r, pending) != 0) return -1;
   }
   if (r.format >= DATA_USERDEF_FIRST && r.format <= DATA_USERDEF_LAST) {
     int i = r.format - DATA_USERDEF_FIRST;
@@ -363,9 +498,10 @@ int read_geometry_step(Read_rec &r) {
   if (code != -1 && Data_partlist_refresh) Data_partlist_refresh();
   viewports_display_all();
   unset_working_cursor();
-  if (r.gstatus != 0)
+  if (r.gstatus != 0) {
     Gexist[c] = 1;
-  else
+    if (r.source == 0) snprintf(Data_geom_file[c], DATA_NAME_LEN, "%s", r.typed_geom);
+  } else
     return fail(r, "Error reading Geometry information.", FLAG_COMMAND, true);
   return 0;
 }
@@ -405,7 +541,7 @@ int read_results_step(Read_rec &r) {
   Rexist[c] = 1;
   r.results_read = 1;
   mod_var_info();
-  if (r.source == 0 && rstatus) snprintf(Data_result_file[c], DATA_NAME_LEN, "%s", r.result);
+  if (r.source == 0 && rstatus) snprintf(Data_result_file[c], DATA_NAME_LEN, "%s", r.typed_result);
   return 0;
 }
 
@@ -423,12 +559,20 @@ int read_measured_step(Read_rec &r) {
   if (code >= 1 && code <= 5) return fail(r, Measured_codes[code], FLAG_COMMAND, true);
   if (code < 0) return fail(r, "Error reading measured result file.", FLAG_COMMAND, true);
   if (mstatus) {
-    if (r.source == 0) snprintf(Data_meas_file[c], DATA_NAME_LEN, "%s", r.meas);
+    if (r.source == 0) snprintf(Data_meas_file[c], DATA_NAME_LEN, "%s", r.typed_meas);
     Mexist[c] = 1;
     r.meas_read = 1;
   }
   mod_var_info();
   return 0;
+}
+
+// Step 13, the end of every read that did not fail.
+int finish_read() {
+  active_variables_update_case();
+  unset_working_cursor();
+  data_refresh_dependencies();
+  return 1;
 }
 
 }  // namespace
@@ -442,7 +586,14 @@ int data_setup_apply(int source) {
   int c = r.case_index;
   if (Online[c + 1] != 1)
     return fail(r, "Data Read: Must be connected to the server to read data.", FLAG_COMMAND, false);
-  if (command_settings(r) != 0) return -1;
+  int need_read = 1;
+  if (source == 0) {
+    need_read = 0;
+    if (dialog_settings(r, &need_read) != 0) return -1;
+  } else if (command_settings(r) != 0) {
+    return -1;
+  }
+  if (!need_read) return finish_read();
   size_t plen = strlen(r.path);
   size_t longest = std::max(strlen(r.geom), std::max(strlen(r.result), strlen(r.meas)));
   if (plen + longest > DATA_NAME_LEN - 1)
@@ -457,10 +608,7 @@ int data_setup_apply(int source) {
   if (want_meas && read_measured_step(r) != 0) return -1;
   if ((want_results || r.meas[0]) && set_start_step(r) != 0) return -1;
   if (data_line(r, "read", nullptr) != 0) return -1;
-  active_variables_update_case();
-  unset_working_cursor();
-  data_refresh_dependencies();
-  return 1;
+  return finish_read();
 }
 
 

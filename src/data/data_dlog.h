@@ -21,7 +21,7 @@ extern int Element_labels[MAX_CASES];         // 1 = the case has element ids
 extern int Cmd_data_startstep;         // time step to start at after a read; -1 default step
 extern int Extend_plot3d_function_list;  // 1 = extended derived-function list (-extcfd)
 
-struct Plot3d_read_settings_rec;
+#include "data/data_format.h"
 // Reads the current case's data: source 0 the File Selection dialog, any
 // other value a command or the start-up case file, whose settings are the
 // case's names and the pending "data:" state. 1, or -1 after showing why
@@ -38,6 +38,31 @@ int server_byte_swap_toggle(int *value, int mode);
 // failed read, and rebuilds the main part list after a geometry read.
 extern void (*Data_fileselect_show)();
 extern void (*Data_partlist_refresh)();
+
+// What the File Selection dialog's data section holds for a dialog read.
+struct Data_fileselect_rec {
+  int native;                     // native-binary toggle
+  int format;                     // format code of the shown format row
+  int load;                       // load choice of the single-file formats, 0..3
+  Plot3d_read_settings_rec p3d;   // the PLOT3D loader's settings
+  char path[255];                 // the texts as typed
+  char geom[255];
+  char result[255];
+  char meas[255];
+  int start_on;                   // starting-time-step toggle
+  char start_text[32];            // its text
+};
+enum Data_fileselect_field {
+  DATA_FIELD_PATH,
+  DATA_FIELD_GEOMETRY,
+  DATA_FIELD_RESULT,
+  DATA_FIELD_MEASURED,
+  DATA_FIELD_START_STEP,
+};
+// Set by the Motif layer: reads the data section (-1 when the dialog does
+// not exist) and sets the text of one of its fields.
+extern int (*Data_fileselect_get)(Data_fileselect_rec *out);
+extern void (*Data_fileselect_set)(int field, const char *text);
 // Opens the part loader of a reader format.
 void data_pbuild_manageinit(int format);
 // Mode 0 copies the pending geometry/result/measured changed flags into the

@@ -88,6 +88,7 @@ void screen_motif_install() {
   Case_windep.hide_reader_dialogs = hide_reader_dialogs;
   Data_fileselect_show = fileselect_show;
   Data_partlist_refresh = mainprt_list_refresh;
+  file_data_init();
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
   frame_icons_refresh_windep = frame_panel_refresh;

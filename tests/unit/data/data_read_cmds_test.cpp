@@ -482,3 +482,55 @@ TEST_F(SingleFileRead, OverlongPartListIsDrained) {
   }
   EXPECT_EQ((int)part_by_number(5)->attributes[SLOT_ELT_REP], ELT_REP_NOT_LOADED);
 }
+
+// The File Selection dialog as the source, through its two hooks.
+static Data_fileselect_rec Dialog_fields;
+static std::vector<std::pair<int, std::string>> Dialog_sets;
+static int fake_get(Data_fileselect_rec *out) {
+  *out = Dialog_fields;
+  return 0;
+}
+static void fake_set(int field, const char *text) { Dialog_sets.push_back({field, text}); }
+
+TEST_F(DataCommands, DialogReadStripsNamesKeepsThemAsTypedAndPicksTheLastStep) {
+  Data_fileselect_get = fake_get;
+  Data_fileselect_set = fake_set;
+  Dialog_sets.clear();
+  Dialog_fields = Data_fileselect_rec();
+  Dialog_fields.native = 1;
+  Dialog_fields.format = 10;
+  snprintf(Dialog_fields.path, sizeof Dialog_fields.path, " %s ", D.c_str());
+  snprintf(Dialog_fields.geom, sizeof Dialog_fields.geom, "  vtk/mixed.vtk");
+  deliver_steps(11);
+  testing::internal::CaptureStderr();
+  int r = data_setup_apply(0);
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(r, 1) << err;
+  EXPECT_STREQ(Data_geom_file[0], "  vtk/mixed.vtk");
+  EXPECT_EQ(text(), "# data: native_binary ON\n# data: format case\n# data: path  " + D +
+                        " \n# data: geometry vtk/mixed.vtk\n# data: start_time 10\n# data: read");
+  EXPECT_FLOAT_EQ(Current_time, 20.5f);
+  // With the path changed every text is taken, the empty ones too.
+  std::vector<std::pair<int, std::string>> sets = {{DATA_FIELD_PATH, D},
+                                                   {DATA_FIELD_GEOMETRY, "vtk/mixed.vtk"},
+                                                   {DATA_FIELD_RESULT, ""},
+                                                   {DATA_FIELD_MEASURED, ""},
+                                                   {DATA_FIELD_START_STEP, "        10"}};
+  EXPECT_EQ(Dialog_sets, sets);
+
+  // Nothing changed: nothing is asked and no "read" line is written.
+  std::string before = text();
+  snprintf(Dialog_fields.path, sizeof Dialog_fields.path, "%s", D.c_str());
+  EXPECT_EQ(data_setup_apply(0), 1);
+  EXPECT_EQ(text(), before + "\n# data: native_binary ON\n# data: format case");
+
+  // A new path after the geometry is refused and set back.
+  snprintf(Dialog_fields.path, sizeof Dialog_fields.path, "/elsewhere");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(data_setup_apply(0), -1);
+  err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("Path can not be changed for a case after the geometry"), std::string::npos);
+  EXPECT_EQ(Dialog_sets.back(), std::make_pair((int)DATA_FIELD_PATH, D));
+  Data_fileselect_get = nullptr;
+  Data_fileselect_set = nullptr;
+}
