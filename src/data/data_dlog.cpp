@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "anim/animate.h"
+#include "anim/soltime.h"
 #include "anim/timeset.h"
 #include "client/ccp.h"
 #include "client/command_dlog.h"
@@ -291,6 +292,11 @@ int set_start_step(Read_rec &r) {
     }
     if (!r.start_given && make_current(r, start - first, 0) != 0) return -1;
   }
+  int chosen = n < 2 ? 0 : nearest_step(Current_time);
+  int beg = (int)Time_steps[0][0], end = (int)Time_steps[last][0];
+  float begt = Time_steps[0][1], cur = Time_steps[chosen][0], curt = Time_steps[chosen][1];
+  float endt = Time_steps[last][1];
+  soltime_timevals(1, 0, &beg, &begt, &cur, &curt, &end, &endt);
   anim[ANIM_START_STEP] = Time_steps[0][0];
   anim[ANIM_END_STEP] = Time_steps[last][0];
   anim[ANIM_START_TIME] = Time_steps[0][1];
@@ -298,6 +304,13 @@ int set_start_step(Read_rec &r) {
   anim[ANIM_TIME_INC] = (anim[ANIM_END_TIME] - anim[ANIM_START_TIME]) / 10.0f;
   set_global_animation_attributes(anim);
   return 0;
+}
+
+// 1 when the case's user-defined reader of this format takes a second (result) file.
+int userdef_two_files(int c, int format) {
+  if (format < DATA_USERDEF_FIRST || format > DATA_USERDEF_LAST) return 0;
+  int i = format - DATA_USERDEF_FIRST;
+  return Userdef_readertwofields[c] && i < Userdef_readercnt[c] ? Userdef_readertwofields[c][i] : 0;
 }
 
 void data_format_keyword(int format, char *out, int size) {
@@ -339,10 +352,7 @@ int dialog_settings(Read_rec &r, int *need_read) {
   char word[DATA_NAME_LEN];
   data_format_keyword(r.format, word, sizeof word);
   if (data_line(r, "format", word) != 0) return -1;
-  if (r.format >= DATA_USERDEF_FIRST && r.format <= DATA_USERDEF_LAST) {
-    int i = r.format - DATA_USERDEF_FIRST;
-    r.two_files = Userdef_readertwofields[c] && i < Userdef_readercnt[c] ? Userdef_readertwofields[c][i] : 0;
-  }
+  r.two_files = userdef_two_files(c, r.format);
   r.load = r.format == 8 ? 0 : f.load;
   if (r.format == 1) {
     r.p3d = f.p3d;
@@ -454,10 +464,7 @@ int command_settings(Read_rec &r) {
     row[0] = r.p3d.iblanked, row[1] = r.p3d.multizone, row[2] = r.p3d.read_as, row[3] = r.p3d.dimension;
     if (plot3d_lines(r, pending) != 0) return -1;
   }
-  if (r.format >= DATA_USERDEF_FIRST && r.format <= DATA_USERDEF_LAST) {
-    int i = r.format - DATA_USERDEF_FIRST;
-    r.two_files = Userdef_readertwofields[c] && i < Userdef_readercnt[c] ? Userdef_readertwofields[c][i] : 0;
-  }
+  r.two_files = userdef_two_files(c, r.format);
   r.start = Cmd_data_startstep;
   if (r.start != -1) {
     char step[16];

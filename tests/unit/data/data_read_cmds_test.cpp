@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "anim/animate.h"
+#include "anim/soltime.h"
 #include "anim/timeset.h"
 #include "client/command_dlog.h"
 #include "data/data_cmdproc.h"
@@ -251,6 +252,8 @@ TEST_F(DataCommands, StartTimeAfterTheRead) {
     ASSERT_EQ(line("data: read", &err), 1) << err;
     EXPECT_EQ(err.find("out of the simulation"), std::string::npos) << err;
     EXPECT_FLOAT_EQ(Current_time, c.current);
+    EXPECT_FLOAT_EQ(Soltime_curstep, (c.current - 0.5f) / 2.0f);  // the panel shows the step
+    EXPECT_EQ(Soltime_endstep, c.steps - 1);
     EXPECT_EQ(Cmd_data_startstep, c.start ? atoi(c.start) : -1);
     float anim[ANIM_GLOBAL_WORDS];
     get_global_animation_attributes(anim);
