@@ -25,6 +25,7 @@
 #include "readers/readers.h"
 
 const P3d_settings P3d_auto = {-1, -1, -1, -1};
+bool P3d_swap_first = false;
 
 namespace {
 
@@ -268,7 +269,9 @@ int find_layout(File_in &in, const P3d_settings &s, const P3d_layout *base, P3d_
       bool likely;
       swaps = fortran_swaps(in, &likely);
     } else if (flavour == P3D_C) {
-      swaps = {false, true};
+      // A C binary file has no markers to tell its byte order; the
+      // client's byte-swap setting decides which order is tried first.
+      swaps = {P3d_swap_first, !P3d_swap_first};
     }
     if (q) swaps = {base->swap};
     for (bool swap : swaps)

@@ -22,6 +22,9 @@ struct P3d_settings {
   int dims;      // 1, 2, 3 (the client's dimension code plus one)
 };
 extern const P3d_settings P3d_auto;  // every field -1
+// The client's "swapbytes" flag: true tries the byte order opposite to the
+// host's first when a C binary file fits both orders.
+extern bool P3d_swap_first;
 
 // A PLOT3D grid and, unless q is empty, its solution file. Byte order and
 // precision always come from the files. 0 or -1.

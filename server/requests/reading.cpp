@@ -20,6 +20,7 @@
 //   "get bnd list"        -> int n, n strings
 //   "refresh pbuild"      -> int unstructured, int structured [, block]
 //   "plot3d_test"         <- string geometry, string path; -> int array of 4
+//   "swapbytes"           <- int swap flag                      (no reply)
 //   "painfull n3s"        <- int mode                           (no reply)
 #include <unistd.h>
 
@@ -189,6 +190,14 @@ int geom_unread(int ch, int format) {
 int srv_set_file_path(int ch) {
   if (recv_string(ch, &St.path) != 0) return -1;
   srv_log("set file path %s", St.path.c_str());
+  return 0;
+}
+
+int srv_swapbytes(int ch) {
+  int swap = 0;
+  if (ccrint(ch, 1, &swap) != 0) return -1;
+  P3d_swap_first = swap == 1;
+  srv_log("swapbytes %d", swap);
   return 0;
 }
 

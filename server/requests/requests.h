@@ -44,6 +44,7 @@ int srv_get_userd_reader(int ch);
 int srv_get_bnd_list(int ch);
 int srv_refresh_pbuild(int ch);
 int srv_plot3d_test(int ch);
+int srv_swapbytes(int ch);
 int srv_painfull_n3s(int ch);
 int srv_create_quivane_parts(int ch);
 int srv_create_userd_parts(int ch);

@@ -31,6 +31,7 @@ static const Srv_request_rec Requests[] = {
     {"get bnd list", srv_get_bnd_list},
     {"refresh pbuild", srv_refresh_pbuild},
     {"plot3d_test", srv_plot3d_test},
+    {"swapbytes", srv_swapbytes},
     {"painfull n3s", srv_painfull_n3s},
     {"create quivane parts", srv_create_quivane_parts},
     {"create userd parts", srv_create_userd_parts},

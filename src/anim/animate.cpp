@@ -1,6 +1,8 @@
 // Animation state (see animate.h).
 #include "anim/animate.h"
 
+#include <cstring>
+
 #include "client/defaults.h"
 
 int Flprun = 0;
@@ -16,7 +18,21 @@ float Loading_load_factor = -1.0f;
 
 static int Keyframe_count = 0;  // keyframes defined; none until keyframing exists
 
-void animation_extra_init() { Keyframe_count = 0; }
+// The global animation settings; a read sets their step and time range.
+static float Global_anim[ANIM_GLOBAL_WORDS];
+
+void animation_extra_init() {
+  Keyframe_count = 0;
+  memset(Global_anim, 0, sizeof Global_anim);
+}
+
+void get_global_animation_attributes(float attributes[ANIM_GLOBAL_WORDS]) {
+  memcpy(attributes, Global_anim, sizeof Global_anim);
+}
+
+void set_global_animation_attributes(const float attributes[ANIM_GLOBAL_WORDS]) {
+  memcpy(Global_anim, attributes, sizeof Global_anim);
+}
 
 int Animation_abort = 0;
 int Loading_flippix = 0;

@@ -20,3 +20,16 @@ extern int Loading_flippix;                // 1 = flipbook pixel pages being loa
 // else 0 (also for a negative id).  No time sets exist until the time
 // subsystem arrives, so every variable has a value now.
 int check_variable_exists_at_current_time(int var_id, int part);
+
+#define ANIM_GLOBAL_WORDS 14  // words of the global animation settings
+// Words of the global animation settings that a read sets.
+enum Anim_global_word {
+  ANIM_START_STEP = 5,   // first step number (as a float)
+  ANIM_END_STEP = 6,     // last step number
+  ANIM_START_TIME = 11,  // first time
+  ANIM_END_TIME = 12,    // last time
+  ANIM_TIME_INC = 13,    // time increment
+};
+// Copy the global animation settings out of and into the kept 14 words.
+void get_global_animation_attributes(float attributes[ANIM_GLOBAL_WORDS]);
+void set_global_animation_attributes(const float attributes[ANIM_GLOBAL_WORDS]);

@@ -247,6 +247,10 @@ extern int Part_max_ijk[3][MAX_CASES];
 // ---- discovery, extents and geometry transfer (read_geom.cpp) -------------------
 // Part discovery on the current case: "part info", one model record per entry.
 void create_all_parts();
+// One entry of the "part info" reply: an int part number and a name of which
+// 49 characters are kept (a longer one is drained). 0, or -1 when the
+// channel fails.
+int part_info_entry(int ch, int *number, char name[PART_NAME_USED]);
 // After the caller sent "minm": the part number goes out on its case's
 // channel and the node count and extents come back into the places given.
 void part_minmax(int n, int *nodes, float *xmin, float *xmax, float *ymin, float *ymax,

@@ -47,7 +47,7 @@ static void channel_broken(int c, const char *request, const char *what) {
 
 // One entry of "part info": the part number and its name, read bounded.
 // 0 read (name holds at most 49 characters), -1 the link failed.
-static int read_entry(int ch, int *number, char name[PART_NAME_USED]) {
+int part_info_entry(int ch, int *number, char name[PART_NAME_USED]) {
   if (ccrint(ch, 1, number) != 0) return -1;
   static char buf[NAME_READ];
   int len = 0;
@@ -82,7 +82,7 @@ void create_all_parts() {
   for (int k = 0; k < n; k++) {
     int p = 0;
     char name[PART_NAME_USED];
-    if (read_entry(ch, &p, name) != 0) {
+    if (part_info_entry(ch, &p, name) != 0) {
       channel_broken(c, "part info", "the part list ended early");
       break;
     }

@@ -79,7 +79,7 @@ static int Localdata_started[MAX_CASES];  // 1 once the case's local data listin
 
 // ---- text helpers ---------------------------------------------------------------------------
 
-static std::string get_text(Widget w) {
+std::string fsel_get_text(Widget w) {
   if (!w) return "";
   char *t = XmIsTextField(w) ? XmTextFieldGetString(w) : XmTextGetString(w);
   std::string s = t ? t : "";
@@ -87,7 +87,7 @@ static std::string get_text(Widget w) {
   return s;
 }
 
-static void set_text(Widget w, const std::string &s) {
+void fsel_set_text(Widget w, const std::string &s) {
   if (!w) return;
   if (XmIsTextField(w))
     XmTextFieldSetString(w, const_cast<char *>(s.c_str()));
@@ -177,7 +177,7 @@ static void free_items(std::vector<XmString> &items) {
 void fsel_filremotesearch(Widget, XtPointer) {}
 
 void fsel_dirremotesearch(Widget fsb, XtPointer) {
-  std::string filter = get_text(Fileselect_filter_text);
+  std::string filter = fsel_get_text(Fileselect_filter_text);
   std::string error = fsel_remote_filter_error(filter.c_str());
   if (!error.empty()) {
     disperr(error.c_str());
@@ -188,14 +188,14 @@ void fsel_dirremotesearch(Widget fsb, XtPointer) {
   int ndirs = 0, nfiles = 0;
   if (remotefilelist(filter.c_str(), &path, &ndirs, &dirs, &nfiles, &files) < 0) return;
   std::string shown = fsel_listed_filter(path, filter.c_str());
-  set_text(Fileselect_filter_text, shown);
+  fsel_set_text(Fileselect_filter_text, shown);
   std::string prefix = shown.substr(0, shown.rfind('/') + 1);
 
   XmListDeleteAllItems(Fileselect_dir_list);
   std::vector<XmString> d = compose_items(prefix, dirs, ndirs);
   XtVaSetValues(fsb, XmNdirListItems, d.empty() ? nullptr : d.data(), XmNdirListItemCount,
                 (int)d.size(), XmNdirectoryValid, True, XmNlistUpdated, True, nullptr);
-  if (ndirs > 0) set_text(Fileselect_file_text, prefix);
+  if (ndirs > 0) fsel_set_text(Fileselect_file_text, prefix);
   free_items(d);
   XmListDeleteAllItems(Fileselect_file_list);
   std::vector<XmString> f = compose_items(prefix, files, nfiles);
@@ -213,7 +213,7 @@ void fsel_dirremotesearch(Widget fsb, XtPointer) {
 // Where a case's first listing starts: the work area's path, else the
 // server's working directory, else the current directory; "dir/*".
 static std::string start_filter() {
-  std::string dir = File_data_dialog ? get_text(Fileselect_path_text) : "";
+  std::string dir = File_data_dialog ? fsel_get_text(Fileselect_path_text) : "";
   if (dir.empty()) {
     char cwd[1024];
     if (Online[Case_num + 1] && ccrcwd(Isockt[Case_num], cwd, sizeof cwd) >= 0) dir = cwd;
@@ -223,7 +223,7 @@ static std::string start_filter() {
 }
 
 static void remember(int which) {
-  snprintf(Fsel_lastfilter[which], FSEL_FILTER_LEN, "%s", get_text(Fileselect_filter_text).c_str());
+  snprintf(Fsel_lastfilter[which], FSEL_FILTER_LEN, "%s", fsel_get_text(Fileselect_filter_text).c_str());
 }
 
 void fsel_setsearchproc(int remote, int purpose) {
@@ -234,13 +234,13 @@ void fsel_setsearchproc(int remote, int purpose) {
     if (!Remote_started[Case_num]) {
       std::string filter = start_filter();
       std::string dir = filter.substr(0, filter.size() - 1);
-      set_text(Fileselect_filter_text, filter);
+      fsel_set_text(Fileselect_filter_text, filter);
       search(dir);
-      set_text(Fileselect_file_text, dir);
-      set_text(Fileselect_filter_text, filter);
+      fsel_set_text(Fileselect_file_text, dir);
+      fsel_set_text(Fileselect_filter_text, filter);
       Remote_started[Case_num] = 1;
     } else {
-      if (Fsel_lastaccess == 0) set_text(Fileselect_filter_text, Fsel_lastfilter[1]);
+      if (Fsel_lastaccess == 0) fsel_set_text(Fileselect_filter_text, Fsel_lastfilter[1]);
       remember(1);
       search(Fsel_lastfilter[1]);
     }
@@ -251,13 +251,13 @@ void fsel_setsearchproc(int remote, int purpose) {
                 Fsel_dirsearch_proc, nullptr);
   if (purpose == 1 && !Localdata_started[Case_num]) {
     std::string filter = start_filter();
-    set_text(Fileselect_filter_text, filter);
+    fsel_set_text(Fileselect_filter_text, filter);
     search(filter);
     Localdata_started[Case_num] = 1;
     return;
   }
   if (Fsel_lastaccess == 1) {
-    set_text(Fileselect_filter_text, Fsel_lastfilter[0]);
+    fsel_set_text(Fileselect_filter_text, Fsel_lastfilter[0]);
     Fsel_lastaccess = 0;
   }
   remember(0);
@@ -455,7 +455,7 @@ int fsel_select(int purpose, Widget *field1, Widget *field2, Widget *, int, void
 
 void fsel_okcallback(Widget, XtPointer target, XtPointer) {
   Widget *field = static_cast<Widget *>(target);
-  if (field && *field) set_text(*field, get_text(Fileselect_file_text));
+  if (field && *field) fsel_set_text(*field, fsel_get_text(Fileselect_file_text));
   if (Fsel_applyroutCB) Fsel_applyroutCB();
   if (Fileselect_dialog) XtUnmanageChild(Fileselect_dialog);
 }
@@ -469,9 +469,9 @@ void fsel_okcallback2(Widget, XtPointer client, XtPointer) {
   Widget *target = static_cast<Widget *>(client);
   std::string name, path;
   bool path_set = false;
-  fsel_split_setname(get_text(Fileselect_file_text).c_str(), &name, &path, &path_set);
-  if (target) set_text(*target, name);
-  if (path_set) set_text(Fileselect_path_text, path);
+  fsel_split_setname(fsel_get_text(Fileselect_file_text).c_str(), &name, &path, &path_set);
+  if (target) fsel_set_text(*target, name);
+  if (path_set) fsel_set_text(Fileselect_path_text, path);
 }
 
 void fsel_caseexpand_routCB(Widget, XtPointer keep, XtPointer) {

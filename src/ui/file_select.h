@@ -44,6 +44,9 @@ extern Widget Fileselect_result_text;
 extern Widget Fileselect_meas_but;
 extern Widget Fileselect_meas_text;
 extern Widget Fileselect_path_text;
+// The text of a text or text-field widget ("" for none), and setting it.
+std::string fsel_get_text(Widget w);
+void fsel_set_text(Widget w, const std::string &s);
 
 // Shows the dialog for a purpose: 1 when shown, -1 when refused (purposes
 // 1 and 2 need the current case's server; host names must be known).

@@ -7,6 +7,7 @@
 
 #include "client/cases.h"
 #include "client/conect.h"
+#include "data/data_dlog.h"
 #include "data/partbuild.h"
 #include "data/ui/data_windep.h"
 #include "query/ui/query_menu.h"
@@ -15,6 +16,7 @@
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
 #include "ui/event_loop.h"
+#include "ui/file_select.h"
 #include "ui/general_windep.h"
 #include "ui/interf_init.h"
 #include "ui/message_window.h"
@@ -56,6 +58,11 @@ static void hide_reader_dialogs() {
     if (w && XtIsManaged(w)) XtUnmanageChild(w);
 }
 
+// A failed read shows the File Selection dialog again, when it exists.
+static void fileselect_show() {
+  if (Fileselect_dialog) XtManageChild(Fileselect_dialog);
+}
+
 static void query_menus() {
   queryfile_init();
   query_showinfo_init();
@@ -79,6 +86,9 @@ void screen_motif_install() {
   Case_windep.data_section = file_data_init;
   Case_windep.query_menus = query_menus;
   Case_windep.hide_reader_dialogs = hide_reader_dialogs;
+  Data_fileselect_show = fileselect_show;
+  Data_partlist_refresh = mainprt_list_refresh;
+  file_data_init();
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
   frame_icons_refresh_windep = frame_panel_refresh;

@@ -119,6 +119,40 @@ int set_active_time(float time) {
   return 0;
 }
 
+int adjust_timestep(float *time) {
+  if (Time_tot_steps < 1 || !Time_steps) return -1;
+  int last = Time_tot_steps - 1;
+  if (*time <= Time_steps[0][1]) {
+    *time = Time_steps[0][1];
+    return 0;
+  }
+  if (*time >= Time_steps[last][1]) {
+    *time = Time_steps[last][1];
+    return last;
+  }
+  for (int i = 0; i < last; i++) {
+    float lo = Time_steps[i][1], hi = Time_steps[i + 1][1];
+    if (*time < lo || *time > hi) continue;
+    float tol = 0.001f * (hi - lo);
+    if (*time - lo <= tol) {
+      *time = lo;
+      return i;
+    }
+    if (hi - *time <= tol) {
+      *time = hi;
+      return i + 1;
+    }
+    return -1;
+  }
+  return -1;
+}
+
+int change_timesteps(float time, int) { return set_active_time(time); }
+
+int active_variables_update_case() { return 0; }
+
+void mod_var_info() {}
+
 int get_the_results() { return 0; }
 
 static int P3d_ref_ids[5] = {-1, -1, -1, -1, -1};  // density, energy, third, momentum, velocity

@@ -76,6 +76,16 @@ int get_time_steps(int mode);
 void time_steps_deliver(const float (*steps)[2], int n, int result);
 // Makes time current on the client: Current_time only; 0.
 int set_active_time(float time);
+// Clamps *time to the first and last time of the overall time line and
+// snaps it onto a step within 0.001 of a step interval; that step's number,
+// or -1 when the time lies between two steps (or there is no time line).
+int adjust_timestep(float *time);
+// Makes time current on every server (mode 1 forces it): Current_time only; 0.
+int change_timesteps(float time, int mode);
+// Loads the active variables on every case server lacking them: none yet; 0.
+int active_variables_update_case();
+// Refreshes the variable lists after a read: nothing to refresh yet.
+void mod_var_info();
 // Rebuilds the variable table from the servers: no variable exists yet; 0.
 int get_the_results();
 // Mode 0 reads, mode 1 sets the reference variables (ids, -1 unset) and the

@@ -1,12 +1,14 @@
 // Data section and reader dialogs (see data_windep.h).
 #include "data/ui/data_windep.h"
 
+#include <Xm/ToggleB.h>
 #include <Xm/Xm.h>
 
 #include <cstdio>
 
 // ---- the data side of the File Selection dialog -------------------------------
 #include "client/cases.h"
+#include "data/partbuild.h"
 #include "ui/file_select.h"
 #include "ui/general_windep.h"
 #include "ui/menus.h"
@@ -70,11 +72,48 @@ void data_setup_format_windep(const Data_format_setup_rec *setup) {
   XtSetSensitive(Fileselect_meas_but, setup->meas_on ? True : False);
 }
 
-void file_data_init() {}
+// Data_fileselect_get: the data section's fields as they stand. The
+// loaders' own settings are the pending ones until their dialogs exist.
+static int fileselect_get(Data_fileselect_rec *f) {
+  if (!Fileselect_dialog) return -1;
+  f->native = Fileselect_native_tggl && XmToggleButtonGetState(Fileselect_native_tggl) ? 1 : 0;
+  int row = XtarvOptionMenuCurrentState(Fileselect_format_optmen, Data_format_menu);
+  f->format = row >= 0 && row < DATA_FORMAT_ROWS ? (int)(long)Data_format_menu[row].client_data
+                                                   : Data_format[Case_num];
+  f->load = 0;
+  tarv_partbld_vals(&f->load, 0);
+  const int *p3d = Data_plot3d_rflags[Case_num];
+  f->p3d = {p3d[0], p3d[1], p3d[2], p3d[3]};
+  Widget texts[4] = {Fileselect_path_text, Fileselect_geom_text, Fileselect_result_text,
+                     Fileselect_meas_text};
+  char *into[4] = {f->path, f->geom, f->result, f->meas};
+  for (int k = 0; k < 4; k++) snprintf(into[k], sizeof f->path, "%s", fsel_get_text(texts[k]).c_str());
+  f->start_on = Fileselect_spectstep_tggl && XmToggleButtonGetState(Fileselect_spectstep_tggl) ? 1 : 0;
+  snprintf(f->start_text, sizeof f->start_text, "%s", fsel_get_text(Fileselect_spectstep_text).c_str());
+  return 0;
+}
+
+static void fileselect_set(int field, const char *text) {
+  Widget w[5] = {Fileselect_path_text, Fileselect_geom_text, Fileselect_result_text,
+                 Fileselect_meas_text, Fileselect_spectstep_text};
+  if (field >= 0 && field < 5) fsel_set_text(w[field], text);
+}
+
+void file_data_init() {
+  Data_fileselect_get = fileselect_get;
+  Data_fileselect_set = fileselect_set;
+}
+
+// Formats whose parts are built by a part loader after the read.
+static bool has_part_loader(int format) {
+  return format == 3 || format == 10 || format == 0 ||
+         (format >= DATA_USERDEF_FIRST && format <= DATA_USERDEF_LAST);
+}
 
 void data_read_byformatCB(Widget, XtPointer, XtPointer) {
   if (File_selection_type != 1) return;
-  data_pbuild_manageinit(Data_format[Case_num]);
+  if (data_setup_apply(0) == 1 && has_part_loader(Data_format[Case_num]))
+    data_pbuild_manageinit(Data_format[Case_num]);
 }
 
 void data_select_fileCB(Widget, XtPointer, XtPointer) {

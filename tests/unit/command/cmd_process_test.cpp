@@ -259,6 +259,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: data_partbuild: Bad command for this category.\n");
+    } else if (c.proc == data_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: data: Bad command for this category.\n");
     } else {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
