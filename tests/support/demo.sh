@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # make demo: runs the client from the build tree with the bundled installation
-# directory, opens its main window (under a private Xvfb when there is no
-# DISPLAY), saves a screenshot of the screen and ends the client.
+# directory (under a private Xvfb when there is no DISPLAY): it starts the
+# stand-in server, reads the bundled mixed-element model as a case file,
+# builds all its parts from a command file, saves a screenshot of the screen
+# and ends the client.
 set -u
 build=${1:-build}
+bindir=$(cd "$build" && pwd)
 echo "== quivane7 -help (usage text, exit status 1) =="
 "$build/quivane7" -help
 
@@ -27,12 +30,16 @@ fi
 
 demohome=$(mktemp -d)
 log="$demohome/client.log"
-echo "== quivane7 (main window on $DISPLAY) =="
-HOME="$demohome" "$build/quivane7" >"$log" 2>&1 &
+model="$(cd "$(dirname "$0")/../data" && pwd)/vtk/mixed.vtk"
+printf 'VERSION 7.1\ndata_partbuild: begin\ndata_partbuild: select_all\ndata_partbuild: create\ndata_partbuild: end\n' \
+  >"$demohome/build.cmd"
+echo "== quivane7 -c -case $model -p build.cmd (main window on $DISPLAY) =="
+(cd "$demohome" && HOME="$demohome" PATH="$bindir:$PATH" \
+  exec "$bindir/quivane7" -c -case "$model" -p "$demohome/build.cmd") >"$log" 2>&1 &
 cpid=$!
 for _ in $(seq 1 100); do grep -q "<Ready>" "$log" && break; sleep 0.1; done
 cat "$log"
-sleep 1.5
+sleep 3
 shot="$PWD/$build/demo-mainwindow.png"
 import -window root "$shot" && echo "== screenshot of the main window: $shot =="
 kill -INT "$cpid" 2>/dev/null
