@@ -4,6 +4,4 @@
 
 int Lighting_two_lights = 1;  // two lights at start
 
-void find_bounding_volume(int) {}
-
 void toggle_two_lights(int flag, int) { Lighting_two_lights = flag ? 1 : 0; }

@@ -1,0 +1,100 @@
+// Active objects, emitter slots and part bounds (see active.h).
+#include "render/active.h"
+
+#include <cmath>
+
+#include "parts/attribute.h"
+#include "parts/read.h"
+#include "variables/variables.h"
+
+int Active_objects[MAX_ACTIVE_OBJECTS];
+int Num_active_objects = 0;
+int Emitter_lists[MAX_EMITTERS];
+int Num_active_emitters = 0;
+
+static int index_of_number(int n) {
+  if (n < 1 || n >= MAX_PART_NUMBER) return -1;
+  int i = Part_cross[n];
+  if (i < 0 || i >= Num_p_loaded || !parts[i]) return -1;
+  return i;
+}
+
+int active_object_position(int i) {
+  for (int k = 0; k < Num_active_objects; k++)
+    if (Active_objects[k] == i) return k;
+  return -1;
+}
+
+void actobj(int n) {
+  int i = index_of_number(n);
+  if (i < 0) return;
+  Part_rec *p = parts[i];
+  if (p->group) return;
+  if (p->attributes && (int)lroundf(p->attributes[SLOT_ELT_REP]) == ELT_REP_NOT_LOADED) return;
+  if (active_object_position(i) >= 0) return;
+  if (Num_active_objects >= MAX_ACTIVE_OBJECTS) return;
+  Active_objects[Num_active_objects++] = i;
+}
+
+void deaobj(int n) {
+  int i = index_of_number(n);
+  if (i < 0) return;
+  int k = active_object_position(i);
+  if (k < 0) return;
+  for (; k < Num_active_objects - 1; k++) Active_objects[k] = Active_objects[k + 1];
+  Num_active_objects--;
+}
+
+void compress_active(int i) {
+  int k = active_object_position(i);
+  if (k >= 0) Active_objects[k] = i - 1;
+}
+
+void active_emitter(int slot, int list_id) {
+  if (slot < 0 || slot >= MAX_EMITTERS || Emitter_lists[slot] != 0) return;
+  Emitter_lists[slot] = list_id;
+  if (list_id != 0) Num_active_emitters++;
+}
+
+void dea_emitter(int slot) {
+  if (slot < 0 || slot >= MAX_EMITTERS || Emitter_lists[slot] == 0) return;
+  Emitter_lists[slot] = 0;
+  Num_active_emitters--;
+}
+
+void reset_active_objects() {
+  Num_active_objects = 0;
+  for (int &e : Emitter_lists) e = 0;
+  Num_active_emitters = 0;
+}
+
+void find_bounding_volume(int i) {
+  if (i < 0 || i >= Num_p_loaded || !parts[i]) return;
+  Part_rec *p = parts[i];
+  const float *a = p->attributes;
+  int d = a ? (int)lroundf(a[SLOT_DISPLACE_BY]) : -1;
+  if (d >= Var_array_size || (d >= 0 && !(p->vectors && p->vectors[d]))) d = -1;
+  if (d < 0) d = -1;
+  float factor = a ? a[SLOT_DISPLACE_FACTOR] : 0;
+  int n = p->node_count;
+  if (p->type == PART_TRACE || p->type == PART_TENSOR) n--;
+  if (n <= 0 || !p->coords) return;
+  float lo[3], hi[3];
+  for (int k = 1; k <= n; k++) {
+    float pt[3];
+    for (int c = 0; c < 3; c++) {
+      pt[c] = p->coords[k][c];
+      if (d != -1) pt[c] += factor * p->vectors[d][k][c];
+    }
+    for (int c = 0; c < 3; c++) {
+      if (k == 1 || pt[c] < lo[c]) lo[c] = pt[c];
+      if (k == 1 || pt[c] > hi[c]) hi[c] = pt[c];
+    }
+  }
+  p->xmin = lo[0];
+  p->xmax = hi[0];
+  p->ymin = lo[1];
+  p->ymax = hi[1];
+  p->zmin = lo[2];
+  p->zmax = hi[2];
+}
