@@ -2,9 +2,13 @@
 #include "render/active.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "parts/attribute.h"
 #include "parts/read.h"
+#include "render/disobj.h"
 #include "variables/variables.h"
 
 int Active_objects[MAX_ACTIVE_OBJECTS];
@@ -97,4 +101,66 @@ void find_bounding_volume(int i) {
   p->ymax = hi[1];
   p->zmin = lo[2];
   p->zmax = hi[2];
+}
+
+namespace {
+
+bool put_word(FILE *fp, uint32_t v) {
+  unsigned char b[4] = {(unsigned char)(v >> 24), (unsigned char)(v >> 16),
+                        (unsigned char)(v >> 8), (unsigned char)v};
+  return fwrite(b, 1, 4, fp) == 4;
+}
+bool get_word(FILE *fp, uint32_t *v) {
+  unsigned char b[4];
+  if (fread(b, 1, 4, fp) != 4) return false;
+  *v = (uint32_t)b[0] << 24 | (uint32_t)b[1] << 16 | (uint32_t)b[2] << 8 | b[3];
+  return true;
+}
+
+int bkup_failed() {
+  perror("disobj_bkup:");
+  return -1;
+}
+
+}  // namespace
+
+int disobj_bkup(FILE *fp, int mode) {
+  if (mode == 0 || mode == 5) {
+    if (!fp) return bkup_failed();
+    float version = 10.0f;
+    uint32_t w;
+    memcpy(&w, &version, 4);
+    bool ok = put_word(fp, w) && put_word(fp, (uint32_t)Num_active_objects) &&
+              put_word(fp, (uint32_t)Num_active_emitters);
+    for (int k = 0; ok && k < MAX_ACTIVE_OBJECTS; k++)
+      ok = put_word(fp, (uint32_t)(k < Num_active_objects ? Active_objects[k] : 0));
+    ok = ok && put_word(fp, (uint32_t)Case_viewport_visibility_set);
+    for (int c = 0; ok && c < 16; c++) ok = put_word(fp, (uint32_t)Case_viewport_visibility[c]);
+    return ok ? 1 : bkup_failed();
+  }
+  if (mode == 2 || mode == 6) {
+    if (!fp) return bkup_failed();
+    // Everything is read before anything is stored, so a short section
+    // leaves the list and masks as they were.
+    std::vector<uint32_t> w(3 + MAX_ACTIVE_OBJECTS + 1 + 16);
+    for (uint32_t &x : w)
+      if (!get_word(fp, &x)) return bkup_failed();
+    int count = (int)w[1];
+    if (count < 0) count = 0;
+    if (count > MAX_ACTIVE_OBJECTS) count = MAX_ACTIVE_OBJECTS;
+    Num_active_objects = 0;
+    for (int k = 0; k < count; k++) {
+      int i = (int)w[3 + k];
+      if (i < 0 || i >= Num_p_loaded || active_object_position(i) >= 0) continue;
+      Active_objects[Num_active_objects++] = i;
+    }
+    Case_viewport_visibility_set = (int)w[3 + MAX_ACTIVE_OBJECTS];
+    for (int c = 0; c < 16; c++) Case_viewport_visibility[c] = (int)w[4 + MAX_ACTIVE_OBJECTS + c];
+    return 1;
+  }
+  if (mode == 4) {
+    reset_active_objects();
+    Case_viewport_visibility_set = 0;
+  }
+  return 1;
 }

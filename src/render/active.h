@@ -32,3 +32,15 @@ void reset_active_objects();
 // a particle trace or tensor glyph leaves its last node out) into its
 // record; a part without nodes keeps its record unchanged.
 void find_bounding_volume(int i);
+
+#include <cstdio>
+
+// The "disobj_view" archive section: version 10.0, the active count, the
+// emitter count, the 5000 list entries, the masks-set flag and the 16 case
+// masks, 20,080 bytes, every word big-endian as in all archive sections.
+// Modes 0 and 5 save; 2 and 6 restore (the count is clamped to 5000 and
+// entries that name no loaded part or repeat an earlier one are dropped;
+// the emitter slots are left alone); 4 empties the list and the emitters and
+// has the case masks set afresh at their next use.  1, or -1 on a failed
+// read or write.
+int disobj_bkup(FILE *fp, int mode);

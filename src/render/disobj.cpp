@@ -37,21 +37,37 @@ int Quivane_display_list = 0;
 #include "client/cases.h"
 #include "view/viewports.h"
 
-static unsigned short Case_viewport_mask[MAX_CASES] = EVERY_CASE(0xffff);
+#include "parts/attribute.h"
+#include "parts/read.h"
 
-// No part is loaded, so storing the mask has nothing further to apply.
+int Case_viewport_visibility[MAX_CASES];
+int Case_viewport_visibility_set = 0;
+
 void parts_visible_by_case(int case_index, unsigned short *mask, int mode) {
-  if (case_index < 0 || case_index >= MAX_CASES || !mask) return;
+  if (case_index < 0 || case_index >= MAX_CASES || !mask || (mode != 0 && mode != 1)) return;
+  if (!Case_viewport_visibility_set) {
+    for (int &m : Case_viewport_visibility) m = 0xffff;
+    Case_viewport_visibility_set = 1;
+  }
   if (mode == 0) {
-    *mask = Case_viewport_mask[case_index];
+    *mask = (unsigned short)Case_viewport_visibility[case_index];
     return;
   }
-  unsigned short old = Case_viewport_mask[case_index], next = 0;
-  for (int v = 0; v < MAX_VIEWPORTS; v++) {
-    unsigned short bit = (unsigned short)(1u << v);
-    next |= (Viewports[v].in_use ? *mask : old) & bit;
+  int old = Case_viewport_visibility[case_index], next = 0;
+  for (int v = 0; v < 16; v++) {
+    int bit = 1 << v;
+    bool in_use = v < MAX_VIEWPORTS && Viewports[v].in_use;
+    next |= (in_use ? *mask : old) & bit;
   }
-  Case_viewport_mask[case_index] = next;
+  Case_viewport_visibility[case_index] = next;
+  // The parts of the case carry the mask in their viewport attribute.
+  bool changed = false;
+  for (int i = 0; i < Num_p_loaded && parts[i]; i++) {
+    if (parts[i]->case_index != case_index || !parts[i]->attributes) continue;
+    parts[i]->attributes[SLOT_VIEWPORT_VIS] = (float)next;
+    changed = true;
+  }
+  if (changed) viewports_display_all();
 }
 
 void clear_initial_screen() {}

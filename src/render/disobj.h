@@ -26,10 +26,13 @@ extern int Use_stencil_buffer;       // 1 = overlapping viewports masked by the 
 extern int Quivane_display_list;     // 1 = own recorded display lists, 0 = OpenGL lists
 
 // ---- part visibility per viewport, by case -----------------------------------
-// Viewport mask of a case (bit v-1 = visible in viewport v, all set at
-// first): mode 0 reads it into *mask; mode 1 stores the bits of *mask for
-// the viewports in use (the others keep their old bit) and applies it to the
-// case's parts (none is loaded yet).
+// Viewport mask of a case (bit v = visible in viewport v; every mask is
+// 0xffff on first use after start or reset): mode 0 reads it into *mask;
+// mode 1 stores the bits of *mask for the viewports in use (the others keep
+// their old bit), writes it into the viewport attribute of every part of the
+// case and redraws when a part changed.  Other modes do nothing.
+extern int Case_viewport_visibility[16];  // per case slot
+extern int Case_viewport_visibility_set;  // 0 = masks set to 0xffff at next use
 void parts_visible_by_case(int case_index, unsigned short *mask, int mode);
 
 // Removes the start screen before the first geometry read. Nothing is drawn

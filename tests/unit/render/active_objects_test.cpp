@@ -2,11 +2,15 @@
 // table made the way the part subsystem makes it.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "parts/attribute.h"
 #include "parts/read.h"
 #include "render/active.h"
+#include "render/disobj.h"
+#include "view/viewports.h"
 #include "test_parts.h"
 
 using namespace qtest;
@@ -17,10 +21,13 @@ class ActiveObjects : public ::testing::Test {
  protected:
   void SetUp() override {
     clear_parts();
-    reset_active_objects();
+    disobj_bkup(nullptr, 4);
+    for (int v = 0; v < MAX_VIEWPORTS; v++) saved_in_use[v] = Viewports[v].in_use;
   }
+  int saved_in_use[MAX_VIEWPORTS];
   void TearDown() override {
-    reset_active_objects();
+    for (int v = 0; v < MAX_VIEWPORTS; v++) Viewports[v].in_use = saved_in_use[v];
+    disobj_bkup(nullptr, 4);
     clear_parts();
   }
   std::vector<int> list() const {
@@ -124,6 +131,105 @@ TEST_F(ActiveObjects, BoundsFollowTheDisplacementAndKeepAnEmptyPart) {
   p->xmin = p->ymin = ATTR_UNSET;
   find_bounding_volume(0);
   EXPECT_EQ(p->xmin, ATTR_UNSET) << "no nodes leaves the mark";
+}
+
+TEST_F(ActiveObjects, CaseMasksKeepTheBitsOfViewportsNotInUse) {
+  fill_parts({{1, 2, PART_MODEL, "a", -1, {}, false}, {2, 3, PART_MODEL, "b", -1, {}, false}});
+  unsigned short mask = 0;
+  parts_visible_by_case(2, &mask, 0);
+  EXPECT_EQ(mask, 0xffff) << "a new case is shown everywhere";
+  for (int v = 0; v < MAX_VIEWPORTS; v++) Viewports[v].in_use = (v == 0 || v == 2);
+  unsigned short want = 0;  // hide in viewports 0 and 2 (and ask for 1 and 3 off too)
+  parts_visible_by_case(2, &want, 1);
+  parts_visible_by_case(2, &mask, 0);
+  EXPECT_EQ(mask, 0xfffa) << "only the bits of viewports in use change";
+  EXPECT_EQ(parts[0]->attributes[SLOT_VIEWPORT_VIS], (float)0xfffa) << "the case's part carries it";
+  EXPECT_NE(parts[1]->attributes[SLOT_VIEWPORT_VIS], (float)0xfffa) << "another case's part does not";
+  unsigned short other = 0;
+  parts_visible_by_case(3, &other, 0);
+  EXPECT_EQ(other, 0xffff);
+  parts_visible_by_case(2, &want, 7);
+  parts_visible_by_case(2, &mask, 0);
+  EXPECT_EQ(mask, 0xfffa) << "other modes do nothing";
+}
+
+TEST_F(ActiveObjects, ArchiveRoundTripLeavesTheEmittersAlone) {
+  fill_parts({{1, 0, PART_MODEL, "a", -1, {}, false},
+              {2, 0, PART_MODEL, "b", -1, {}, false},
+              {3, 0, PART_MODEL, "c", -1, {}, false}});
+  actobj(3);
+  actobj(1);
+  unsigned short m = 0x0001;
+  for (int v = 0; v < MAX_VIEWPORTS; v++) Viewports[v].in_use = 1;
+  parts_visible_by_case(5, &m, 1);
+  active_emitter(4, 12);
+  FILE *fp = tmpfile();
+  ASSERT_NE(fp, nullptr);
+  ASSERT_EQ(disobj_bkup(fp, 0), 1);
+  EXPECT_EQ(ftell(fp), 20080L);
+  disobj_bkup(nullptr, 4);
+  EXPECT_EQ(Num_active_objects, 0);
+  EXPECT_EQ(Num_active_emitters, 0) << "reset empties the emitters";
+  active_emitter(9, 33);
+  rewind(fp);
+  ASSERT_EQ(disobj_bkup(fp, 2), 1);
+  EXPECT_EQ(list(), std::vector<int>({2, 0}));
+  unsigned short got = 0;
+  parts_visible_by_case(5, &got, 0);
+  EXPECT_EQ(got, 0x0001);
+  EXPECT_EQ(Emitter_lists[9], 33) << "restore leaves the emitter slots alone";
+  EXPECT_EQ(Emitter_lists[4], 0);
+  EXPECT_EQ(Num_active_emitters, 1);
+  // The section is big-endian: the version word 10.0f leads.
+  rewind(fp);
+  unsigned char b[8];
+  ASSERT_EQ(fread(b, 1, 8, fp), 8u);
+  EXPECT_EQ(std::vector<unsigned char>(b, b + 8),
+            std::vector<unsigned char>({0x41, 0x20, 0, 0, 0, 0, 0, 2}));
+  fclose(fp);
+}
+
+static void put_be(FILE *fp, uint32_t v) {
+  unsigned char b[4] = {(unsigned char)(v >> 24), (unsigned char)(v >> 16),
+                        (unsigned char)(v >> 8), (unsigned char)v};
+  fwrite(b, 1, 4, fp);
+}
+
+TEST_F(ActiveObjects, ArchiveRestoreDistrustsItsCountAndIndices) {
+  fill_parts({{1, 0, PART_MODEL, "a", -1, {}, false}, {2, 0, PART_MODEL, "b", -1, {}, false}});
+  struct Case {
+    const char *what;
+    uint32_t count;
+    std::vector<uint32_t> entries;
+    std::vector<int> want;
+  } cases[] = {
+      {"huge count", 0x7fffffff, {1, 0}, {1, 0}},
+      {"index past the table and negative", 4, {1, 2, 0xffffffff, 0}, {1, 0}},
+      {"duplicates", 3, {0, 0, 1}, {0, 1}},
+      {"negative count", 0xfffffff0, {1}, {}},
+  };
+  for (const Case &c : cases) {
+    FILE *fp = tmpfile();
+    ASSERT_NE(fp, nullptr);
+    put_be(fp, 0x41200000);
+    put_be(fp, c.count);
+    put_be(fp, 0);
+    for (int k = 0; k < MAX_ACTIVE_OBJECTS; k++)
+      put_be(fp, k < (int)c.entries.size() ? c.entries[k] : 0);
+    for (int k = 0; k < 17; k++) put_be(fp, 1);
+    rewind(fp);
+    EXPECT_EQ(disobj_bkup(fp, 6), 1) << c.what;
+    EXPECT_EQ(list(), c.want) << c.what;
+    fclose(fp);
+  }
+  FILE *shortfile = tmpfile();
+  put_be(shortfile, 0x41200000);
+  put_be(shortfile, 1);
+  rewind(shortfile);
+  actobj(2);
+  EXPECT_EQ(disobj_bkup(shortfile, 2), -1);
+  EXPECT_EQ(list(), std::vector<int>({1})) << "a short section changes nothing";
+  fclose(shortfile);
 }
 
 }  // namespace
