@@ -9,6 +9,9 @@
 #include "parts/attribute.h"
 #include "parts/read.h"
 #include "render/disobj.h"
+#include "view/frames.h"
+#include "view/view_matrix.h"
+#include "view/viewports.h"
 #include "variables/variables.h"
 
 int Active_objects[MAX_ACTIVE_OBJECTS];
@@ -163,4 +166,109 @@ int disobj_bkup(FILE *fp, int mode) {
     Case_viewport_visibility_set = 0;
   }
   return 1;
+}
+
+// ---- extents in a viewport ---------------------------------------------------------
+namespace {
+
+// out = a x b for row-vector matrices (a applied first).
+void row_mult(const float a[16], const float b[16], float out[16]) {
+  for (int r = 0; r < 4; r++)
+    for (int c = 0; c < 4; c++) {
+      float sum = 0;
+      for (int k = 0; k < 4; k++) sum += a[4 * r + k] * b[4 * k + c];
+      out[4 * r + c] = sum;
+    }
+}
+
+void row_apply(const float p[3], const float m[16], float out[3]) {
+  for (int c = 0; c < 3; c++) out[c] = p[0] * m[c] + p[1] * m[4 + c] + p[2] * m[8 + c] + m[12 + c];
+}
+
+// Inverse of a rigid frame matrix: transposed rotation, translation undone.
+void rigid_inverse(const float m[16], float out[16]) {
+  int4x4(out);
+  for (int r = 0; r < 3; r++)
+    for (int c = 0; c < 3; c++) out[4 * r + c] = m[4 * c + r];
+  for (int c = 0; c < 3; c++)
+    out[12 + c] = -(m[12] * out[c] + m[13] * out[4 + c] + m[14] * out[8 + c]);
+}
+
+// Scales of the mirror copies of slots 15..21: z, y, x, xy, yz, xz, xyz.
+const float Mirror_scale[7][3] = {{1, 1, -1}, {1, -1, 1}, {-1, 1, 1}, {-1, -1, 1},
+                                  {1, -1, -1}, {-1, 1, -1}, {-1, -1, -1}};
+
+void no_extents(float out[6]) {
+  const float none[6] = {-1, 1, -1, 1, -1, 1};
+  memcpy(out, none, sizeof none);
+}
+
+}  // namespace
+
+int find_min_max_for_part_in_viewport(int v, int i, int n, float **coords, const float *const xyz[3],
+                                      int form, float out[6]) {
+  no_extents(out);
+  if (i < 0 || i >= Num_p_loaded || !parts[i] || !parts[i]->attributes) return -1;
+  if (v < 0 || v >= MAX_VIEWPORTS) return -1;
+  Part_rec *p = parts[i];
+  const float *a = p->attributes;
+  int mask = (int)lroundf(a[SLOT_VIEWPORT_VIS]);
+  if (!(mask & (1 << v)) || p->type == PART_ARROW || p->type == PART_TENSOR || n <= 0) return -1;
+  if (form == 0 ? !coords : !(xyz && xyz[0] && xyz[1] && xyz[2])) return -1;
+  int d = -1;
+  if (form == 0) {
+    d = (int)lroundf(a[SLOT_DISPLACE_BY]);
+    if (d < 0 || d >= Var_array_size || !(p->vectors && p->vectors[d])) d = -1;
+  }
+  float factor = a[SLOT_DISPLACE_FACTOR];
+  int vc = Viewport_current >= 0 && Viewport_current < MAX_VIEWPORTS ? Viewport_current : 0;
+  const float *rot2d = Viewports[vc].matrix_2d;
+  float combined[16], to_global[16], to_frame[16];
+  current_ctm(combined, 0);
+  frame_to_global_matrix((int)lroundf(a[SLOT_FRAME]), to_global);
+  rigid_inverse(to_global, to_frame);
+  bool started = false;
+  for (int m = -1; m < 7; m++) {
+    if (m >= 0 && lroundf(a[SLOT_MIRROR_Z + m]) == 0) continue;
+    // Node point x 2-D matrix x global-to-frame x mirror x frame-to-global x view.
+    float scale[16], t1[16], t2[16], inst[16];
+    int4x4(scale);
+    if (m >= 0)
+      for (int c = 0; c < 3; c++) scale[5 * c] = Mirror_scale[m][c];
+    row_mult(to_frame, scale, t1);
+    row_mult(t1, to_global, t2);
+    row_mult(t2, combined, inst);
+    for (int k = 1; k <= n; k++) {
+      float pt[3], r[3], q[3];
+      for (int c = 0; c < 3; c++) {
+        pt[c] = form == 0 ? coords[k][c] : xyz[c][k];
+        if (d != -1) pt[c] += factor * p->vectors[d][k][c];
+      }
+      row_apply(pt, rot2d, r);
+      row_apply(r, inst, q);
+      for (int c = 0; c < 3; c++) {
+        if (!started || q[c] < out[2 * c]) out[2 * c] = q[c];
+        if (!started || q[c] > out[2 * c + 1]) out[2 * c + 1] = q[c];
+      }
+      started = true;
+    }
+  }
+  return 1;
+}
+
+void find_min_max_viewport(int v, float out[6]) {
+  no_extents(out);
+  bool any = false;
+  for (int k = 0; k < Num_active_objects; k++) {
+    int i = Active_objects[k];
+    if (i < 0 || i >= Num_p_loaded || !parts[i]) continue;
+    int n = parts[i]->node_count - (parts[i]->type == PART_TRACE ? 1 : 0);
+    float e[6];
+    if (find_min_max_for_part_in_viewport(v, i, n, parts[i]->coords, nullptr, 0, e) != 1) continue;
+    for (int c = 0; c < 3; c++) {
+      if (!any || e[2 * c] < out[2 * c]) out[2 * c] = e[2 * c];
+      if (!any || e[2 * c + 1] > out[2 * c + 1]) out[2 * c + 1] = e[2 * c + 1];
+    }
+    any = true;
+  }
 }

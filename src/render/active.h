@@ -44,3 +44,16 @@ void find_bounding_volume(int i);
 // has the case masks set afresh at their next use.  1, or -1 on a failed
 // read or write.
 int disobj_bkup(FILE *fp, int mode);
+
+// The extents of the part at index i in the viewing coordinates of the
+// current viewport, over the part and its mirror copies that are on (the
+// plain instance always counts).  form 0: coords is the part's node table
+// (nodes 1..n) and its displacement applies; otherwise xyz are three arrays
+// indexed 1..n, not displaced.  A part not shown in viewport v, a vector
+// arrow or tensor glyph part, or n <= 0 does not count: -1 and the outputs
+// -1, 1, -1, 1, -1, 1.  Otherwise 1.
+int find_min_max_for_part_in_viewport(int v, int i, int n, float **coords, const float *const xyz[3],
+                                      int form, float out[6]);
+// The union of the extents of every active part that counts in viewport v;
+// -1, 1, -1, 1, -1, 1 when none does.
+void find_min_max_viewport(int v, float out[6]);

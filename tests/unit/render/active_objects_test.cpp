@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "parts/attribute.h"
 #include "parts/read.h"
 #include "render/active.h"
 #include "render/disobj.h"
+#include "view/view_matrix.h"
 #include "view/viewports.h"
 #include "test_parts.h"
 
@@ -230,6 +232,53 @@ TEST_F(ActiveObjects, ArchiveRestoreDistrustsItsCountAndIndices) {
   EXPECT_EQ(disobj_bkup(shortfile, 2), -1);
   EXPECT_EQ(list(), std::vector<int>({1})) << "a short section changes nothing";
   fclose(shortfile);
+}
+
+TEST_F(ActiveObjects, ExtentsInAViewportCountMirrorsAndSkipArrows) {
+  int keep_vp = Viewport_current;
+  Viewport_current = 0;
+  float keep_ctm[16], keep_2d[16], id[16];
+  current_ctm(keep_ctm, 0);
+  memcpy(keep_2d, Viewports[0].matrix_2d, sizeof keep_2d);
+  int4x4(id);
+  current_ctm(id, 1);
+  memcpy(Viewports[0].matrix_2d, id, sizeof id);
+  struct Case {
+    const char *what;
+    int type;
+    int slot;       // attribute set to 1, or -1
+    int vis_mask;   // viewport attribute
+    int result;
+    float want[6];
+  } cases[] = {
+      {"plain", PART_MODEL, -1, 0xffff, 1, {1, 3, 2, 5, -1, 0}},
+      {"mirror x includes the image", PART_MODEL, SLOT_MIRROR_X, 0xffff, 1, {-3, 3, 2, 5, -1, 0}},
+      {"mirror yz", PART_MODEL, SLOT_MIRROR_YZ, 0xffff, 1, {1, 3, -5, 5, -1, 1}},
+      {"vector arrows never count", PART_ARROW, -1, 0xffff, -1, {-1, 1, -1, 1, -1, 1}},
+      {"hidden in viewport 0", PART_MODEL, -1, 0xfffe, -1, {-1, 1, -1, 1, -1, 1}},
+  };
+  for (const Case &c : cases) {
+    fill_parts({{1, 0, c.type, "p", -1, {}, false}});
+    set_mesh(0, {1, 2, -1, 3, 5, 0}, {});
+    float *a = parts[0]->attributes;
+    a[SLOT_DISPLACE_BY] = -1;
+    a[SLOT_FRAME] = 0;
+    for (int m = SLOT_MIRROR_Z; m <= SLOT_MIRROR_XYZ; m++) a[m] = 0;
+    if (c.slot >= 0) a[c.slot] = 1;
+    a[SLOT_VIEWPORT_VIS] = (float)c.vis_mask;
+    float e[6];
+    EXPECT_EQ(find_min_max_for_part_in_viewport(0, 0, 2, parts[0]->coords, nullptr, 0, e), c.result)
+        << c.what;
+    for (int k = 0; k < 6; k++) EXPECT_EQ(e[k], c.want[k]) << c.what << " value " << k;
+    reset_active_objects();
+    actobj(1);
+    float all[6];
+    find_min_max_viewport(0, all);
+    for (int k = 0; k < 6; k++) EXPECT_EQ(all[k], c.want[k]) << c.what << " (active union) " << k;
+  }
+  current_ctm(keep_ctm, 1);
+  memcpy(Viewports[0].matrix_2d, keep_2d, sizeof keep_2d);
+  Viewport_current = keep_vp;
 }
 
 }  // namespace
