@@ -57,3 +57,9 @@ int find_min_max_for_part_in_viewport(int v, int i, int n, float **coords, const
 // The union of the extents of every active part that counts in viewport v;
 // -1, 1, -1, 1, -1, 1 when none does.
 void find_min_max_viewport(int v, float out[6]);
+
+// Fast display of the part at index i.  Bounding representation 1 (box):
+// bounds still marked (-99) are computed first; if they stay marked nothing
+// is drawn, else lighting is switched off and the twelve box edges are drawn
+// in the current colour.  Other representations draw nothing yet.
+void draw_bounding_box(int i, int solid);
