@@ -438,7 +438,7 @@ int case_viewportvis_rec(unsigned mask) {
 }
 
 void case_viewportvis_chng() {
-  unsigned short mask = 0;
+  int mask = 0;
   parts_visible_by_case(Case_num, &mask, 0);
   if (Recrdr == 1) case_viewportvis_rec(mask);
 }
@@ -526,7 +526,7 @@ static int case_keyword(int cmd_id, const char *value) {
       return run_operation(case_delete);
     }
     case CASE_VIEWPORTS: {
-      unsigned short mask = viewport_mask(value);
+      int mask = viewport_mask(value);
       parts_visible_by_case(Case_num, &mask, 1);
       return 1;
     }

@@ -448,7 +448,7 @@ int part_unique_suffix_counter() { return Unique_counter; }
 void fix_up_case_vis_part(int n) {
   Part_rec *p = part_by_number(n);
   if (!p || !p->attributes) return;
-  unsigned short mask = 0xffff;
+  int mask = 0xffff;
   parts_visible_by_case(Case_num, &mask, 0);
   p->attributes[SLOT_VIEWPORT_VIS] = (float)mask;
 }

@@ -120,7 +120,7 @@ void create_all_parts() {
     snprintf(rec->name, PART_NAME_USED, "%s", name);
     rec->name[PART_NAME_USED - 1] = '\0';
     if (rec->attributes) {
-      unsigned short mask = 0xffff;
+      int mask = 0xffff;
       parts_visible_by_case(c, &mask, 0);
       rec->attributes[SLOT_VIEWPORT_VIS] = (float)mask;
     }

@@ -43,14 +43,14 @@ int Quivane_display_list = 0;
 int Case_viewport_visibility[MAX_CASES];
 int Case_viewport_visibility_set = 0;
 
-void parts_visible_by_case(int case_index, unsigned short *mask, int mode) {
+void parts_visible_by_case(int case_index, int *mask, int mode) {
   if (case_index < 0 || case_index >= MAX_CASES || !mask || (mode != 0 && mode != 1)) return;
   if (!Case_viewport_visibility_set) {
     for (int &m : Case_viewport_visibility) m = 0xffff;
     Case_viewport_visibility_set = 1;
   }
   if (mode == 0) {
-    *mask = (unsigned short)Case_viewport_visibility[case_index];
+    *mask = Case_viewport_visibility[case_index];
     return;
   }
   int old = Case_viewport_visibility[case_index], next = 0;

@@ -33,7 +33,7 @@ extern int Quivane_display_list;     // 1 = own recorded display lists, 0 = Open
 // case and redraws when a part changed.  Other modes do nothing.
 extern int Case_viewport_visibility[16];  // per case slot
 extern int Case_viewport_visibility_set;  // 0 = masks set to 0xffff at next use
-void parts_visible_by_case(int case_index, unsigned short *mask, int mode);
+void parts_visible_by_case(int case_index, int *mask, int mode);
 
 // Removes the start screen before the first geometry read. Nothing is drawn
 // on it until rendering arrives: does nothing.

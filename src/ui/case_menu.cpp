@@ -233,9 +233,9 @@ int case_viewpvis_pick(int x, int y, int width, int height) {
 
 int case_viewpvis_toggle(int v) {
   if (v < 0 || v >= MAX_VIEWPORTS || !Viewports[v].in_use) return -1;
-  unsigned short mask = 0;
+  int mask = 0;
   parts_visible_by_case(Case_num, &mask, 0);
-  mask ^= (unsigned short)(1u << v);
+  mask ^= 1 << v;
   parts_visible_by_case(Case_num, &mask, 1);
   viewports_display_all();
   case_viewportvis_chng();

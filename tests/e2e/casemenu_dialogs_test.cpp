@@ -130,7 +130,7 @@ TEST_F(CaseMenuDialogs, MenuAtStartAndPickerPressRecordsViewportsLine) {
   // Viewport 1 on the left half, viewport 2 on the right half.
   place_viewport(0, 0.0f, 0.5f);
   place_viewport(1, 0.5f, 0.5f);
-  unsigned short all = 0xffff;
+  int all = 0xffff;
   parts_visible_by_case(0, &all, 1);
   Dimension w = 0, h = 0;
   XtVaGetValues(Casevpviswidget, XmNwidth, &w, XmNheight, &h, nullptr);
@@ -142,7 +142,7 @@ TEST_F(CaseMenuDialogs, MenuAtStartAndPickerPressRecordsViewportsLine) {
   ev.xbutton.y = 50;
   XmAnyCallbackStruct cb{0, &ev};
   XtCallCallbacks(Casevpviswidget, XmNinputCallback, &cb);
-  unsigned short mask = 0;
+  int mask = 0;
   parts_visible_by_case(0, &mask, 0);
   EXPECT_EQ(mask, 0xfffd);
   ev.xbutton.x = 20;  // the left half: viewport 1 off as well

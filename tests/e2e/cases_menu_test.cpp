@@ -88,7 +88,7 @@ TEST_F(CasesMenu, RadioItemsMaskAndServersFollowTheTable) {
   // use keep their bit.
   Viewports[0].in_use = Viewports[1].in_use = Viewports[2].in_use = 1;
   EXPECT_GT(cmd_process("case: viewports 1 3"), 0);
-  unsigned short mask = 0;
+  int mask = 0;
   parts_visible_by_case(1, &mask, 0);
   EXPECT_EQ(mask, 0xfffd);
   char line[128];

@@ -137,17 +137,17 @@ TEST_F(ActiveObjects, BoundsFollowTheDisplacementAndKeepAnEmptyPart) {
 
 TEST_F(ActiveObjects, CaseMasksKeepTheBitsOfViewportsNotInUse) {
   fill_parts({{1, 2, PART_MODEL, "a", -1, {}, false}, {2, 3, PART_MODEL, "b", -1, {}, false}});
-  unsigned short mask = 0;
+  int mask = 0;
   parts_visible_by_case(2, &mask, 0);
   EXPECT_EQ(mask, 0xffff) << "a new case is shown everywhere";
   for (int v = 0; v < MAX_VIEWPORTS; v++) Viewports[v].in_use = (v == 0 || v == 2);
-  unsigned short want = 0;  // hide in viewports 0 and 2 (and ask for 1 and 3 off too)
+  int want = 0;  // hide in viewports 0 and 2 (and ask for 1 and 3 off too)
   parts_visible_by_case(2, &want, 1);
   parts_visible_by_case(2, &mask, 0);
   EXPECT_EQ(mask, 0xfffa) << "only the bits of viewports in use change";
   EXPECT_EQ(parts[0]->attributes[SLOT_VIEWPORT_VIS], (float)0xfffa) << "the case's part carries it";
   EXPECT_NE(parts[1]->attributes[SLOT_VIEWPORT_VIS], (float)0xfffa) << "another case's part does not";
-  unsigned short other = 0;
+  int other = 0;
   parts_visible_by_case(3, &other, 0);
   EXPECT_EQ(other, 0xffff);
   parts_visible_by_case(2, &want, 7);
@@ -161,7 +161,7 @@ TEST_F(ActiveObjects, ArchiveRoundTripLeavesTheEmittersAlone) {
               {3, 0, PART_MODEL, "c", -1, {}, false}});
   actobj(3);
   actobj(1);
-  unsigned short m = 0x0001;
+  int m = 0x0001;
   for (int v = 0; v < MAX_VIEWPORTS; v++) Viewports[v].in_use = 1;
   parts_visible_by_case(5, &m, 1);
   active_emitter(4, 12);
@@ -176,7 +176,7 @@ TEST_F(ActiveObjects, ArchiveRoundTripLeavesTheEmittersAlone) {
   rewind(fp);
   ASSERT_EQ(disobj_bkup(fp, 2), 1);
   EXPECT_EQ(list(), std::vector<int>({2, 0}));
-  unsigned short got = 0;
+  int got = 0;
   parts_visible_by_case(5, &got, 0);
   EXPECT_EQ(got, 0x0001);
   EXPECT_EQ(Emitter_lists[9], 33) << "restore leaves the emitter slots alone";
