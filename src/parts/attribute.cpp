@@ -11,6 +11,8 @@
 // archives rely on the 4508-byte layout of "attribute_view".
 #include "parts/attribute.h"
 
+#include "state/bkup_words.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -888,37 +890,24 @@ void part_xyz_box(float lo[3], float hi[3], int mode) {
 
 // ---- archive section "attribute_view" ------------------------------------------------------
 
-static bool put_word(FILE *fp, uint32_t v) {
-  unsigned char b[4] = {(unsigned char)(v >> 24), (unsigned char)(v >> 16),
-                        (unsigned char)(v >> 8), (unsigned char)v};
-  return fwrite(b, 1, 4, fp) == 4;
-}
-
-static bool get_word(FILE *fp, uint32_t *v) {
-  unsigned char b[4];
-  if (fread(b, 1, 4, fp) != 4) return false;
-  *v = (uint32_t)b[0] << 24 | (uint32_t)b[1] << 16 | (uint32_t)b[2] << 8 | b[3];
-  return true;
-}
-
 static bool put_float(FILE *fp, float f) {
   uint32_t v;
   memcpy(&v, &f, 4);
-  return put_word(fp, v);
+  return bkup_put_word(fp, v);
 }
 
 static bool get_float(FILE *fp, float *f) {
   uint32_t v;
-  if (!get_word(fp, &v)) return false;
+  if (!bkup_get_word(fp, &v)) return false;
   memcpy(f, &v, 4);
   return true;
 }
 
-static bool put_int(FILE *fp, int i) { return put_word(fp, (uint32_t)i); }
+static bool put_int(FILE *fp, int i) { return bkup_put_word(fp, (uint32_t)i); }
 
 static bool get_int(FILE *fp, int *i) {
   uint32_t v;
-  if (!get_word(fp, &v)) return false;
+  if (!bkup_get_word(fp, &v)) return false;
   *i = (int)v;
   return true;
 }

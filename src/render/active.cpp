@@ -1,6 +1,8 @@
 // Active objects, emitter slots and part bounds (see active.h).
 #include "render/active.h"
 
+#include "state/bkup_words.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -108,18 +110,6 @@ void find_bounding_volume(int i) {
 
 namespace {
 
-bool put_word(FILE *fp, uint32_t v) {
-  unsigned char b[4] = {(unsigned char)(v >> 24), (unsigned char)(v >> 16),
-                        (unsigned char)(v >> 8), (unsigned char)v};
-  return fwrite(b, 1, 4, fp) == 4;
-}
-bool get_word(FILE *fp, uint32_t *v) {
-  unsigned char b[4];
-  if (fread(b, 1, 4, fp) != 4) return false;
-  *v = (uint32_t)b[0] << 24 | (uint32_t)b[1] << 16 | (uint32_t)b[2] << 8 | b[3];
-  return true;
-}
-
 int bkup_failed() {
   perror("disobj_bkup:");
   return -1;
@@ -133,12 +123,12 @@ int disobj_bkup(FILE *fp, int mode) {
     float version = 10.0f;
     uint32_t w;
     memcpy(&w, &version, 4);
-    bool ok = put_word(fp, w) && put_word(fp, (uint32_t)Num_active_objects) &&
-              put_word(fp, (uint32_t)Num_active_emitters);
+    bool ok = bkup_put_word(fp, w) && bkup_put_word(fp, (uint32_t)Num_active_objects) &&
+              bkup_put_word(fp, (uint32_t)Num_active_emitters);
     for (int k = 0; ok && k < MAX_ACTIVE_OBJECTS; k++)
-      ok = put_word(fp, (uint32_t)(k < Num_active_objects ? Active_objects[k] : 0));
-    ok = ok && put_word(fp, (uint32_t)Case_viewport_visibility_set);
-    for (int c = 0; ok && c < 16; c++) ok = put_word(fp, (uint32_t)Case_viewport_visibility[c]);
+      ok = bkup_put_word(fp, (uint32_t)(k < Num_active_objects ? Active_objects[k] : 0));
+    ok = ok && bkup_put_word(fp, (uint32_t)Case_viewport_visibility_set);
+    for (int c = 0; ok && c < 16; c++) ok = bkup_put_word(fp, (uint32_t)Case_viewport_visibility[c]);
     return ok ? 1 : bkup_failed();
   }
   if (mode == 2 || mode == 6) {
@@ -147,7 +137,7 @@ int disobj_bkup(FILE *fp, int mode) {
     // leaves the list and masks as they were.
     std::vector<uint32_t> w(3 + MAX_ACTIVE_OBJECTS + 1 + 16);
     for (uint32_t &x : w)
-      if (!get_word(fp, &x)) return bkup_failed();
+      if (!bkup_get_word(fp, &x)) return bkup_failed();
     int count = (int)w[1];
     if (count < 0) count = 0;
     if (count > MAX_ACTIVE_OBJECTS) count = MAX_ACTIVE_OBJECTS;

@@ -2,6 +2,8 @@
 // anything else is written to the channel, whatever fits or is stored.
 #include "render/labels.h"
 
+#include "state/bkup_words.h"
+
 #include <GL/gl.h>
 
 #include <cerrno>
@@ -272,18 +274,6 @@ void filters(Label_filter_rec &f, const Kind &k, int *low, int *high, int *type,
     viewports_display_all();
 }
 
-bool put_word(FILE *fp, uint32_t v) {
-  unsigned char b[4] = {(unsigned char)(v >> 24), (unsigned char)(v >> 16),
-                        (unsigned char)(v >> 8), (unsigned char)v};
-  return fwrite(b, 1, 4, fp) == 4;
-}
-bool get_word(FILE *fp, uint32_t *v) {
-  unsigned char b[4];
-  if (fread(b, 1, 4, fp) != 4) return false;
-  *v = (uint32_t)b[0] << 24 | (uint32_t)b[1] << 16 | (uint32_t)b[2] << 8 | b[3];
-  return true;
-}
-
 }  // namespace
 
 bool label_filter_shows(const Label_filter_rec &f, int id) {
@@ -358,14 +348,14 @@ int labels_bkup(FILE *fp, int mode) {
     float version = 10.0f;
     uint32_t w;
     memcpy(&w, &version, 4);
-    ok = ok && put_word(fp, w);
+    ok = ok && bkup_put_word(fp, w);
     for (int c = 0; ok && c < 9; c++) {
       memcpy(&w, &colours[c / 3][c % 3], 4);
-      ok = put_word(fp, w);
+      ok = bkup_put_word(fp, w);
     }
     for (int k = 0; ok && k < 6; k++) {
       const int v[3] = {f[k / 3]->type, f[k / 3]->low, f[k / 3]->high};
-      ok = put_word(fp, (uint32_t)v[k % 3]);
+      ok = bkup_put_word(fp, (uint32_t)v[k % 3]);
     }
     if (!ok) {
       perror("labels_bkup:");
@@ -377,18 +367,18 @@ int labels_bkup(FILE *fp, int mode) {
     uint32_t w[15];
     // Three steps: version, the nine colours, the six filter ints; what
     // was stored before a failing step stays.
-    if (!fp || !get_word(fp, &w[0])) {
+    if (!fp || !bkup_get_word(fp, &w[0])) {
       perror("labels_bkup:");
       return -1;
     }
     for (int c = 0; c < 9; c++)
-      if (!get_word(fp, &w[c])) {
+      if (!bkup_get_word(fp, &w[c])) {
         perror("labels_bkup:");
         return -1;
       }
     for (int c = 0; c < 9; c++) memcpy(&colours[c / 3][c % 3], &w[c], 4);
     for (int k = 0; k < 6; k++)
-      if (!get_word(fp, &w[k])) {
+      if (!bkup_get_word(fp, &w[k])) {
         perror("labels_bkup:");
         return -1;
       }
