@@ -34,3 +34,10 @@ void make_part_solid(int n) {
   parts[i]->solid_built = 1;
   if (parts[i]->bbox_list > 0) parts[i]->bbox_list = -parts[i]->bbox_list;
 }
+
+// Until the dependency walks are built, a change rebuilds nothing further.
+void make_solid_part_if_needed(int) {}
+void modify_part(int, int, int) {}
+void modify_all_parts(int) {}
+void modify_parts_results() {}
+void change_response_angle(int, int, float) {}
