@@ -6,3 +6,10 @@
 int part_frame_periodic_check(int number);
 // Makes the periodic instances of n parts of frame.  Placeholder: nothing.
 void do_periodicity(int frame, int n, const int *numbers);
+
+extern int Shared_border_removal;  // 1 (initial): servers remove the borders a base part shares with its instances
+// The instance set of part number n: list receives n, then every model part
+// that is not a group and whose single child is n, in table order (room for
+// Num_p_loaded numbers); *count how many.  -1 with count 0 when n has no
+// record, else 1.
+int check_current_number_instances_for_part(int n, int *count, int *list);
