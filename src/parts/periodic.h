@@ -1,5 +1,7 @@
 // Periodic symmetry instances.  Until the structure operations are built
-// no frame is periodic and nothing is instanced.
+// no frame is periodic and nothing is instanced; the instance set of a part
+// is read from the table as it stands (an instance is a model part whose
+// single child is its base part).
 #pragma once
 
 // The frame of a part when that frame is periodic, else -1.  Placeholder: -1.

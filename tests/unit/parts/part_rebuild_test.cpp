@@ -227,7 +227,8 @@ TEST_F(PartRebuild, NewResultsRebuildPartsDrawnFromValues) {
 
 // After a time change the model parts of two cases are fetched with one
 // "minm_many" and one "loadp_many" per server; the base part of a periodic
-// instance first has its shared borders removed on its server.
+// instance first has its shared borders removed on its server, unless that
+// removal is off.
 TEST_F(PartRebuild, AllPartsAreFetchedInOneExchangePerServer) {
   CaseLink &s0 = connect_case(0);
   CaseLink &s1 = connect_case(1);
@@ -240,10 +241,13 @@ TEST_F(PartRebuild, AllPartsAreFetchedInOneExchangePerServer) {
   part({2, 1, PART_MODEL, "other case", -1, {}, false});
   part({3, 0, PART_MODEL, "instance", -1, {1}, false});
   part({4, 0, PART_CLIP, "clip", -1, {1}, false});
-  {
+  for (int removal : {1, 0}) {
+    Shared_border_removal = removal;
+    Log.clear();
     ClientCall call(this, [] { modify_all_parts(0); });
-    const Bytes borders =
-        str("remove_boundary_for_group") + ints({1, 3}) + i32(2) + f32(30.0f);
+    const Bytes borders = removal ? str("remove_boundary_for_group") + ints({1, 3}) + i32(2) +
+                                        f32(30.0f)
+                                  : Bytes();
     const Bytes minm = str("minm_many") + i32(3) + ints({1, 3, 2});
     EXPECT_EQ(s0.peer.recv(borders.size() + minm.size()), borders + minm);
     EXPECT_EQ(s1.peer.recv(minm.size()), minm);
@@ -268,14 +272,14 @@ TEST_F(PartRebuild, AllPartsAreFetchedInOneExchangePerServer) {
     ASSERT_TRUE(call.finished_within(5000));
     EXPECT_TRUE(s0.peer.quiet(100));
     EXPECT_TRUE(s1.peer.quiet(100));
+    EXPECT_EQ(part_by_number(1)->attributes[SLOT_CREATE_TIME], 2.5f);
+    EXPECT_EQ(part_by_number(2)->attributes[SLOT_CREATE_TIME], 2.5f);
+    const std::vector<std::string> expected = {
+        "shrink 1", "shrink 3", "shrink 2", "reload", "line 1", "emitter 1", "line 2",
+        "emitter 2", "line 3", "emitter 3"};
+    EXPECT_EQ(Log, expected) << "clips are not among the rebuilt dependants";
   }
   Current_time = saved_time;
-  EXPECT_EQ(part_by_number(1)->attributes[SLOT_CREATE_TIME], 2.5f);
-  EXPECT_EQ(part_by_number(2)->attributes[SLOT_CREATE_TIME], 2.5f);
-  const std::vector<std::string> expected = {
-      "shrink 1", "shrink 3", "shrink 2", "reload", "line 1", "emitter 1", "line 2",
-      "emitter 2", "line 3", "emitter 3"};
-  EXPECT_EQ(Log, expected) << "the clip is not rebuilt: it is no dependant of a model part's";
 }
 
 TEST_F(PartRebuild, ChangedModelPartsRebuildTheirDerivedPartsInTheTimeOrder) {
