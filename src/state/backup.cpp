@@ -14,6 +14,7 @@
 #include "client/extdriver.h"
 #include "state/bkup_section.h"
 #include "client/screen.h"
+#include "render/active.h"
 
 char Bkup_autorestore_name[257];
 
@@ -27,6 +28,7 @@ int bkup_saverestore_doit(int, int) {
 void file_backup_reinitializeall() {
   command_bkup(nullptr, BKUP_RESET);
   connect_bkup(nullptr, BKUP_RESET);
+  disobj_bkup(nullptr, BKUP_RESET);
 }
 
 int quit_server(int case_index) {
