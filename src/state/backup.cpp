@@ -12,6 +12,7 @@
 #include "client/command_dlog.h"
 #include "client/conect.h"
 #include "client/extdriver.h"
+#include "data/data_bkup.h"
 #include "state/bkup_section.h"
 #include "client/screen.h"
 #include "render/active.h"
@@ -29,6 +30,7 @@ void file_backup_reinitializeall() {
   command_bkup(nullptr, BKUP_RESET);
   connect_bkup(nullptr, BKUP_RESET);
   disobj_bkup(nullptr, BKUP_RESET);
+  data_interf_bkup(nullptr, BKUP_RESET);
 }
 
 int quit_server(int case_index) {
