@@ -1,4 +1,8 @@
-// Data section and reader dialogs (see data_windep.h).
+// Data section and reader dialogs (see data_windep.h). Owns the format
+// menu's rows, the simple loader and the ABAQUS dialog with their widgets,
+// and sets the data layer's hooks onto them; the generic loader's dialog
+// lives in generic_loader_dlog.cpp. What the section offers and where its
+// Okay goes is decided in data/data_section.cpp.
 #include "data/ui/data_windep.h"
 
 #include <Xm/AtomMgr.h>
@@ -237,14 +241,6 @@ static Widget loader_form(Widget *holder, const char *name, const char *title) {
   return *holder;
 }
 
-// The button row's "Help" button (the last one made).
-static Widget help_of(Widget form) {
-  WidgetList kids = nullptr;
-  Cardinal n = 0;
-  XtVaGetValues(form, XmNchildren, &kids, XmNnumChildren, &n, nullptr);
-  return n ? kids[n - 1] : nullptr;
-}
-
 void gen_tarv5read_dialog() {
   if (File_tarvdata_dialog || !Main_win[0]) return;
   Widget d = loader_form(&File_tarvdata_dialog, "readtarvfile", "Data Part Loader (Quivane)");
@@ -256,13 +252,11 @@ void gen_tarv5read_dialog() {
   XtarvCreateOkCancelHelpButtons(d, Data_pload_optmen, "readtarv", data_tarv_applyCB, unmanage_rout,
                                  info_manCB, (XtPointer)0, (XtPointer)&File_tarvdata_dialog,
                                  (XtPointer) "HT-Read-TARV");
-  Data_pload_helpbtn = help_of(d);
+  Data_pload_helpbtn = XtNameToWidget(d, "readtarvHelp");
   keep_on_screen(d);
 }
 
-// The restrictions of the ABAQUS reader: 21 lines, all but the second and
-// the last padded with blanks to 58 characters.
-static std::string abaqus_restrictions() {
+std::string data_abaqus_restrictions() {
   static const char *const lines[21] = {
       "Current Abaqus restrictions:",
       "",
@@ -299,7 +293,7 @@ static std::string abaqus_restrictions() {
 void gen_abaqusread_dialog() {
   if (File_abaqusdata_dialog || !Main_win[0]) return;
   Widget d = loader_form(&File_abaqusdata_dialog, "readabaqusfile", "Data Part Loader (ABAQUS)");
-  XmString s = qvn_xmstring(abaqus_restrictions().c_str());
+  XmString s = qvn_xmstring(data_abaqus_restrictions().c_str());
   Widget_args a;
   a.attach(XmNtopAttachment, XmATTACH_FORM, nullptr, nullptr, XmNtopOffset, 10)
       .attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 10)

@@ -4,6 +4,8 @@
 #include "data/data_dlog.h"
 #include "data/data_format.h"
 
+#include <string>
+
 // ---- the data side of the File Selection dialog -------------------------------
 #include <X11/Intrinsic.h>
 
@@ -17,8 +19,9 @@ void file_data_init();
 void data_windep_install();
 
 // ---- the reader dialogs -------------------------------------------------------
-// Their widgets stay null and their builders build nothing until the readers
-// arrive.
+// Built on first use and then only shown and hidden. The generic loader,
+// the simple loader ("readtarvfile") and the ABAQUS dialog are built; the
+// N3S, ESTET and PLOT3D builders build nothing yet and their widgets stay null.
 extern Widget File_genericdata_dialog;      // null until built
 extern Widget File_tarvdata_dialog;         // null until built
 extern Widget File_n3sdata_dialog;          // null until built
@@ -35,6 +38,9 @@ void gen_estetread_dialog();
 void gen_estetvctbld_dialog();
 void gen_plot3dread_dialog();
 void gen_abaqusread_dialog();
+// The ABAQUS dialog's restrictions text: 21 lines, all but the second and
+// the last padded with blanks to 58 characters.
+std::string data_abaqus_restrictions();
 extern Widget File_abaqusdata_dialog;       // null until built
 extern Widget Data_pload_optmen;            // the simple loader's "Load" menu
 extern Widget Data_pload_helpbtn;           // the simple loader's "Help" button

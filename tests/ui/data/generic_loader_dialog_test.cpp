@@ -22,6 +22,7 @@
 #include "record_capture.h"
 #include "ui/general_windep.h"
 #include "ui/menus.h"
+#include "xm_lists.h"
 #include "xt_shell.h"
 
 using namespace qtest;
@@ -55,14 +56,7 @@ std::string no_blanks(std::string s) {
 // lines at one); "" when none is shown. The box is taken down.
 std::string take_error() {
   if (!Err_dialog || !XtIsManaged(Err_dialog)) return "";
-  XmString x = nullptr;
-  XtVaGetValues(Disperr_errlabel, XmNlabelString, &x, nullptr);
-  char *t = x ? (char *)XmStringUnparse(x, nullptr, XmCHARSET_TEXT, XmCHARSET_TEXT, nullptr, 0,
-                                        XmOUTPUT_ALL)
-              : nullptr;
-  std::string out = t ? t : "";
-  XtFree(t);
-  XmStringFree(x);
+  std::string out = xm_label_text(Disperr_errlabel);
   XtUnmanageChild(Err_dialog);
   return no_blanks(out);
 }
