@@ -182,10 +182,13 @@ void data_pbuild_manageinit(int format) {
       snprintf(title, sizeof title, "%s", "Data Part Loader (Case)");
       click = 0;
     } else {
+      // The server is asked again; the title names the reader of this
+      // format, not merely the last one the server listed.
       char name[USERD_NAME_LEN] = "";
-      int two = 0;
+      int two = 0, c = Case_num, i = format - DATA_USERDEF_FIRST;
       get_userd_reader_name(name, &two);
-      snprintf(title, sizeof title, "Data Part Loader (%s)", name);
+      const char *reader = Userdef_readers[c] && i < Userdef_readercnt[c] ? Userdef_readers[c][i] : name;
+      snprintf(title, sizeof title, "Data Part Loader (%s)", reader);
     }
     if (Data_loader_windep.generic_mode) Data_loader_windep.generic_mode(title, click, sensitive);
     return;

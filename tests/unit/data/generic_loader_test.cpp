@@ -10,9 +10,11 @@
 #include "client/command_dlog.h"
 #include "data/data_cmdproc.h"
 #include "data/data_section.h"
+#include "data/generic_loader.h"
 #include "data/part_create.h"
 #include "data/partbuild.h"
 #include "data/reader_prefs.h"
+#include "data/readcmds.h"
 #include "data_fixture.h"
 #include "state/partbuild_text.h"
 
@@ -132,6 +134,35 @@ TEST_F(GenericLoader, EachPartOfACreationSelectsItselfAlone) {
       EXPECT_EQ(t.substr(t.size() - 24), "# data_partbuild: create");
     }
   }
+}
+
+// An iblanked part of several parents names them all in its text: one
+// selection placeholder per parent, each filled with its parent's number.
+TEST_F(GenericLoader, IblankTextHoldsAPlaceForEveryParent) {
+  CaseLink &s = connect_case(0);
+  Bytes names = i32(2) + str("inside") + str("outside");
+  ScriptedCase server(&s.peer, {{str("get bnd list"), names}, {str("get bnd list"), names}});
+  run({"data_type structured", "select_begin", "4 7", "select_end", "iblank_type OUTSIDE"});
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(cmd_process("data_partbuild: create_iblank"), -1);  // no iblank parts in this build
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(server.finish(), "");
+  EXPECT_NE(err.find("Creation of the iblank part failed. Memory allocation failed."), std::string::npos)
+      << err;
+  std::string placeholder = "#" + std::string(11, ' ');
+  EXPECT_STREQ(Data_pbuildcmds,
+               ("# data_partbuild: description \n"
+                "# data_partbuild: data_type structured\n"
+                "# data_partbuild: select_begin\n" +
+                placeholder + "\n" + placeholder +
+                "\n# data_partbuild: select_end\n"
+                "# data_partbuild: iblank_type outside")
+                   .c_str());
+  pbuildcmds_fill_selection(0, 4);
+  pbuildcmds_fill_selection(1, 7);
+  EXPECT_NE(std::string(Data_pbuildcmds).find("select_begin\n#          4\n#          7\n#"),
+            std::string::npos)
+      << Data_pbuildcmds;
 }
 
 TEST_F(GenericLoader, BuildTextGoesOnlyToARecordedPart) {
@@ -293,4 +324,42 @@ TEST_F(DataSection, RefusalsOfOkayAndOfThePartLoaderEntry) {
     EXPECT_EQ(Data_format[0], r.case_format);
   }
   Data_fileselect_get = saved;
+}
+
+namespace {
+std::string Shown_title;
+int Generic_shown = 0;
+void fake_generic_show() { Generic_shown++; }
+void fake_generic_mode(const char *title, int, int) { Shown_title = title; }
+}  // namespace
+
+// Every user-defined format opens the generic loader, titled with the name
+// of that format's own reader.
+TEST_F(DataSection, UserDefinedFormatsOpenTheGenericLoaderNamedForTheirReader) {
+  CaseLink &link = connect_case(0);
+  Bytes readers = i32(1) + i32(20);
+  for (int k = 1; k <= 20; k++) readers = readers + str("Reader " + std::to_string(k)) + i32(0);
+  Data_loader_windep_rec saved = Data_loader_windep;
+  Data_loader_windep = Data_loader_windep_rec{fake_generic_show, fake_generic_mode, nullptr, nullptr, nullptr};
+  Gexist[0] = 1;
+  struct {
+    int format;
+    const char *title;
+  } rows[] = {{11, "Data Part Loader (Reader 1)"},
+              {29, "Data Part Loader (Reader 19)"},
+              {10, "Data Part Loader (Case)"},
+              {0, "Data Part Loader (Quivane 5)"}};
+  for (auto &r : rows) {
+    SCOPED_TRACE(r.format);
+    Data_format[0] = r.format;
+    Generic_shown = 0;
+    std::vector<CaseStep> steps;
+    if (r.format >= 11) steps.push_back({str("get userd reader"), readers});
+    ScriptedCase server(&link.peer, steps);
+    data_pbuild_manageinit_menu();
+    EXPECT_EQ(server.finish(), "");
+    EXPECT_EQ(Generic_shown, 1);
+    EXPECT_EQ(Shown_title, r.title);
+  }
+  Data_loader_windep = saved;
 }
