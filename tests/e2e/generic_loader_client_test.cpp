@@ -46,7 +46,7 @@ TEST(GenericLoaderClient, CommandFileBuildsTheModelPartsInOneExchange) {
   EXPECT_EQ(c.driver.send("command: delay 0", 30000), "ok");
   std::string log = c.servers.log_of(c.servers.started()[0]);
   EXPECT_TRUE(qtest::in_order(log, {"read geom", "use part numbers", "create quivane parts 3 -> 1 2 3",
-                             "minm_many 3", "loadp_many 3", "stop parts"}))
+                             "minm_many 3", "loadp_many 3", "stop quivane parts"}))
       << log;
   EXPECT_EQ(qtest::count_of(log, "create quivane parts"), 1) << log;
   EXPECT_EQ(qtest::count_of(log, "minm_many"), 1) << log;
