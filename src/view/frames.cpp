@@ -52,3 +52,9 @@ void axiscl(float size) {
 void frame_to_global_matrix(int, float m[16]) {
   for (int i = 0; i < 16; i++) m[i] = i % 5 == 0 ? 1.0f : 0.0f;
 }
+
+void global_to_frame_matrix(int frame, float m[16]) { frame_to_global_matrix(frame, m); }
+
+void frame_combined_matrix(int frame, int, float m[16]) { frame_to_global_matrix(frame, m); }
+
+void axis_display() {}

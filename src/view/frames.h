@@ -39,3 +39,13 @@ void axiscl(float size);
 // The frame-to-global matrix of frame n (row vectors, translation in 12-14).
 // No frame table exists yet: every frame is the global frame, the identity.
 void frame_to_global_matrix(int frame, float m[16]);
+// The global-to-frame matrix of frame n (the inverse of the above); the
+// identity while every frame is the global one.
+void global_to_frame_matrix(int frame, float m[16]);
+// The combined matrix of frame n for viewport v, which the part passes
+// multiply into the model-view of the frame's parts; the identity while
+// every frame is the global one.
+void frame_combined_matrix(int frame, int viewport, float m[16]);
+// Draws the axis triads that are on (Axiso1, Axiso2, Axiso3).  The triads
+// arrive with the frames subsystem: draws nothing.
+void axis_display();
