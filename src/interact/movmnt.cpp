@@ -11,5 +11,3 @@ static const Global_defaults Defaults(DEFAULTS_AT_START, Current_mode, Last_curr
                                       Hum_option_available, User_defined_input_available);
 
 int movmnt(int, int) { return 0; }
-
-int Performance_alpha = 0;

@@ -11,4 +11,3 @@ extern int User_defined_input_available;  // 1 = user-defined 6-D input device m
 // action and transformation mode; returns when its loop ends.  With nothing
 // loaded there is nothing to move and it returns at once.  0.
 int movmnt(int vewglb, int what_trans);
-extern int Performance_alpha;  // 1 = fast transparency while an interaction runs

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "anim/animate.h"
+#include "interact/clip_plane.h"
 #include "client/defaults.h"
 #include "client/matrix.h"
 #include "palette/function.h"
@@ -26,6 +27,7 @@
 #include "render/fringe.h"
 #include "render/glyphs.h"
 #include "render/labels.h"
+#include "render/part_pass.h"
 #include "render/smooth.h"
 #include "render/solid_shared.h"
 #include "render/stipple.h"
@@ -55,10 +57,6 @@ void sleazy_hidden_line_values(int *toggle, float *bias, float *factor, int mode
 }
 
 namespace {
-
-// The mirror copies of slots 15..21 and the scaling of each.
-const float Mirror_scale[7][3] = {{1, 1, -1}, {1, -1, 1},  {-1, 1, 1}, {-1, -1, 1},
-                                  {1, -1, -1}, {-1, 1, -1}, {-1, -1, -1}};
 
 typedef float (*Rows)[3];
 
@@ -97,16 +95,6 @@ struct Hidden {
 const Viewport_rec &current_viewport() { return Viewports[Viewport_current]; }
 
 bool viewport_flag(int slot) { return current_viewport().attributes[slot] != 0.0f; }
-
-// The part's GL list (or, on the recorded road, its recorded object).
-void call_part_object(int part, bool solid) {
-  if (Quivane_display_list) {
-    draw_internal_display_list_object(part, 0);
-    return;
-  }
-  unsigned int list = solid ? parts[part]->solid_list : parts[part]->line_list;
-  if (list) glCallList(list);
-}
 
 GLenum face_primitive(int n) { return n == 3 ? GL_TRIANGLES : n == 4 ? GL_QUADS : GL_POLYGON; }
 
@@ -504,12 +492,12 @@ void lookup_matrix(float out[16]) {
 }
 
 // The static-lighting matrix: the part frame's combined matrix for the
-// current viewport, then the frame-to-global, model and viewing transforms.
-void lighting_matrix(const Part_rec *p, float out[16]) {
-  float frame[16], rest[16];
-  frame_combined_matrix(our_rint(p->attributes[SLOT_FRAME]), Viewport_current, frame);
-  static_lighting_matrix(p, rest);
-  mult_2_matrix(frame, rest, out);
+// viewport being drawn, then the frame-to-global, model and viewing
+// transforms.
+void lighting_matrix(int part, float out[16]) {
+  float rest[16];
+  static_lighting_matrix(parts[part], rest);
+  mult_2_matrix(part_frame(part)->combined[pass_viewport()], rest, out);
 }
 
 // Draws the instance of part from its fringe set-up on; false when the
@@ -521,7 +509,7 @@ bool draw_hidden(Hidden &h, int part) {
   if (!part_holds(h.p, 1, h.dv)) h.dv = -1;
   h.factor = a[SLOT_DISPLACE_FACTOR] * fringe_load_factor();
   for (int i = 0; i < 3; i++) h.part_rgb[i] = a[SLOT_RGB_R + i];
-  if (Software_light) lighting_matrix(parts[part], h.lighting);
+  if (Software_light) lighting_matrix(part, h.lighting);
   if ((int)a[SLOT_SHADING] == 2 && smooth_begin(h.work)) {
     h.smooth = true;
     Rows nrm, pos;
@@ -556,7 +544,7 @@ void display_hidden_line(int part, float r, float g, float b, int overlay) {
   lookup_matrix(h.lookup);
   if (p->type == PART_ARROW || p->type == PART_TENSOR) {
     if (printing) vekBegin('#', p->line_object_size);
-    call_part_object(part, false);
+    draw_object(part, false, 0);
     if (printing) vekEnd();
     return;
   }
@@ -565,7 +553,7 @@ void display_hidden_line(int part, float r, float g, float b, int overlay) {
   const bool solid = p->solid_built && viewport_flag(VP_HIDDEN_SURFACE);
   if (!viewport_flag(VP_HIDDEN_LINE) || a[SLOT_HIDDEN_LINE] == 0.0f) {
     if (printing) vekBegin('#', solid ? p->solid_object_size : p->line_object_size);
-    call_part_object(part, solid);
+    draw_object(part, solid, 0);
     if (printing) vekEnd();
     return;
   }
@@ -589,72 +577,28 @@ void display_hidden_line(int part, float r, float g, float b, int overlay) {
 
 namespace {
 
-struct Part_state {
-  bool line_stipple = false, poly_stipple = false, clip0_off = false;
+// Lighting, matrix, material, line and fill state, clip planes and shade
+// model of one part.
+struct Part_setup {
+  int style = 0, fill = 0;
+  Clip_exemption clip;
 };
 
-// Lighting, material, line and fill state, clip planes and shade model of
-// one part, with its frame's matrix pushed.
-Part_state begin_part(int i, bool lit) {
-  const Part_rec *p = parts[i];
-  const float *a = p->attributes;
-  Part_state s;
+Part_setup begin_part(int i, bool lit) {
+  const float *a = parts[i]->attributes;
+  Part_setup s;
   if (lit && !Software_light)
     glEnable(GL_LIGHTING);
   else
     glDisable(GL_LIGHTING);
   glPushMatrix();
-  float frame[16];
-  frame_combined_matrix(our_rint(a[SLOT_FRAME]), Viewport_current, frame);
-  glMultMatrixf(frame);
-  const float diffuse[4] = {a[SLOT_RGB_R], a[SLOT_RGB_G], a[SLOT_RGB_B], 1.0f};
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, diffuse);
-  const float h = a[SLOT_LIGHT_HINT], specular[4] = {h, h, h, 1.0f};
-  const float shininess[4] = {a[SLOT_LIGHT_SHIN], 0, 0, 0};
-  const float d = a[SLOT_LIGHT_DIFF], ambient[4] = {d, d, d, 1.0f};
-  open_gl_lighting_parameters(GL_SPECULAR, specular);
-  open_gl_lighting_parameters(GL_SHININESS, shininess);
-  open_gl_lighting_parameters(GL_LIGHT_MODEL_AMBIENT, ambient);
-  // Styles outside the tables draw as none.
-  const unsigned short line = line_style_pattern(our_rint(a[SLOT_LINE_STYLE]));
-  if (our_rint(a[SLOT_LINE_STYLE]) != 0 && line) {
-    glLineStipple(1, line);
-    glEnable(GL_LINE_STIPPLE);
-    s.line_stipple = true;
-  }
-  glLineWidth(a[SLOT_LINE_WIDTH]);
-  glPointSize(a[SLOT_LINE_WIDTH]);
-  const unsigned char *fill = poly_style_pattern(our_rint(a[SLOT_FILL_PATTERN]));
-  if (our_rint(a[SLOT_FILL_PATTERN]) != 0 && fill) {
-    glPolygonStipple(fill);
-    glEnable(GL_POLYGON_STIPPLE);
-    s.poly_stipple = true;
-  }
+  glMultMatrixf(part_frame(i)->combined[pass_viewport()]);
+  part_material(a, 1.0f);
+  part_state(a, &s.style, &s.fill, false);
   glColor3f(a[SLOT_RGB_R], a[SLOT_RGB_G], a[SLOT_RGB_B]);
-  if (Plane_clipp_toggle && a[SLOT_CLIP] == 0.0f) {
-    glDisable(GL_CLIP_PLANE0);
-    s.clip0_off = true;
-  }
+  s.clip = exempt_clip_planes(i);
   if (our_rint(a[SLOT_SHADING]) == 0) glShadeModel(GL_FLAT);
   return s;
-}
-
-void end_part(const Part_state &s) {
-  if (s.clip0_off) glEnable(GL_CLIP_PLANE0);
-  glPopMatrix();
-  glShadeModel(GL_SMOOTH);
-  if (s.line_stipple) glDisable(GL_LINE_STIPPLE);
-  if (s.poly_stipple) glDisable(GL_POLYGON_STIPPLE);
-}
-
-struct Labels {
-  bool fetched = false;
-  float node[3], element[3], part[3];
-};
-
-bool has_labels(const Part_rec *p) {
-  return (Labnod && p->node_label_list) || (Labele && p->elem_label_list) ||
-         (Labprt && p->part_label_list);
 }
 
 void call_label(unsigned int list, const float rgb[3]) {
@@ -663,8 +607,8 @@ void call_label(unsigned int list, const float rgb[3]) {
 }
 
 // One instance of the part on screen: its box, or its hidden-line drawing
-// and its labels (the part label only for the part itself).
-void screen_instance(int i, bool lit, const Labels &l, bool copy, const float overlay_rgb[3],
+// and its labels (the part label only for the part itself, slot 0).
+void screen_instance(int i, bool lit, Label_colors &l, int slot, const float overlay_rgb[3],
                      int overlay) {
   const Part_rec *p = parts[i];
   if (Box_mode_always && p->attributes[SLOT_BOUNDING_REP] != 0.0f) {
@@ -672,15 +616,16 @@ void screen_instance(int i, bool lit, const Labels &l, bool copy, const float ov
     return;
   }
   display_hidden_line(i, overlay_rgb[0], overlay_rgb[1], overlay_rgb[2], overlay);
-  if (!has_labels(p)) return;
+  if (!labels_shown(p)) return;
+  l.fetch();
   glDisable(GL_LIGHTING);
   if (Labnod && p->node_label_list) call_label(p->node_label_list, l.node);
   if (Labele && p->elem_label_list) call_label(p->elem_label_list, l.element);
-  if (!copy && Labprt && p->part_label_list) call_label(p->part_label_list, l.part);
+  if (slot == 0 && Labprt && p->part_label_list) call_label(p->part_label_list, l.part);
 }
 
 // The same for printing: the labels go into a capture of their own.
-void print_instance(int i, int mirrors, const Labels &l, const float overlay_rgb[3],
+void print_instance(int i, int mirrors, Label_colors &l, const float overlay_rgb[3],
                     int overlay) {
   const Part_rec *p = parts[i];
   display_hidden_line(i, overlay_rgb[0], overlay_rgb[1], overlay_rgb[2], overlay);
@@ -688,6 +633,7 @@ void print_instance(int i, int mirrors, const Labels &l, const float overlay_rgb
   const bool nodes = Labnod && p->node_label_list, elems = Labele && p->elem_label_list;
   if (nodes) u += 2 * p->node_count;
   if (elems) u += 2 * p->element_count;
+  if (nodes || elems) l.fetch();
   vekBegin('#', u);
   if (nodes) {
     glColor3fv(l.node);
@@ -707,49 +653,36 @@ void hidden_pass(bool print) {
   const int saved_list = Quivane_display_list;
   if (print && Quivane_display_list == 0 && Flprun && !Flppix && !Loading_flipbook)
     Quivane_display_list = 1;
-  if (Num_active_emitters)
-    for (int list : Emitter_lists)
-      if (list) glCallList((GLuint)list);
-  Labels labels;
+  if (Plane_clipp_toggle || Plane2_clipp_toggle) adjust_a_clip_plane();
+  call_emitter_lists();
+  Label_colors labels;
   for (int k = 0; k < Num_active_objects; k++) {
     const int i = Active_objects[k];
     if (i < 0 || i >= Num_p_loaded || !parts[i] || !parts[i]->attributes) continue;
-    const Part_rec *p = parts[i];
-    const float *a = p->attributes;
-    if (!labels.fetched && has_labels(p)) {
-      getlabel_color(labels.node, labels.element, labels.part);
-      labels.fetched = true;
-    }
+    const float *a = parts[i]->attributes;
+    if (labels_shown(parts[i])) labels.fetch();
     make_sphere_objects(i);
-    if (!((our_rint(a[SLOT_VIEWPORT_VIS]) >> Viewport_current) & 1)) continue;
-    const bool lit = p->solid_built && viewport_flag(VP_HIDDEN_SURFACE) &&
-                     !(p->type == PART_TRACE && a[63] != 0.0f);
-    const Part_state state = begin_part(i, lit);
+    if (!part_shown_here(i)) continue;
+    const bool lit = part_drawn_solid(i);
+    const Part_setup setup = begin_part(i, lit);
     int mirrors = 0;
     for (int s = SLOT_MIRROR_Z; s <= SLOT_MIRROR_XYZ; s++) mirrors += a[s] != 0.0f;
-    if (a[SLOT_MIRROR_ORIGINAL] != 0.0f) {
+    const Frame_rec *frame = part_frame(i);
+    // Slot 0 is the part itself (when mirror_original is on), then each
+    // mirror copy that is on, in slot order.
+    for (int slot = 0; slot <= SLOT_MIRROR_XYZ; slot = slot ? slot + 1 : SLOT_MIRROR_Z) {
+      if (a[slot ? slot : SLOT_MIRROR_ORIGINAL] == 0.0f) continue;
+      if (slot) {
+        glPushMatrix();
+        multiply_instance(frame, slot);
+      }
       if (print)
         print_instance(i, mirrors, labels, overlay_rgb, overlay);
       else
-        screen_instance(i, lit, labels, false, overlay_rgb, overlay);
+        screen_instance(i, lit, labels, slot, overlay_rgb, overlay);
+      if (slot) glPopMatrix();
     }
-    float to_global[16], to_frame[16];
-    frame_to_global_matrix(our_rint(a[SLOT_FRAME]), to_global);
-    global_to_frame_matrix(our_rint(a[SLOT_FRAME]), to_frame);
-    for (int s = SLOT_MIRROR_Z; s <= SLOT_MIRROR_XYZ; s++) {
-      if (a[s] == 0.0f) continue;
-      const float *scale = Mirror_scale[s - SLOT_MIRROR_Z];
-      glPushMatrix();
-      glMultMatrixf(to_global);
-      glScalef(scale[0], scale[1], scale[2]);
-      glMultMatrixf(to_frame);
-      if (print)
-        print_instance(i, mirrors, labels, overlay_rgb, overlay);
-      else
-        screen_instance(i, lit, labels, true, overlay_rgb, overlay);
-      glPopMatrix();
-    }
-    end_part(state);
+    end_part_state(setup.clip, setup.style, setup.fill);
   }
   Quivane_display_list = saved_list;
 }

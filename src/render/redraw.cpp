@@ -28,6 +28,7 @@
 #include "render/disobj.h"
 #include "render/display.h"
 #include "render/hidden_line.h"
+#include "render/transparent.h"
 #include "view/frames.h"
 #include "view/viewer_state.h"
 #include "view/viewports.h"
@@ -35,9 +36,6 @@
 float Stereo_left = 0.0f, Stereo_right = 0.0f, Stereo_top = 0.0f, Stereo_bottom = 0.0f;
 float Stereo_eye = 0.0f;
 void (*toggle_stereo_buffer_windep)(int buffer) = nullptr;
-
-// The part drawing pass (opaque 1, transparent 3, both 0 and 4).
-void disobj(int type, int unused);
 
 namespace {
 
