@@ -294,6 +294,8 @@ void display_all() {
       if (Use_stencil_buffer && overlap) glDisable(GL_STENCIL_TEST);
       scene_overlays(last, traces_advanced);
     }
+    // After a pixel page too: nothing drawn later is masked.
+    if (Use_stencil_buffer && overlap) glDisable(GL_STENCIL_TEST);
     Calls.swapbuffers();
     Box_mode_always = settings.box;
   }

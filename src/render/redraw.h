@@ -42,8 +42,9 @@ void noswap_display_all(int type);
 // when stereo is drawn in a window.
 void set_stereo_viewport();
 // The height of a rubber-band overlay whose x ends are ordered: kind 5 the
-// width over the current viewport's pixel aspect (truncated, negative when
-// dragged downward in window rows, y2 < y1); other kinds y2 - y1.
+// width over the current viewport's pixel aspect (truncated toward zero,
+// negated when dragged upward, y2 < y1 in window rows); other kinds
+// y2 - y1.
 int rubber_band_height(int x1, int y1, int x2, int y2, int kind);
 
 // The passes and buffer steps the driver calls; a test installs its own.

@@ -281,7 +281,9 @@ TEST_F(HiddenLine, AnElementOfManyNodesIsOnePolygonAndOneLoop) {
   EXPECT_EQ(lines, n) << "the outline, one loop through every node";
 }
 
-// A palette for key 1 of scalar variable 0, continuous, 2 levels.
+// A palette for key 1 of scalar variable 0, continuous, 2 levels,
+// undefined values shown as Palette_undefined says.
+int Palette_undefined = 1;
 int scalar_palette(int, int, int, char *, int *var_type, int *var_id, float *wx, float *wy,
                    float *wz, int *type, int *limit, int *, int *undefined, int *levels,
                    float values[PALETTE_LEVELS], float colors[PALETTE_LEVELS][3], float *,
@@ -291,7 +293,7 @@ int scalar_palette(int, int, int, char *, int *var_type, int *var_id, float *wx,
   *wx = *wy = *wz = 0;
   *type = 0;
   *limit = 0;
-  *undefined = 1;
+  *undefined = Palette_undefined;
   *levels = 2;
   values[0] = 0;
   values[1] = 1;
@@ -337,6 +339,58 @@ TEST_F(HiddenLine, ThePrintPassClosesEveryCaptureItOpens) {
   bool lines = false;
   for (size_t k = 0; k < fb.size(); k++) lines |= (int)fb[k] == GL_LINE_RESET_TOKEN;
   EXPECT_FALSE(lines) << "no separate edge pass when printing";
+}
+
+// A ribbon trace's temporary part: a copy of the trace's quad appended to
+// the table, as the trace builder appends it.
+int Temporary_made = 0;
+int ribbon_part(int) {
+  qtest::add_part({90, 0, PART_TRACE, "ribbon", -1, {}, false});
+  const int i = Part_cross[90];
+  qtest::set_mesh(i, {-0.5f, -0.5f, 0, 0.5f, -0.5f, 0, 0.5f, 0.5f, 0, -0.5f, 0.5f, 0},
+                  {{1, 2, 3, 4}});
+  memcpy(parts[i]->attributes, parts[0]->attributes, sizeof(float) * 44);
+  Temporary_made++;
+  return i;
+}
+int never_now(int, int) { return 1; }
+
+TEST_F(HiddenLine, ATraceDrawnFromItsTemporaryPartLeavesTheTableAsItWas) {
+  struct Case {
+    const char *what;
+    bool invisible_now;  // colouring variable without a value now, shown invisible
+    bool printing;
+    bool drawn;
+  } cases[] = {{"on screen", false, false, true},
+               {"printed", false, true, true},
+               {"undefined now and invisible, on screen", true, false, false},
+               {"undefined now and invisible, printed", true, true, false}};
+  for (const Case &c : cases) {
+    qtest::clear_parts();
+    reset_active_objects();
+    Part_rec *trace = add(1, PART_TRACE, {-0.9f, 0, 0, 0.9f, 0, 0}, {{1, 2}});
+    trace->attributes[97] = 1;  // ribbon
+    Solid_builder_calls calls{};
+    calls.ribbon_geom = ribbon_part;
+    calls.palette = scalar_palette;
+    if (c.invisible_now) calls.check_variable_exists_at_current_time = never_now;
+    Palette_undefined = 2;
+    solid_builder_calls(&calls);
+    Fringt = c.invisible_now ? 1 : 0;
+    trace->attributes[SLOT_COLORBY_PALETTE] = c.invisible_now ? 1 : 0;
+    Temporary_made = 0;
+    Vek_in_progress = c.printing ? 1 : 0;
+    vek_calls_reset();
+    auto fb = qtest::gl_feedback([] { disobj_hidden(); });
+    Vek_in_progress = 0;
+    Palette_undefined = 1;
+    EXPECT_EQ(Temporary_made, 1) << c.what;
+    EXPECT_EQ(Num_p_loaded, 1) << c.what << ": the temporary part is gone";
+    EXPECT_EQ(Part_cross[90], -1) << c.what;
+    EXPECT_EQ(parts[1], nullptr) << c.what;
+    EXPECT_EQ(Vek_calls.ends, Vek_calls.begins) << c.what;
+    EXPECT_EQ(!fb.empty(), c.drawn) << c.what << ": the ribbon's face";
+  }
 }
 
 TEST_F(HiddenLine, FastHiddenLineValuesSetThePolygonOffset) {

@@ -112,6 +112,19 @@ class Redraw : public qtest::GlWindowSuite<Size, Size> {
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   }
+  // Bottom 0 (whole window, red), middle 1 (green), top 2 (blue)
+  // overlapping it, the stencil buffer off, `current` current and set up.
+  static void three_stacked_viewports(int current) {
+    viewport(1, 0.25f, 0.25f, 0.5f, 0.5f, Green);
+    viewport(2, 0.5f, 0.5f, 0.5f, 0.5f, Blue);
+    const int order[3] = {0, 1, 2};
+    memcpy(Viewport_display_order, order, sizeof order);
+    Num_active_viewports = 3;
+    Num_viewports_overlapping = 2;
+    Use_stencil_buffer = 0;
+    Viewport_current = current;
+    fix_up_viewport(1);
+  }
   static std::vector<unsigned char> pixels() {
     glFinish();
     return window_->pixels();
@@ -187,16 +200,7 @@ TEST_F(Redraw, AnInvisibleViewportZeroIsStillErasedAnotherIsLeftAlone) {
 }
 
 TEST_F(Redraw, WithoutTheStencilTheCurrentAndTheViewportsAboveItAreRedrawn) {
-  // Bottom 0 (whole window), middle 1, top 2 overlapping it.
-  viewport(1, 0.25f, 0.25f, 0.5f, 0.5f, Green);
-  viewport(2, 0.5f, 0.5f, 0.5f, 0.5f, Blue);
-  const int order[3] = {0, 1, 2};
-  memcpy(Viewport_display_order, order, sizeof order);
-  Num_active_viewports = 3;
-  Num_viewports_overlapping = 2;
-  Use_stencil_buffer = 0;
-  Viewport_current = 1;
-  fix_up_viewport(1);
+  three_stacked_viewports(1);
   Resort_transparent = 0;
   display_all();
   auto rgb = pixels();
@@ -211,6 +215,19 @@ TEST_F(Redraw, WithoutTheStencilTheCurrentAndTheViewportsAboveItAreRedrawn) {
   glGetIntegerv(GL_VIEWPORT, vp);
   EXPECT_EQ(vp[0], 16) << "the current viewport's GL viewport is back";
   EXPECT_EQ(vp[2], 32);
+}
+
+TEST_F(Redraw, ARubberBandWithoutTheStencilStartsAtTheCurrentViewportsPlace) {
+  // The current viewport on top of two others: the ones below it keep
+  // what they show.
+  three_stacked_viewports(2);
+  display_all_rubber_band(40, 40, 50, 50, 102);
+  auto rgb = pixels();
+  EXPECT_TRUE(pixel_is(rgb, 24, 24, Black)) << "the middle viewport is not redrawn";
+  EXPECT_TRUE(pixel_is(rgb, 5, 5, Black)) << "nor the bottom one";
+  EXPECT_TRUE(pixel_is(rgb, 36, 36, Blue)) << "the current one is";
+  EXPECT_EQ(Viewport_current, 2);
+  EXPECT_EQ(Seen, (std::vector<std::string>{"d1", "d3", "s"}));
 }
 
 TEST_F(Redraw, TheNoSwapRedrawBlendsTransparentElementsOnceAndNeverSwaps) {
