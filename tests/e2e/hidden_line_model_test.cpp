@@ -36,7 +36,7 @@ class HiddenLineModel : public qtest::ModelWindowTest {
     Hlinet = 0;
     reset_active_objects();
     for (int i = 0; i < Num_p_loaded; i++) {
-      make_part_line(parts[i]->number);  // shaded display is off: no solid object
+      make_part(parts[i]->number);  // shaded display is off: no solid object
       actobj(parts[i]->number);
     }
   }

@@ -171,7 +171,7 @@ TEST_F(HiddenLine, APartWithHiddenLineOffLooksAsInTheOpaquePass) {
   quad(xyz, el, -0.5f, -0.5f, 0.5f, 0.5f, -0.5f);
   quad(xyz, el, -0.2f, -0.2f, 0.8f, 0.8f, 0.5f);
   Part_rec *p = add(1, PART_MODEL, xyz, el);
-  make_part_line(1);
+  make_part(1);
   ASSERT_NE(p->line_list, 0u);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   disobj(1, 0);
