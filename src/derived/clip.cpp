@@ -2,3 +2,5 @@
 #include "derived/clip.h"
 
 int Do_realtime_clips = -1;
+
+int Seam_Display = 0;

@@ -3,3 +3,8 @@
 #pragma once
 
 extern int Do_realtime_iso;  // nonzero while an isosurface is in interactive mode
+
+// Interactive isosurfaces arrive with the derived-surface subsystem: these
+// advance and draw nothing.
+void increment_realtime_isos();
+void iso_realtime_redo_all();

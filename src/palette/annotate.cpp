@@ -16,3 +16,5 @@ void delete_strings_if_viewport_removed(int) {}
 
 void text_line_init() {}
 void load_dynamic_strings() {}
+
+void showtext() {}

@@ -21,3 +21,7 @@ void delete_strings_if_viewport_removed(int viewport);
 void text_line_init();
 // Re-expands the dynamic codes of the text annotations: none exist, nothing.
 void load_dynamic_strings();
+
+// The annotation texts, lines, logos and markers over the scene arrive with
+// annotation: nothing is drawn.
+void showtext();

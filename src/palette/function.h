@@ -25,3 +25,6 @@ void fncedt_clear_changeindicators();
 void fncedt_getfile_saveselpalettes();
 void fncedt_getfile_saveallpalettes();
 void fncedt_getfile_restorepalettes();
+
+// The legends over the scene arrive with the palettes: nothing is drawn.
+void draw_legend_bars();

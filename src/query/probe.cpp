@@ -2,3 +2,6 @@
 #include "query/probe.h"
 
 void iq_attributes(float *, int) {}
+
+void display_iq_values() {}
+void display_query_locations() {}

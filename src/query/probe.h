@@ -6,3 +6,8 @@
 // Mode 0 reads, 1 stores the probe's attribute vector.  No probe exists
 // yet: neither mode changes anything.
 void iq_attributes(float attributes[IQ_ATTRIBUTES], int mode);
+
+// The probe's values and the query markers over the scene arrive with the
+// query subsystem: nothing is drawn.
+void display_iq_values();
+void display_query_locations();

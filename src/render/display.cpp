@@ -214,8 +214,6 @@ void initial_screen(int dpy) {
   clear_current_window();
 }
 
-void display_all() { viewports_display_all(); }
-
 void part_draw_init() {}
 
 void part_show_refresh() {}

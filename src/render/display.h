@@ -4,6 +4,8 @@
 // arrives with rendering; until then a window is cleared to the background.
 #pragma once
 
+#include "render/redraw.h"  // display_all and its variants
+
 extern int Dpy_current;         // index of the display being drawn, 0 or 1
 extern float Anim_aspect_ratio;  // pixel-aspect correction of every projection, 1.0
 
@@ -40,10 +42,6 @@ void machine_epsilons(float *single, double *twice);
 void open_gl_lighting_parameters(int which, const float v[4]);
 // Draws the start screen of display dpy.
 void initial_screen(int dpy);
-// Redraws every display with the current viewport's view.  Until the redraw
-// driver arrives a window is cleared to the background, as
-// viewports_display_all does.
-void display_all();
 // Clears the current window to the background colour and presents it.
 void clear_current_window();
 void part_draw_init();

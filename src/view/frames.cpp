@@ -69,3 +69,5 @@ const Frame_rec *frame_record(int n) {
   if (n > 0 && n < MAX_FRAMES && Ctm_part[n]) return Ctm_part[n];
   return Ctm_part[0] ? Ctm_part[0] : global_frame();
 }
+
+void axis_display() {}

@@ -532,6 +532,10 @@ void change_viewport_to_2d(int viewport) {
 // ---- graphics-window side --------------------------------------------------
 
 void viewports_display_all() {
+  if (Num_active_viewports == 1) {
+    display_all();
+    return;
+  }
   int code = 0, dpy = 0;
   gwin_gl_curwin(&code, 0, &dpy);
   for (int d = 0; d < Dpy_cnt; d++) {
@@ -553,10 +557,63 @@ void viewp_bgcolortext_chng(float, float, float) {}
 void draw_zclipp_area_gl() {}
 void draw_atfrom_gl() {}
 
-// Viewport outlines arrive with viewport mode: the mode's screen is the
-// ordinary one.
-void display_viewport_mode() { viewports_display_all(); }
+// The screen of viewport mode arrives with viewport mode: nothing is drawn.
+void display_viewport_mode() {}
 
 void viewp_icons_refresh() {}
 
-void erase_screen() {}
+// The blended background as a strip of bands between its levels, drawn
+// over the viewport's rectangle behind everything (depth test off).
+static void blended_background(const float *a) {
+  glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_DEPTH_BUFFER_BIT | GL_CURRENT_BIT);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_POLYGON_STIPPLE);
+  glDepthMask(GL_FALSE);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glOrtho(0, 1, 0, 1, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  const int levels = std::min(5, std::max(2, our_rint(a[VP_BLEND_LEVELS])));
+  glBegin(GL_QUAD_STRIP);
+  for (int l = 0; l < levels; l++) {
+    const float y = a[VP_BLEND_POSITION + l];
+    glColor3fv(&a[VP_BLEND_RGB + 3 * l]);
+    glVertex2f(0, y);
+    glVertex2f(1, y);
+  }
+  glEnd();
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopAttrib();
+}
+
+void erase_screen() {
+  if (!gwin_gl_ready()) return;
+  const float *a = Viewports[Viewport_current].attributes;
+  int type = our_rint(a[VP_BACKGROUND_TYPE]);
+  if (type == 1) {
+    a = Viewports[0].attributes;
+    type = our_rint(a[VP_BACKGROUND_TYPE]);
+  }
+  GLint rect[4];
+  glGetIntegerv(GL_VIEWPORT, rect);
+  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(rect[0], rect[1], rect[2], rect[3]);
+  glDepthMask(GL_TRUE);
+  GLbitfield what = GL_DEPTH_BUFFER_BIT;
+  if (type == 2 || type == 3) {
+    glClearColor(a[VP_CONSTANT_RGB], a[VP_CONSTANT_RGB + 1], a[VP_CONSTANT_RGB + 2], 0.0f);
+    what |= GL_COLOR_BUFFER_BIT;
+  }
+  glClear(what);
+  if (type == 3) blended_background(a);
+  if (!scissor) glDisable(GL_SCISSOR_TEST);
+}

@@ -112,8 +112,9 @@ void switch_views_init_viewport();
 void change_viewport_to_2d(int viewport);
 
 // ---- graphics-window side of the viewports -------------------------------
-// The central redraw: with nothing loaded every display's window is cleared
-// to the background colour.
+// The central redraw.  Until the viewport redraw passes arrive: while one
+// viewport is in use, display_all; with several, each display's window is
+// cleared to the background colour.
 void viewports_display_all();
 void copy_to_backbuffer();
 // Modal loop of viewport mode; argument ignored.
@@ -133,6 +134,26 @@ void display_viewport_mode();
 // Brings the viewport panel in line with the selected viewports.
 void viewp_icons_refresh();
 
-// Clears the current viewport's rectangle with its background. Until the
-// viewport drawing arrives the redraw clears the windows: does nothing.
+// Clears the current viewport's rectangle (the GL viewport set for it) with
+// its background: the constant colour, the blended levels, viewport 0's
+// background for an inherited one; a transparent one only has its depth
+// cleared.
 void erase_screen();
+
+// ---- drawing services of the redraw ------------------------------------------
+// Position of the viewport in Viewport_display_order, or -1.
+int viewport_stack_location(int viewport);
+// On every display, writes the stencil buffer so that the test GL_EQUAL
+// with reference 0 and mask 1 passes only where the current viewport is not
+// covered by the visible viewports above it; records it in
+// Stencil_current_viewport; leaves the stencil test off and display 0
+// current.
+void viewport_create_stencil_buffer();
+// The colour of the current viewport's background at height 0 (bottom) to
+// 1 (top): the constant colour, or for a blended background the colour
+// interpolated between the blend levels around that height.
+void get_b_color(float height, float *r, float *g, float *b);
+// Draws the current viewport's border (arrives with the viewport passes).
+void draw_viewport_outline();
+// Fits the z-clip planes to the scene (arrives with the z-clip settings).
+void adjust_floating_z_planes();
