@@ -12,6 +12,8 @@
 #include "data/ui/data_windep.h"
 #include "query/ui/query_menu.h"
 #include "query/ui/queryfile.h"
+#include "render/entlbl.h"
+#include "render/ui/entlbl_dialog.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
@@ -95,4 +97,5 @@ void screen_motif_install() {
   Data_setup_format_windep = data_setup_format_windep;
   Data_showinfo_hook = query_showinfo_init;
   Data_partlist_hook = mainprt_list_refresh;
+  Entlbl_dialog_windep = entlbl_dialog_windep;
 }
