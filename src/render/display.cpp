@@ -216,10 +216,6 @@ void initial_screen(int dpy) {
 
 void display_all() { viewports_display_all(); }
 
-void part_draw_init() {}
-
-void part_show_refresh() {}
-
 void view_menu_init() {}
 
 // No part is drawn yet, so none contributes.

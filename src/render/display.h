@@ -1,6 +1,6 @@
 // Display driver entries of the graphics windows: per-display pixel bounds,
-// the OpenGL set-up of a display's main window, the start screen, the
-// "Selected Part(s) Window" drawing and the View menu.  The drawing of parts
+// the OpenGL set-up of a display's main window, the start screen and the
+// View menu (the "Selected Part(s) Window" is part_show.h's).  The drawing of parts
 // arrives with rendering; until then a window is cleared to the background.
 #pragma once
 
@@ -46,8 +46,6 @@ void initial_screen(int dpy);
 void display_all();
 // Clears the current window to the background colour and presents it.
 void clear_current_window();
-void part_draw_init();
-void part_show_refresh();
 // Sets the View menu toggles from the display state.
 void view_menu_init();
 

@@ -1,7 +1,7 @@
 // Selected parts window (see part_show.h).
 #include "parts/ui/part_show.h"
 
-#include "render/display.h"
+#include "render/part_show.h"
 #include "render/ui/view_menu.h"
 #include "ui/window_codes.h"
 
