@@ -174,6 +174,12 @@ void part_show_refresh() {
   if (!window_size(8, 0, &width, &height)) return;
   const int saved_viewport = Viewport_current;
   const Show_view v = viewport0_view();
+  // The window belongs to display 0, whose lighting cache the drawing uses;
+  // afterwards the display that was current is current again.
+  int current_code = 0, current_dpy = 0;
+  gwin_gl_curwin(&current_code, 0, &current_dpy);
+  const int saved_dpy_current = Dpy_current;
+  Dpy_current = 0;
   int code = 8, dpy = 0;
   gwin_gl_curwin(&code, 1, &dpy);
   if (gwin_gl_ready()) {
@@ -193,6 +199,7 @@ void part_show_refresh() {
     forget_lighting_cache();
     swapbuffers();
   }
-  make_main_current(0);
+  make_main_current(current_dpy);
+  Dpy_current = saved_dpy_current;
   Viewport_current = saved_viewport;
 }

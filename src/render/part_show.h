@@ -28,5 +28,6 @@ void copy_main_window_context(int code);
 // and draws it.
 void draw_parts_show(int count, const int *numbers);
 // Draws the shown list into the part-show window with viewport 0's current
-// view on black; nothing while the window does not exist.
+// view on black, then makes the main window of the display that was current
+// current again; nothing while the window does not exist.
 void part_show_refresh();

@@ -93,7 +93,6 @@ class PartShow : public qtest::ModelWindowTest {
     Person = 0;
     Lighting_two_lights = 1;
     Viewports[0].attributes[VP_HIDDEN_SURFACE] = 1.0f;
-    for (int i = 0; i < Num_p_loaded; i++) make_part(parts[i]->number);
     // The view of viewport 0 around the largest part (the one drawn below),
     // with room for it to turn.
     const Part_rec *big = parts[model_->largest_part()];
@@ -105,6 +104,10 @@ class PartShow : public qtest::ModelWindowTest {
       box[2 * k + 1] = (lo[k] + hi[k]) / 2 + half;
     }
     intvew(box[0], box[1], box[2], box[3], box[4], box[5]);
+    for (int i = 0; i < Num_p_loaded; i++) {
+      make_part(parts[i]->number);
+      make_solid_part_if_needed(parts[i]->number);
+    }
     // Turned so that three sides of a block show, each lit differently.
     turn_view(30.0f, 40.0f);
     if (!Graphics_show_dialog) gen_showparts_win();
