@@ -13,6 +13,10 @@
 #include "query/ui/query_menu.h"
 #include "query/ui/queryfile.h"
 #include "render/redraw.h"
+#include "render/entlbl.h"
+#include "render/part_show.h"
+#include "render/ui/entlbl_dialog.h"
+#include "render/ui/part_show_window.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
@@ -98,4 +102,6 @@ void screen_motif_install() {
   Data_setup_format_windep = data_setup_format_windep;
   Data_showinfo_hook = query_showinfo_init;
   Data_partlist_hook = mainprt_list_refresh;
+  Entlbl_dialog_windep = entlbl_dialog_windep;
+  Part_show_window_size = part_show_window_size;
 }

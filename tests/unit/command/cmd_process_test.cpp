@@ -9,6 +9,7 @@
 #include "client/command_dlog.h"
 #include "command_fixture.h"
 #include "data/data_cmdproc.h"
+#include "render/render_cmdproc.h"
 
 using namespace cmdtest;
 
@@ -255,6 +256,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: case: The command does not exist.\n");
+    } else if (c.proc == entlbl_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: annot_entlbl: The command does not exist.\n");
     } else if (c.proc == databld_cmdproc) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
