@@ -31,6 +31,7 @@
 #include "data/pbuild.h"
 #include "data/readcmds.h"
 #include "data/vctbld.h"
+#include "parts/part_rebuild.h"
 #include "parts/read.h"
 #include "render/display.h"
 #include "variables/orig_scalars.h"
@@ -200,8 +201,15 @@ int load_single_file_parts(Read_rec &r) {
     if (loaded[k]) load.push_back(numbers[k]);
   }
   if (!load.empty()) load_many_parts(load.data(), (int)load.size());
-  for (size_t k = 0; k < numbers.size(); k++)
-    if (!loaded[k] && part_by_number(numbers[k])) fix_not_loaded(numbers[k]);
+  for (size_t k = 0; k < numbers.size(); k++) {
+    if (!part_by_number(numbers[k])) continue;
+    if (!loaded[k]) {
+      fix_not_loaded(numbers[k]);
+    } else {
+      make_part(numbers[k]);
+      make_solid_part_if_needed(numbers[k]);
+    }
+  }
   return 0;
 }
 

@@ -25,9 +25,12 @@
 #include "data/data_read.h"
 #include "data/pbuild.h"
 #include "parts/attribute.h"
+#include "parts/part_delete.h"
+#include "parts/part_rebuild.h"
 #include "parts/periodic.h"
 #include "parts/read.h"
 #include "render/display.h"
+#include "view/viewer_services.h"
 #include "view/viewports.h"
 
 int Num_p_loaded_at_build = 0;
@@ -77,9 +80,18 @@ static bool number_free(int number) {
   return number >= 1 && number < MAX_PART_NUMBER && Part_cross[number] < 0;
 }
 
+// A new part's shrink points and display objects, once its geometry is in.
+static void build_objects(int number) {
+  shrink(number);
+  make_part(number);
+  make_solid_part_if_needed(number);
+}
+
 static void finish_one(int number) {
+  build_objects(number);
   int frame = part_frame_periodic_check(number);
   if (frame != -1) do_periodicity(frame, 1, &number);
+  center();
   redraw();
 }
 
@@ -100,8 +112,11 @@ static void finish_many(const std::vector<int> &made, bool show_lone_nodes) {
           (int)p->attributes[SLOT_ELT_REP] != ELT_REP_NOT_LOADED)
         p->attributes[SLOT_VIS_NODE] = 1.0f;
     }
+  for (int number : made)
+    if (part_by_number(number)) build_objects(number);
   int frame = part_frame_periodic_check(made[0]);
   if (frame != -1) do_periodicity(frame, (int)made.size(), made.data());
+  center();
   redraw();
 }
 
