@@ -12,6 +12,7 @@
 #include "data/ui/data_windep.h"
 #include "query/ui/query_menu.h"
 #include "query/ui/queryfile.h"
+#include "parts/part_apply.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
@@ -95,4 +96,7 @@ void screen_motif_install() {
   Data_setup_format_windep = data_setup_format_windep;
   Data_showinfo_hook = query_showinfo_init;
   Data_partlist_hook = mainprt_list_refresh;
+  Part_apply_windep.mainprt_list_refresh = mainprt_list_refresh;
+  Part_apply_windep.editor_list_refresh = part_list_refresh;
+  Part_apply_windep.partinterf_refresh = mainprt_partinterf_refresh;
 }
