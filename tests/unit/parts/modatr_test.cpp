@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "client/interf_settings.h"
 #include "parts/modatr.h"
 #include "parts_fixture.h"
 #include "render/disobj.h"
+#include "render/display.h"
 #include "variables/variables.h"
 
 using namespace qtest;
@@ -249,6 +251,35 @@ TEST_F(Modatr, CreatedPartsRebuildOnlyForANewSetOfSources) {
   EXPECT_EQ(Calls["modify_clip_part"], 1);
   Part_rec *clip = part_by_number(5);
   EXPECT_EQ(std::vector<int>(clip->children, clip->children + clip->children_count), (std::vector<int>{1, 3}));
+}
+
+// With two displays, the shaded object is deleted in display 1's context and
+// display 0's is current again afterwards.
+TEST_F(Modatr, HiddenSurfaceOffDeletesTheSolidInTheSecondDisplay) {
+  static std::vector<std::string> order;
+  order.clear();
+  Modatr_calls.gl_curwin = [](int *code, int set, int *dpy) {
+    if (set) order.push_back("window " + std::to_string(*dpy));
+    else *code = 0;
+  };
+  Modatr_calls.delete_display_lists_for_part = [](int, int which, int) {
+    order.push_back("delete " + std::to_string(which) + " on " + std::to_string(Dpy_current));
+  };
+  int keep_cnt = Dpy_cnt, keep_current = Dpy_current;
+  Dpy_cnt = 2;
+  Dpy_current = 0;
+  Part_rec *p = make(5, PART_MODEL);
+  p->attributes[SLOT_HIDDEN_SURFACE] = 1;
+  p->solid_built = 1;
+  int r = change(5, {{SLOT_HIDDEN_SURFACE, 0}});
+  Dpy_cnt = keep_cnt;
+  int current_after = Dpy_current;
+  Dpy_current = keep_current;
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(order, (std::vector<std::string>{"window 1", "delete 1 on 1", "window 0"}));
+  EXPECT_EQ(current_after, 0);
+  EXPECT_EQ(p->solid_built, 0);
+  EXPECT_EQ(Calls.count("make_part_solid"), 0u);
 }
 
 TEST_F(Modatr, UnknownPartChangesNothing) {

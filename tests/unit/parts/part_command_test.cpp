@@ -202,6 +202,84 @@ TEST_F(PartCommand, UnknownNameFailsOrIsSkippedByTheMatchingSwitch) {
   EXPECT_EQ(Cmd_partname_mode, 0);
 }
 
+// ---- refusals and creation in the pipeline ---------------------------------------------
+
+TEST_F(PartCommand, ApplyRefusesAWholeChangeWithTheGuardsMessage) {
+  Part_rec *arrow = add_part({8, 0, PART_ARROW, "arrows", -1, {1}, false});
+  plain_solid_attributes(arrow->attributes);
+  Part_rec *elev = add_part({9, 0, PART_ELEVATED, "hills", -1, {1}, false});
+  elev->attributes[99] = 1;
+  elev->attributes[100] = 0;
+  struct {
+    const char *what;
+    int type, deflt, slot;
+    float value;
+    std::vector<int> list;
+    const char *message;
+  } cases[] = {
+      {"a list holding an arrow", 0, 0, SLOT_ELT_REP, 1, {1, 8},
+       "Can not change element representation of\ntraces, contours, arrows or profiles."},
+      {"contour defaults", PART_CONTOUR, 1, SLOT_ELT_REP, 1, {-1},
+       "Can not change element representation of\ntraces, contours, arrows or profiles defaults."},
+      {"sidewalls off with the surface off", PART_ELEVATED, 0, 99, 0, {9},
+       "Must have either sidewalls or surface ON."},
+  };
+  for (auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    float values[PART_ATTR_SLOTS] = {};
+    int flags[PART_ATTR_SLOTS] = {};
+    values[c.slot] = c.value;
+    flags[c.slot] = 1;
+    values[SLOT_LINE_WIDTH] = 7;
+    flags[SLOT_LINE_WIDTH] = 1;
+    Command_proc_err = 0;
+    testing::internal::CaptureStderr();
+    part_apply(PART_SRC_COMMAND, c.type, c.deflt, values, flags, "", 0, nullptr,
+               (int)c.list.size(), c.list.data(), 0, 1);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    EXPECT_EQ(Command_proc_err, 1);
+    EXPECT_EQ(slot(1, SLOT_LINE_WIDTH), 1.0f);
+    EXPECT_EQ(flags[SLOT_LINE_WIDTH], 0);
+  }
+}
+
+namespace {
+int Created = 0;
+void made_one(int, int, int *, float *, float *, char *, char *, int *, int) { Created++; }
+}  // namespace
+
+TEST_F(PartCommand, CreateRecordsParentsAndItsLineOnlyFromDialogs) {
+  Part_rout_rec keep = Part_rout[PART_ISOSURFACE];
+  Part_rout[PART_ISOSURFACE].create = made_one;
+  Created = 0;
+  int parents[] = {2, 3};
+  float base[PART_ATTR_SLOTS] = {}, values[PART_ATTR_SLOTS] = {};
+  int flags[PART_ATTR_SLOTS] = {};
+  EXPECT_EQ(recorded_lines([&] {
+              part_create(PART_ISOSURFACE, 2, parents, 2, base, values, nullptr, nullptr, flags, 0,
+                          0);
+            }),
+            "part: select_begin\n 2 3\npart: select_end\nisos: create\n");
+  EXPECT_EQ(recorded_lines([&] {
+              part_create(PART_ISOSURFACE, 2, parents, 2, base, values, nullptr, nullptr, flags, 0,
+                          1);
+            }),
+            "");
+  EXPECT_EQ(Created, 2);
+  Part_rout[PART_ISOSURFACE] = keep;
+
+  // A type whose feature is not built makes nothing, and its command line fails.
+  Command_proc_err = 0;
+  testing::internal::CaptureStderr();
+  part_create(PART_CLIP, 2, parents, 2, base, values, nullptr, nullptr, flags, 0, 1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                "Clip parts are not available in this build."),
+            std::string::npos);
+  EXPECT_EQ(Part_create_error, 1);
+  EXPECT_EQ(Command_proc_err, 1);
+}
+
 // ---- recording -------------------------------------------------------------------------
 
 class PartRecording : public PartCommand {
