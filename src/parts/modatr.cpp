@@ -39,11 +39,15 @@
 #include "render/line.h"
 #include "render/solid.h"
 #include "variables/variables.h"
+#include "derived/contour.h"
+#include "derived/profile.h"
+#include "flow/tensor.h"
+#include "flow/trace.h"
+#include "flow/vctarrow.h"
+#include "view/viewer_services.h"
 #include "view/view_matrix.h"
 #include "view/viewer_state.h"
 #include "view/viewports.h"
-
-int Shared_border_removal = 0;
 
 static void delete_gl_list(unsigned int list) {
   if (list && glIsList(list)) glDeleteLists(list, 1);
@@ -80,6 +84,12 @@ static Modatr_hooks real_calls() {
   h.delete_gl_list = delete_gl_list;
   h.palette_type = palette_type;
   h.do_periodicity = run_periodicity;
+  h.center = center;
+  h.modify_contour = modify_contour;
+  h.modify_profile = modify_profile;
+  h.modify_tensor_glyph = modify_tensor_glyph;
+  h.modify_particle_trace = modify_particle_trace;
+  h.modify_vector_arrow = modify_vector_arrow;
   return h;
 }
 const Modatr_hooks Modatr_real_calls = real_calls();
@@ -160,22 +170,13 @@ static void send_delete_feature(const Part_rec *p) {
   ccsint(ch, p->number);
 }
 
-// P followed by every model part (not a group) made from P alone.
-static std::vector<int> periodic_instances(int n) {
-  std::vector<int> list{n};
-  for (int i = 0; i < Num_p_loaded; i++) {
-    const Part_rec *q = parts[i];
-    if (q && !q->group && q->type == PART_MODEL && q->children_count == 1 && q->children &&
-        q->children[0] == n)
-      list.push_back(q->number);
-  }
-  return list;
-}
-
 static void send_remove_boundary(const Part_rec *p, const float *N) {
-  std::vector<int> list = periodic_instances(p->number);
+  std::vector<int> list((size_t)Num_p_loaded + 1);
+  int count = 0;
+  check_current_number_instances_for_part(p->number, &count, list.data());
   int ch = part_channel(p);
-  if (list.size() < 2 || ch < 0) return;
+  if (count < 2 || ch < 0) return;
+  list.resize((size_t)count);
   static const char kw[] = "remove_boundary_for_group";
   ccsstr(ch, kw, (int)sizeof kw - 1);
   ccsinn(ch, list.data(), (int)list.size());
@@ -488,13 +489,13 @@ static int recompute(int n, int frame, Due *due) {
   } else if (due->devsrf) {
     CALL(modify_developed_surface, n);
   } else if (due->contour) {
-    CALL(modify_contour, n);
+    CALL(modify_contour, Part_cross[n]);
   } else if (due->profile) {
-    CALL(modify_profile, n);
+    CALL(modify_profile, Part_cross[n]);
   } else if (due->tensor) {
-    CALL(modify_tensor_glyph, n);
+    CALL(modify_tensor_glyph, Part_cross[n]);
   } else if (due->trace) {
-    CALL(modify_particle_trace, n);
+    CALL(modify_particle_trace, Part_cross[n]);
   } else if (due->elevsrf) {
     CALL(modify_elevated_surface, n);
   } else if (due->structured) {
@@ -666,10 +667,10 @@ static void rebuild_created(int n) {
   if (!p) return;
   switch (p->type) {
     case PART_CLIP: CALL(modify_clip_part, n); break;
-    case PART_CONTOUR: CALL(modify_contour, n); break;
+    case PART_CONTOUR: CALL(modify_contour, Part_cross[n]); break;
     case PART_ISOSURFACE: CALL(modify_iso_part, n); break;
-    case PART_TRACE: CALL(modify_particle_trace, n); break;
-    case PART_PROFILE: CALL(modify_profile, n); break;
+    case PART_TRACE: CALL(modify_particle_trace, Part_cross[n]); break;
+    case PART_PROFILE: CALL(modify_profile, Part_cross[n]); break;
     case PART_ARROW: {
       int t = p->attributes ? our_rint(p->attributes[82]) : 0;
       CALL(modify_vector_arrow, Part_cross[n], t, t, 1);
@@ -678,7 +679,7 @@ static void rebuild_created(int n) {
     case PART_ELEVATED: CALL(modify_elevated_surface, n); break;
     case PART_DEVELOPED: CALL(modify_developed_surface, n); break;
     case PART_EXTRACT: CALL(modify_extract_merge_part, n); break;
-    case PART_TENSOR: CALL(modify_tensor_glyph, n); break;
+    case PART_TENSOR: CALL(modify_tensor_glyph, Part_cross[n]); break;
     case PART_SUBSET:
       if (Modatr_calls.modify_subset_part) Modatr_calls.modify_subset_part(n);
       break;

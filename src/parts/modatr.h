@@ -34,7 +34,7 @@ struct Modatr_hooks {
   // frames
   int (*frame_periodic)(int frame);  // 1 when the frame carries effective periodic symmetry
   int (*do_periodicity)(int frame, int kind, int n);  // 0 on success
-  // feature rebuilds (part numbers; the arrow rebuild takes the table index)
+  // feature rebuilds (part numbers unless noted; the arrow rebuild takes the table index)
   void (*modify_clip_part)(int n);
   void (*check_modify_realtime_clip_part)(int n);
   void (*clip_frame_change)(int f0, int f1, const float *old_attr, float *new_attr);
@@ -47,11 +47,11 @@ struct Modatr_hooks {
   void (*flipbook_dynamic_surf_delete_part)(int i);
   void (*modify_developed_surface)(int n);
   void (*modify_elevated_surface)(int n);
-  void (*modify_contour)(int n);
-  void (*modify_profile)(int n);
-  void (*modify_tensor_glyph)(int n);
+  void (*modify_contour)(int i);         // table index
+  void (*modify_profile)(int i);         // table index
+  void (*modify_tensor_glyph)(int i);    // table index
   void (*make_tensor_glyphs)(int n);
-  void (*modify_particle_trace)(int n);
+  void (*modify_particle_trace)(int i);  // table index
   void (*set_ani_trace_part_toggle)(int n, int on);
   void (*modify_vector_arrow)(int i, int old_type, int new_type, int recompute);
   void (*modify_extract_merge_part)(int n);
@@ -60,8 +60,6 @@ struct Modatr_hooks {
 extern Modatr_hooks Modatr_calls;
 // The entries as the program sets them (tests restore them).
 extern const Modatr_hooks Modatr_real_calls;
-
-extern int Shared_border_removal;  // 1 = shared borders of periodic instances are removed
 
 // Applies the 108 new values attr (corrected in place) of part number n,
 // named name (50 bytes), with creation description creation (or null).

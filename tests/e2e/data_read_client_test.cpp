@@ -19,16 +19,7 @@ namespace {
 
 using std::chrono::seconds;
 
-// True when the texts occur in the log in this order.
-bool in_order(const std::string &log, const std::vector<std::string> &texts) {
-  size_t at = 0;
-  for (const std::string &t : texts) {
-    at = log.find(t, at);
-    if (at == std::string::npos) return false;
-    at += t.size();
-  }
-  return true;
-}
+using qtest::in_order;
 
 class DataRead : public testing::Test {
  protected:

@@ -199,4 +199,14 @@ int count_of(const std::string &hay, const std::string &needle) {
   return n;
 }
 
+bool in_order(const std::string &hay, const std::vector<std::string> &texts) {
+  size_t at = 0;
+  for (const std::string &t : texts) {
+    at = hay.find(t, at);
+    if (at == std::string::npos) return false;
+    at += t.size();
+  }
+  return true;
+}
+
 }  // namespace qtest

@@ -202,6 +202,32 @@ TEST_F(PartCommand, UnknownNameFailsOrIsSkippedByTheMatchingSwitch) {
   EXPECT_EQ(Cmd_partname_mode, 0);
 }
 
+// A new feature angle shown as feature edges: the server forgets the part's
+// old edges, then the part is refetched at representation 2 and 30 degrees.
+TEST_F(PartCommand, FeatureAngleLinesDropEdgesThenRefetchThePart) {
+  Modatr_calls = Modatr_real_calls;
+  CaseLink &server = connect_case(0);
+  const float factor = slot(1, SLOT_DISPLACE_FACTOR);
+  int result = 0;
+  ClientCall call(this, [&] {
+    result = run_block({"part: elt_representation feature_angle", "part: elt_feature_angle 30"});
+  });
+  const Bytes asked = str("delete feature") + i32(1) + str("minm") + i32(1);
+  EXPECT_EQ(server.peer.recv(asked.size()), asked);
+  Bytes extents = i32(0) + i32(0);
+  for (int k = 0; k < 6; k++) extents = extents + f32(0);
+  server.peer.send(extents);
+  const Bytes load = str("loadp_many") + i32(1) + ints({1}) + ints({2}) + ints({-1}) +
+                     floats({factor}) + floats({30.0f});
+  EXPECT_EQ(server.peer.recv(load.size()), load);
+  server.peer.send(ints({1}) + ints({0}) + ints({0}) + ints({0}) + ints({0}) + ints({0}));
+  ASSERT_TRUE(call.finished_within(5000));
+  EXPECT_TRUE(server.peer.quiet(100));
+  EXPECT_GE(result, 0);
+  EXPECT_EQ(slot(1, SLOT_ELT_REP), 2.0f);
+  EXPECT_EQ(slot(1, SLOT_FEATURE_ANGLE), 30.0f);
+}
+
 // ---- refusals and creation in the pipeline ---------------------------------------------
 
 TEST_F(PartCommand, ApplyRefusesAWholeChangeWithTheGuardsMessage) {
