@@ -191,14 +191,6 @@ void write_file(const std::string &path, const std::string &text) {
   f << text;
 }
 
-int count_of(const std::string &hay, const std::string &needle) {
-  if (needle.empty()) return 0;
-  int n = 0;
-  for (size_t pos = hay.find(needle); pos != std::string::npos; pos = hay.find(needle, pos + needle.size()))
-    n++;
-  return n;
-}
-
 bool in_order(const std::string &hay, const std::vector<std::string> &texts) {
   size_t at = 0;
   for (const std::string &t : texts) {
@@ -207,6 +199,14 @@ bool in_order(const std::string &hay, const std::vector<std::string> &texts) {
     at += t.size();
   }
   return true;
+}
+
+int count_of(const std::string &hay, const std::string &needle) {
+  if (needle.empty()) return 0;
+  int n = 0;
+  for (size_t pos = hay.find(needle); pos != std::string::npos; pos = hay.find(needle, pos + needle.size()))
+    n++;
+  return n;
 }
 
 }  // namespace qtest
