@@ -17,6 +17,13 @@
 //                        values; then for each such part one block (int 1,
 //                        int array of E element starts, int array of L
 //                        1-based node numbers) when E > 0, and int 0
+//   "delete feature"  <- int part; no reply.  The part's feature-angle
+//                        edges are dropped, to be computed again
+//   "shrink"          <- int part, int representation;
+//                     -> int status (0: nothing follows), int n, n x 3
+//                        floats: the centroid of each element of that
+//                        representation (at the feature angle the part was
+//                        last loaded with)
 //   "max_file_size"   -> float, free space of the working directory in MB
 //   "velocity offset" -> float, a thousandth of the model's box diagonal
 //
@@ -25,7 +32,9 @@
 // write.
 #include <sys/statvfs.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -159,6 +168,9 @@ static int send_connectivity(int ch, const Sent &s) {
   return ccsint(ch, 0) == 0 ? 0 : -1;
 }
 
+// The feature angle each part was last loaded with.
+static std::map<int, float> Last_angle;
+
 int srv_loadp_many(int ch) {
   int m = 0;
   std::vector<int> numbers, reps, disps;
@@ -175,6 +187,7 @@ int srv_loadp_many(int ch) {
   for (int j = 0; j < m; j++) {
     Sent &s = sent[j];
     Ds_part_rec *p = held_part(numbers[j]);
+    if (p) Last_angle[numbers[j]] = angles[j];
     s.rep = p ? ds_rep(p, reps[j], angles[j]) : nullptr;
     if (s.rep) {
       s.part = p;
@@ -228,4 +241,48 @@ int srv_velocity_offset(int ch) {
   }
   srv_log("velocity offset -> %g", offset);
   return ccsflt(ch, offset) == 0 ? 0 : -1;
+}
+
+int srv_delete_feature(int ch) {
+  int number = 0;
+  if (ccrint(ch, 1, &number) != 0) return -1;
+  Ds_part_rec *p = held_part(number);
+  srv_log("delete feature %d%s", number, p ? "" : " (not held)");
+  if (p)
+    p->reps.erase(std::remove_if(p->reps.begin(), p->reps.end(),
+                                 [](const std::unique_ptr<Ds_rep_rec> &r) {
+                                   return r->kind == DS_REP_FEATURE_ANGLE;
+                                 }),
+                  p->reps.end());
+  return 0;
+}
+
+int srv_shrink(int ch) {
+  int number = 0, kind = 0;
+  if (ccrint(ch, 1, &number) != 0 || ccrint(ch, 1, &kind) != 0) return -1;
+  Ds_part_rec *p = held_part(number);
+  auto angle = Last_angle.find(number);
+  const Ds_rep_rec *rep =
+      p ? ds_rep(p, kind, angle == Last_angle.end() ? 0.0f : angle->second) : nullptr;
+  int n = rep ? rep->elements() : 0;
+  srv_log("shrink %d rep %d -> %d points", number, kind, n);
+  if (!rep) return ccsint(ch, 0) == 0 ? 0 : -1;
+  const bool own = !rep->x.empty();
+  const float *x = own ? rep->x.data() : p->x.data(), *y = own ? rep->y.data() : p->y.data(),
+              *z = own ? rep->z.data() : p->z.data();
+  std::vector<float> centres(3 * (size_t)n, 0.0f);
+  for (int e = 0; e < n; e++) {
+    int from = rep->offsets[e], to = rep->offsets[e + 1];
+    for (int k = from; k < to; k++) {
+      int node = rep->conn[k];
+      centres[3 * e] += x[node];
+      centres[3 * e + 1] += y[node];
+      centres[3 * e + 2] += z[node];
+    }
+    if (to > from)
+      for (int c = 0; c < 3; c++) centres[3 * e + c] /= (float)(to - from);
+  }
+  if (ccsint(ch, 1) != 0 || ccsint(ch, n) != 0) return -1;
+  if (n > 0 && ccsfl2_s3(ch, centres.data(), n, 3) != 0) return -1;
+  return 0;
 }

@@ -15,6 +15,8 @@ static const Srv_request_rec Requests[] = {
     {"loadp_many", srv_loadp_many},
     {"max_file_size", srv_max_file_size},
     {"velocity offset", srv_velocity_offset},
+    {"delete feature", srv_delete_feature},
+    {"shrink", srv_shrink},
     {"get node labels", srv_get_node_labels},
     {"get elem labels", srv_get_elem_labels},
     {"set file path", srv_set_file_path},

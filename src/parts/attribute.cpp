@@ -19,6 +19,8 @@
 #include <cstring>
 #include <strings.h>
 
+#include <vector>
+
 #include "anim/timeset.h"
 #include "client/cases.h"
 #include "client/ccp.h"
@@ -28,7 +30,9 @@
 #include "client/startup.h"
 #include "interact/tool_records.h"
 #include "palette/palette_attr.h"
+#include "parts/modatr.h"
 #include "parts/read.h"
+#include "render/display.h"
 #include "render/part_services.h"
 #include "variables/variables.h"
 #include "view/viewer_services.h"
@@ -798,6 +802,34 @@ int get_common_attribute(int count, const int *list, int slot, float *value) {
   }
   free(flat);
   return result;
+}
+
+void set_common_attribute(int count, const int *list, int nslots, const int *slots,
+                          const float *values) {
+  if (count <= 0 || !list || nslots <= 0 || !slots || !values) return;
+  std::vector<int> flat((size_t)count + Num_p_loaded + 1);
+  int n = 0;
+  uncompress_part_list(count, &n, list, flat.data());
+  bool shading = false;
+  for (int k = 0; k < nslots; k++) shading = shading || slots[k] == 28;
+  for (int k = 0; k < n; k++) {
+    if (flat[k] < 0) continue;
+    float a[PART_ATTR_SLOTS];
+    char name[PART_NAME_TEXT] = "";
+    char *creation = nullptr;
+    if (part_attributes(flat[k], 0, a, nullptr, name, &creation, 0) != 1) continue;
+    for (int s = 0; s < nslots; s++)
+      if (slots[s] >= 0 && slots[s] < PART_ATTR_SLOTS) a[slots[s]] = values[s];
+    modatr(flat[k], a, name, creation);
+    free(creation);
+  }
+  // A shading change needs two passes: the first builds what the second shows.
+  for (int pass = shading ? 2 : 1; pass > 0; pass--) {
+    if (Num_active_viewports <= 1)
+      display_all();
+    else
+      viewports_display_all();
+  }
 }
 
 int part_descrip(int number, char *buf, int mode) {

@@ -153,6 +153,10 @@ int part_attributes(int part, int type, float *attributes, const int *change, ch
                     char **creation, int mode);
 int frame_attributes(int frame, float *attributes, char *desc, int mode);
 int get_common_attribute(int count, const int *list, int slot, float *value);
+// Sets nslots slots (slot numbers, values) of every part of the list (group
+// members included) through modatr, then redraws (twice for shading).
+void set_common_attribute(int count, const int *list, int nslots, const int *slots,
+                          const float *values);
 int part_descrip(int number, char *buf, int mode);
 int return_partnumforcase_given_description(const char *name);
 int return_partnum_given_description(const char *name);

@@ -14,8 +14,6 @@ int Part_wrkingchng_flags[PART_ATTR_SLOTS] = {};
 int Part_wrkingchng_desc_flag = 0;
 
 
-Part_rout_rec Part_rout[PART_ROUT_ROWS] = {};
-
 
 void part_detedit_refresh(int, int, const int *, int) {}
 void part_detedit_apply(void *, void *) {}

@@ -18,13 +18,20 @@ extern float Part_wrking_attr[PART_ATTR_SLOTS];     // pending attribute values
 extern int Part_wrkingchng_flags[PART_ATTR_SLOTS];  // 1 = that slot was changed, else 0
 extern int Part_wrkingchng_desc_flag;               // 1 = the description was changed
 
-// The routines of one part-creating type; null where the type has none.
+// The routines of one part type, a row of Part_rout (part_apply.cpp).
 struct Part_rout_rec {
-  void (*init)();                                  // initialise the creation fields
-  int (*check_values)();                           // 1 when the creation fields are valid
-  int (*create)();                                 // create a part from the fields
-  int (*apply_attr)();                             // apply a creation attribute
-  void (*clear_changes)(float *attr, int *flags);  // clear the change marks of the edits
+  // Fills the type's creation section from an attribute array.
+  void (*init)(float *attr);
+  // Validates pending values (slot, or 108 for all): non-zero when all
+  // pass, 0 after an error box.
+  int (*check_values)(int slot, int *flags, float *values);
+  // Makes the new parts; sets Part_create_error to 1 when it made nothing.
+  void (*create)(int defaults_flag, int count, int *numbers, float *base, float *values,
+                 char *desc, char *creation, int *flags, int from_command);
+  // Takes one changed creation field into the dialog-side pending change.
+  void (*apply_attr)(int slot);
+  // Removes the "changed" marks of the creation fields whose flag is 1.
+  void (*clear_changes)(float *attr, int *flags);
 };
 extern Part_rout_rec Part_rout[PART_ROUT_ROWS];  // by Part_type_code
 

@@ -1,8 +1,7 @@
-// Command language entry points of Parts: the processors, special
-// recorders, refresh functions and keyword tables that Cmds_cat names.
-// Until this subsystem is built its processors refuse every keyword
-// with the category's " - Bad parameter" message, and its keyword tables
-// are empty, so every keyword is unknown.
+// Command language entry points of Parts: the "part:" and "model:"
+// processors, the special recorder, the refresh functions and the keyword
+// tables that Cmds_cat names.  The "model:" processor still refuses every
+// keyword and its table is empty.
 #pragma once
 
 #include "client/cmd_tables.h"
@@ -10,10 +9,20 @@
 extern const Cmd_keyword_rec Cmds_part[];
 extern const Cmd_keyword_rec Cmds_model[];
 
+extern int Cmd_select_allmatchingparts;  // 1 = a name selects every part with that name (start)
+extern int Cmd_partname_mode;            // 1 between select_partname_begin and _end
+// The palette of the variable named name (> 0), or -1; null while there
+// are no palettes.
+extern int (*part_palette_by_name)(const char *name);
+// Selects every row of the main part list as a user selection would; null
+// without a main window.
+extern void (*part_select_mainlist_all_windep)();
+
 int part_cmdproc(CMD_PROC_PARAMS);
 int model_cmdproc(CMD_PROC_PARAMS);
+// Records the per-viewport visibility lines of slot 2; other slots nothing. 0.
 int part_cmdrec(CMD_REC_PARAMS);
 void part_ref(int cat_index);
 // Brings the part interface up to date after commands (main-list selection,
-// Selected Part(s) window, parts section); nothing is loaded yet: nothing.
+// Selected Part(s) window, parts section).
 void part_refresh();

@@ -17,6 +17,7 @@
 #include "render/part_show.h"
 #include "render/ui/entlbl_dialog.h"
 #include "render/ui/part_show_window.h"
+#include "parts/part_apply.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
@@ -104,4 +105,7 @@ void screen_motif_install() {
   Data_partlist_hook = mainprt_list_refresh;
   Entlbl_dialog_windep = entlbl_dialog_windep;
   Part_show_window_size = part_show_window_size;
+  Part_apply_windep.mainprt_list_refresh = mainprt_list_refresh;
+  Part_apply_windep.editor_list_refresh = part_list_refresh;
+  Part_apply_windep.partinterf_refresh = mainprt_partinterf_refresh;
 }

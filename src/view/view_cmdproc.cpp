@@ -4,6 +4,8 @@
 // What_trans and Vewglb; its refresh brings the transformation buttons in line.
 #include "view/view_cmdproc.h"
 
+#include "view/viewports.h"
+
 #include "client/command_dlog.h"
 #include "client/screen.h"
 #include "view/observer.h"
@@ -24,12 +26,23 @@ const Cmd_keyword_rec Cmds_viewtransf[] = {
 };
 const Cmd_keyword_rec Cmds_frame[] = {CMD_KEYWORD_END};
 
-int viewport_vis_part_changed_pattern(int *pattern, int) {
-  if (pattern) *pattern = 0;
+static int Vis_changed_pattern = 0;  // viewports named by the last viewport_vis change
+
+int viewport_vis_part_changed_pattern(int *pattern, int mode) {
+  if (!pattern) return 1;
+  if (mode == 1)
+    Vis_changed_pattern = *pattern;
+  else if (mode == 0)
+    *pattern = Vis_changed_pattern;
   return 1;
 }
 
-int viewp_inuse_mask() { return 1; }
+int viewp_inuse_mask() {
+  int mask = 1;
+  for (int v = 1; v < MAX_VIEWPORTS; v++)
+    if (Viewports[v].in_use) mask |= 1 << v;
+  return mask;
+}
 
 int viewp_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
                   int, int, const int *, int) {

@@ -17,8 +17,8 @@ enum Viewtransf_cmd_id {
   VIEWTRANSF_ACTION = 1,    // what a drag does (Vewglb)
 };
 
-// Viewports whose part visibility changed in the current part operation
-// (mode 0 reads the mask into *pattern). None so far: 0.
+// Viewports whose part visibility changed in the current part operation:
+// mode 0 reads the mask into *pattern, mode 1 stores *pattern.
 int viewport_vis_part_changed_pattern(int *pattern, int mode);
 // Bit mask of the viewports in use (bit v for viewport v); viewport 0 always.
 int viewp_inuse_mask();

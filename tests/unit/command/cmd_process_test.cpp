@@ -10,6 +10,7 @@
 #include "command_fixture.h"
 #include "data/data_cmdproc.h"
 #include "render/render_cmdproc.h"
+#include "parts/parts_cmdproc.h"
 
 using namespace cmdtest;
 
@@ -264,6 +265,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: data_partbuild: Bad command for this category.\n");
+    } else if (c.proc == part_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: Bad data passed to part_cmdproc()\n");
     } else if (c.proc == data_cmdproc) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
