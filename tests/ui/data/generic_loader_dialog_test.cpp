@@ -236,6 +236,8 @@ TEST_F(GenericDialog, FeatureAngleForNewPartsIsRecordedFirstAndPutBackOnClose) {
   size_t end = rec.find("part: modify_end\n"), type = rec.find("data_partbuild: data_type unstructured");
   ASSERT_NE(end, std::string::npos) << rec;
   EXPECT_LT(end, type) << rec;
+  EXPECT_LT(rec.find("part: elt_representation feature_angle\n"), end) << rec;
+  EXPECT_LT(rec.find("part: elt_feature_angle 3.0000e+01\n"), end) << rec;
   ASSERT_EQ(Num_p_loaded, 1);
   EXPECT_EQ(parts[0]->attributes[SLOT_ELT_REP], 2.0f);
   EXPECT_EQ(parts[0]->attributes[SLOT_FEATURE_ANGLE], 30.0f);
@@ -245,6 +247,7 @@ TEST_F(GenericDialog, FeatureAngleForNewPartsIsRecordedFirstAndPutBackOnClose) {
   EXPECT_EQ(server.finish(), "");
   EXPECT_FALSE(XtIsManaged(File_genericdata_dialog));
   EXPECT_EQ(rec.find("data_partbuild: end\npart: select_default\npart: modify_begin\n"), 0u) << rec;
+  EXPECT_NE(rec.find("part: elt_representation border\n"), std::string::npos) << rec;
   part_attributes(-1, PART_MODEL, d, nullptr, nullptr, nullptr, 0);
   EXPECT_EQ(d[SLOT_ELT_REP], 1.0f);
 }
