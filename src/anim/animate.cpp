@@ -38,3 +38,6 @@ int Animation_abort = 0;
 int Loading_flippix = 0;
 
 int check_variable_exists_at_current_time(int, int) { return 0; }
+
+void increment_flipbook() {}
+void display_flipbook_pix() {}

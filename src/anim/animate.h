@@ -33,3 +33,7 @@ enum Anim_global_word {
 // Copy the global animation settings out of and into the kept 14 words.
 void get_global_animation_attributes(float attributes[ANIM_GLOBAL_WORDS]);
 void set_global_animation_attributes(const float attributes[ANIM_GLOBAL_WORDS]);
+
+// Flipbook playback steps of the redraw (no flipbook exists yet).
+void increment_flipbook();
+void display_flipbook_pix();

@@ -3,3 +3,9 @@
 #pragma once
 
 extern int Do_realtime_clips;  // -1 while no interactive clip runs
+
+// Seam curve of a developed surface drawn with the tools: 1 or 5 cylinder,
+// 2 sphere, 3 cone, 4 revolution, 0 none.
+extern int Seam_Display;
+// Draws the interactive clip surface in Viewport_current (none runs yet).
+void clip_realtime_update_part();

@@ -5,3 +5,8 @@
 
 int Anitrt = 0;
 static const Global_defaults Defaults(DEFAULTS_AT_RESET, Anitrt);
+
+int Move_realtime_traces = 0;
+void draw_anim_trace() {}
+void update_atraces() {}
+void realtime_particle_traces() {}

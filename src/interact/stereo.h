@@ -6,3 +6,7 @@ extern float Stereo_offset;   // divisor of the eye separation (distance x tan(a
 extern int Stereo_xres;       // full-screen stereo field width, pixels
 extern int Stereo_yres;       // full-screen stereo field height, pixels
 extern int Input_6d;          // 1 while the 6-D input device is switched on
+
+// The 6-D device's cross in viewport 0; eye 0 left, 1 right (no device
+// driver exists yet: nothing is drawn).
+void draw_imersa_cross(int stereo, int eye);

@@ -20,3 +20,5 @@ void fncedt_clear_changeindicators() {}
 void fncedt_getfile_saveselpalettes() {}
 void fncedt_getfile_saveallpalettes() {}
 void fncedt_getfile_restorepalettes() {}
+
+void draw_legend_bars() {}

@@ -25,3 +25,6 @@ void fncedt_clear_changeindicators();
 void fncedt_getfile_saveselpalettes();
 void fncedt_getfile_saveallpalettes();
 void fncedt_getfile_restorepalettes();
+
+// Legends of the palettes whose legend is shown (no palette exists yet).
+void draw_legend_bars();

@@ -7,3 +7,6 @@ int Plttog = 1;
 static const Global_defaults Defaults(DEFAULTS_AT_RESET, Plttog);
 
 void plotter_move_manage(int) {}
+
+void display_query_locations() {}
+void display_plots() {}

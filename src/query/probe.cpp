@@ -2,3 +2,5 @@
 #include "query/probe.h"
 
 void iq_attributes(float *, int) {}
+
+void display_iq_values() {}

@@ -6,3 +6,6 @@
 // Mode 0 reads, 1 stores the probe's attribute vector.  No probe exists
 // yet: neither mode changes anything.
 void iq_attributes(float attributes[IQ_ATTRIBUTES], int mode);
+
+// Probe markers and labels in Viewport_current (no probe exists yet).
+void display_iq_values();

@@ -26,6 +26,7 @@
 #include "ui/window_codes.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
+#include "view/ui/viewport_panel.h"
 #include "view/view_cmdproc.h"
 
 static Screen_ops Motif_screen;
@@ -93,6 +94,7 @@ void screen_motif_install() {
   transf_buttons_windep = qedit_transformbutrefresh_windep;
   frame_icons_refresh_windep = frame_panel_refresh;
   Data_setup_format_windep = data_setup_format_windep;
+  viewport_windep_install();
   Data_showinfo_hook = query_showinfo_init;
   Data_partlist_hook = mainprt_list_refresh;
 }

@@ -39,3 +39,7 @@ void axiscl(float size);
 // The frame-to-global matrix of frame n (row vectors, translation in 12-14).
 // No frame table exists yet: every frame is the global frame, the identity.
 void frame_to_global_matrix(int frame, float m[16]);
+
+// Draws the axis triads that are switched on into Viewport_current (the
+// triads arrive with the frame table).
+void axis_display();

@@ -21,6 +21,8 @@
 #include "render/disobj.h"
 #include "render/display.h"
 #include "view/view_part_mask.h"
+#include "view/viewport_background.h"
+#include "view/viewport_select.h"
 #include "view/viewer_services.h"
 #include "view/viewer_state.h"
 
@@ -122,9 +124,7 @@ int viewport_perspective_on(int viewport) {
 
 // ---- attributes -----------------------------------------------------------------------
 
-// Redraws the part visibility pickers and the viewport choosers, and marks
-// the overlap mask stale.
-static void refresh_pickers() {
+void viewport_pickers_refresh() {
   draw_part_viewport_vis_gl(4);
   draw_part_viewport_vis_gl(10);
   draw_part_viewport_vis_gl(14);
@@ -214,18 +214,18 @@ void viewport_attributes(int viewport, float a[VIEWPORT_ATTRS], char name[VIEWPO
         recheck_all_parts_against_2d_viewport(viewport);
       }
       if (redraw == 1) viewports_display_all();
-      refresh_pickers();
+      viewport_pickers_refresh();
     }
   } else {
     r.in_use = 1;
     Viewport_current = viewport;
-    viewport_overlap(viewport, 1);
+    viewport_overlap(viewport, nullptr, 1);
     Resort_transparent = 1;
     initialize_one_viewport();
     r.two_d_check_pending = 0;
     if (new_2d) change_viewport_to_2d(viewport);
     viewports_display_all();
-    refresh_pickers();
+    viewport_pickers_refresh();
   }
   modify_string_visibility_for_viewport(viewport, (int)s[VP_VISIBLE]);
 }
@@ -255,7 +255,7 @@ int make_new_viewport() {
   Viewport_current = slot;
   Resort_transparent = 1;
   Stencil_current_viewport = -1;
-  viewport_overlap(slot, 1);
+  viewport_overlap(slot, nullptr, 1);
   return 1;
 }
 
@@ -288,9 +288,9 @@ void remove_viewport() {
   fix_up_viewport(1);
   int count = 1, list[MAX_VIEWPORTS] = {0};
   current_selected_viewports(&count, list, 1);
-  viewport_overlap(0, 1);
+  viewport_overlap(0, nullptr, 1);
   viewports_display_all();
-  refresh_pickers();
+  viewport_pickers_refresh();
 }
 
 // ---- standard layouts ------------------------------------------------------------------------
@@ -517,8 +517,6 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode) {
 
 // ---- neighbours not built yet --------------------------------------------------------------
 
-void viewport_overlap(int, int) {}
-void recompute_contrast_color() {}
 void switch_views_init_viewport() {}
 
 void change_viewport_to_2d(int viewport) {
@@ -531,32 +529,11 @@ void change_viewport_to_2d(int viewport) {
 
 // ---- graphics-window side --------------------------------------------------
 
-void viewports_display_all() {
-  int code = 0, dpy = 0;
-  gwin_gl_curwin(&code, 0, &dpy);
-  for (int d = 0; d < Dpy_cnt; d++) {
-    int zero = 0, dd = d;
-    gwin_gl_curwin(&zero, 1, &dd);
-    if (gwin_gl_ready()) clear_current_window();
-  }
-  gwin_gl_curwin(&code, 1, &dpy);
-}
-
-void copy_to_backbuffer() {}
 void viewport_move_manage(int) {}
 void draw_part_viewport_vis_gl(int) {}
 void manage_part_viewport_vis_gl(int) {}
-void draw_selected_viewport_chooser_gl(int) {}
 void draw_background_editor() {}
 void set_current_background_color(float, float, float) {}
 void viewp_bgcolortext_chng(float, float, float) {}
 void draw_zclipp_area_gl() {}
 void draw_atfrom_gl() {}
-
-// Viewport outlines arrive with viewport mode: the mode's screen is the
-// ordinary one.
-void display_viewport_mode() { viewports_display_all(); }
-
-void viewp_icons_refresh() {}
-
-void erase_screen() {}

@@ -4,11 +4,13 @@
 
 namespace qtest {
 
-GlWindow::GlWindow(const std::string &display, int width, int height) : w_(width), h_(height) {
+GlWindow::GlWindow(const std::string &display, int width, int height, int stencil_bits)
+    : w_(width), h_(height) {
   dpy_ = XOpenDisplay(display.c_str());
   if (!dpy_) return;
-  int attrs[] = {GLX_RGBA, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
-                 GLX_DEPTH_SIZE, 16, GLX_DOUBLEBUFFER, None};
+  int attrs[] = {GLX_RGBA,         GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
+                 GLX_DEPTH_SIZE,   16,           GLX_DOUBLEBUFFER, GLX_STENCIL_SIZE,
+                 stencil_bits,     None};
   XVisualInfo *vi = glXChooseVisual(dpy_, DefaultScreen(dpy_), attrs);
   if (!vi) return;
   Window root = RootWindow(dpy_, vi->screen);
@@ -42,6 +44,14 @@ std::vector<unsigned char> GlWindow::pixels() const {
   glReadBuffer(GL_BACK);
   glReadPixels(0, 0, w_, h_, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
   return rgb;
+}
+
+std::vector<unsigned char> GlWindow::stencil() const {
+  std::vector<unsigned char> s(w_ * h_);
+  glFinish();
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, w_, h_, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, s.data());
+  return s;
 }
 
 static std::vector<GlWindow *> Windows;

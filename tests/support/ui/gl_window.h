@@ -16,7 +16,8 @@ namespace qtest {
 
 class GlWindow {
  public:
-  GlWindow(const std::string &display, int width, int height);
+  // stencil_bits > 0 asks for a visual with a stencil buffer.
+  GlWindow(const std::string &display, int width, int height, int stencil_bits = 0);
   ~GlWindow();
   GlWindow(const GlWindow &) = delete;
   GlWindow &operator=(const GlWindow &) = delete;
@@ -24,6 +25,8 @@ class GlWindow {
   void make_current() const;
   // The window's RGB pixels, bottom row first (glReadPixels of the back buffer).
   std::vector<unsigned char> pixels() const;
+  // The stencil values, bottom row first.
+  std::vector<unsigned char> stencil() const;
   int width() const { return w_; }
   int height() const { return h_; }
 
