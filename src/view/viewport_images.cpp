@@ -62,14 +62,21 @@ static int eye_count() { return windowed_stereo() ? 2 : 1; }
 static unsigned char *eye_buffer(int eye) { return eye == 0 ? Parray : Parray_stereo; }
 static long eye_size(int eye) { return eye == 0 ? Parray_size : Parray_stereo_size; }
 
-void read_6dinput_window_image() {
+void read_6dinput_window_image() { read_window_image(0); }
+
+void read_window_image(int back) {
   if (!gwin_gl_ready()) return;
   check_size_parray();
   for (int eye = 0; eye < eye_count(); eye++) {
     int w, h;
     unsigned char *buf = eye_buffer(eye);
     if (!buf || !window_size(&w, &h, eye_size(eye))) continue;
-    glReadBuffer(windowed_stereo() ? (eye == 0 ? GL_FRONT_LEFT : GL_FRONT_RIGHT) : GL_FRONT);
+    if (windowed_stereo() && back)
+      glReadBuffer(eye == 0 ? GL_BACK_LEFT : GL_BACK_RIGHT);
+    else if (windowed_stereo())
+      glReadBuffer(eye == 0 ? GL_FRONT_LEFT : GL_FRONT_RIGHT);
+    else
+      glReadBuffer(back ? GL_BACK : GL_FRONT);
     gl2d_window_begin(w, h);
     glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, buf);
     gl2d_window_end();

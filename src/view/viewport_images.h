@@ -12,6 +12,9 @@ extern long Parray_stereo_size;       // bytes of Parray_stereo, 0 until allocat
 // Allocates Parray on first use, and Parray_stereo on first use in windowed
 // stereo.  A failed allocation is reported once and leaves the buffer null.
 void check_size_parray();
+// Reads the window into the buffers: back 1 the back buffer(s), holding a
+// frame drawn and not yet shown; back 0 the front buffer(s), the frame shown.
+void read_window_image(int back);
 // Reads the shown window (front buffers) into the buffers.
 void read_6dinput_window_image();
 // Paints the saved picture into the back buffer(s); while a buffer is

@@ -206,6 +206,18 @@ static int draw_all_viewports(bool full) {
   return walk_stacking(hidden, shown);
 }
 
+// Shows the frame drawn in the back buffer(s) and, with copy_to_back, leaves
+// it there too: with one display it is read before the swap and painted back
+// after it, which needs no read of the front buffer (not every GL can read a
+// double-buffered window's front); with two displays copy_to_backbuffer
+// draws once more after the last display.
+static void show_frame(int copy_to_back, int swap) {
+  const bool keep = copy_to_back && swap && Dpy_cnt == 1;
+  if (keep) read_window_image(1);
+  if (swap) swapbuffers();
+  if (keep) write_6dinput_window_image();
+}
+
 // The passes draw into the main graphics window of the display being drawn,
 // whichever GL window was current before.
 static void main_window_current() {
@@ -250,8 +262,7 @@ void display_viewport_all(int copy_to_back, int swap) {
         Viewport_current = saved_current;
         if (last != saved_current) Resort_transparent = 1;
       }
-      if (swap) swapbuffers();
-      if (copy_to_back && Dpy_cnt == 1) copy_to_backbuffer();
+      show_frame(copy_to_back, swap);
     }
     Box_mode_always = saved_box;
     fix_up_viewport(1);
@@ -384,8 +395,7 @@ void display_viewport_stereo_all(int copy_to_back, int swap) {
   overlays_for_eye(2, &first_left, 1);
   Viewport_current = saved_current;
   if (previous != saved_current) Resort_transparent = 1;
-  if (swap) swapbuffers();
-  if (copy_to_back) copy_to_backbuffer();
+  show_frame(copy_to_back, swap);
   fix_up_viewport(1);
 }
 
@@ -491,12 +501,16 @@ void display_viewport_mode() {
 }
 
 void save_viewport_mode_image() {
+  if (Play_file_no_update) return;
   const int saved_initial = Initial_screen;
   Initial_screen = 0;
-  display_viewport_all(0, 1);
   if (Dpy_cnt <= 1) {
-    read_6dinput_window_image();
+    // Read before it is shown, as show_frame does.
+    display_viewport_all(0, 0);
+    read_window_image(1);
+    swapbuffers();
   } else {
+    display_viewport_all(0, 1);
     for (int v = 0; v < MAX_VIEWPORTS; v++)
       memcpy(Saved_viewport_locations[v], &Viewports[v].attributes[VP_ORIGIN_X],
              sizeof Saved_viewport_locations[v]);

@@ -37,6 +37,8 @@ GlWindow::~GlWindow() {
 
 void GlWindow::make_current() const { glXMakeCurrent(dpy_, win_, ctx_); }
 
+void GlWindow::swap() const { glXSwapBuffers(dpy_, win_); }
+
 std::vector<unsigned char> GlWindow::pixels() const {
   std::vector<unsigned char> rgb(3 * w_ * h_);
   glFinish();
@@ -72,7 +74,14 @@ static int test_gl_window(int *code, int set, int *dpy) {
 
 static int test_gl_current() { return glXGetCurrentContext() ? 1 : 0; }
 
-void install_gl_window_screen(const std::vector<GlWindow *> &windows) {
+static int test_gl_swap() {
+  if (Current_code == 0 && Current_dpy >= 0 && Current_dpy < (int)Windows.size() &&
+      Windows[Current_dpy])
+    Windows[Current_dpy]->swap();
+  return 1;
+}
+
+void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps) {
   static Screen_ops ops{};
   Windows = windows;
   if (windows.empty()) {
@@ -82,6 +91,7 @@ void install_gl_window_screen(const std::vector<GlWindow *> &windows) {
   ops = Screen_ops{};
   ops.gl_window = test_gl_window;
   ops.gl_current = test_gl_current;
+  if (swaps) ops.gl_swap = test_gl_swap;
   screen_install(&ops);
 }
 
