@@ -11,6 +11,7 @@
 #include "parts/attribute.h"
 #include "parts/read.h"
 #include "render/disobj.h"
+#include "render/part_pass.h"
 #include "view/frames.h"
 #include "view/view_matrix.h"
 #include "view/viewports.h"
@@ -184,9 +185,6 @@ void rigid_inverse(const float m[16], float out[16]) {
     out[12 + c] = -(m[12] * out[c] + m[13] * out[4 + c] + m[14] * out[8 + c]);
 }
 
-// Scales of the mirror copies of slots 15..21: z, y, x, xy, yz, xz, xyz.
-const float Mirror_scale[7][3] = {{1, 1, -1}, {1, -1, 1}, {-1, 1, 1}, {-1, -1, 1},
-                                  {1, -1, -1}, {-1, 1, -1}, {-1, -1, -1}};
 
 void no_extents(float out[6]) {
   const float none[6] = {-1, 1, -1, 1, -1, 1};
@@ -224,7 +222,7 @@ int find_min_max_for_part_in_viewport(int v, int i, int n, float **coords, const
     float scale[16], t1[16], t2[16], inst[16];
     int4x4(scale);
     if (m >= 0)
-      for (int c = 0; c < 3; c++) scale[5 * c] = Mirror_scale[m][c];
+      for (int c = 0; c < 3; c++) scale[5 * c] = Mirror_instances[m].scale[c];
     row_mult(to_frame, scale, t1);
     row_mult(t1, to_global, t2);
     row_mult(t2, combined, inst);

@@ -61,5 +61,10 @@ void find_min_max_viewport(int v, float out[6]);
 // Fast display of the part at index i.  Bounding representation 1 (box):
 // bounds still marked (-99) are computed first; if they stay marked nothing
 // is drawn, else lighting is switched off and the twelve box edges are drawn
-// in the current colour.  Other representations draw nothing yet.
+// in the current colour.  Representation 2 (points): the part's point list
+// (its nodes as dots, one in Point_display_resolution, built by the solid
+// builder when solid is set, else the line builder) is compiled when it has
+// no id or a negative (stale) one, then called; point size at least 2.
+// Other representations draw nothing.
 void draw_bounding_box(int i, int solid);
+extern int Point_display_resolution;  // point-cloud thinning divisor, 1 = every node

@@ -38,3 +38,19 @@ void parts_visible_by_case(int case_index, int *mask, int mode);
 // Removes the start screen before the first geometry read. Nothing is drawn
 // on it until rendering arrives: does nothing.
 void clear_initial_screen();
+
+// ---- the part passes -------------------------------------------------------------
+extern int morvel2_array[];  // per part index: non-zero = clipped by GL clip plane 1 (5000)
+
+// Draws the active parts of the current viewport.  type 1 the opaque pass;
+// 3 the transparent pass (labels, then the depth-sorted elements of the
+// transparent parts); 4 the opaque pass followed by the sorted elements; 0
+// the flipbook pass (opaque, then transparent whole objects blended,
+// without sorting).  The second argument is not used.
+void disobj(int type, int unused);
+// The vector-print form for the current viewport: one capture per part, no
+// transparency, node and element labels as print text, no part labels.
+void disobj_print();
+// Draws part number n alone into the current GL window (the part-show
+// window): no viewport test, mirrors, labels, culling or transparency.
+void display_a_part(int n);

@@ -53,4 +53,21 @@ void frame_to_global_matrix(int, float m[16]) {
   for (int i = 0; i < 16; i++) m[i] = i % 5 == 0 ? 1.0f : 0.0f;
 }
 
+// ---- frame records ---------------------------------------------------------------
+
+static Frame_rec *global_frame() {
+  static Frame_rec frame0;
+  for (Matrix_4x4_rec &m : frame0.combined) int4x4(m);
+  int4x4(frame0.to_global);
+  int4x4(frame0.to_frame);
+  return &frame0;
+}
+
+Frame_rec *Ctm_part[MAX_FRAMES] = {global_frame()};
+
+const Frame_rec *frame_record(int n) {
+  if (n > 0 && n < MAX_FRAMES && Ctm_part[n]) return Ctm_part[n];
+  return Ctm_part[0] ? Ctm_part[0] : global_frame();
+}
+
 void axis_display() {}

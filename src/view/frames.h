@@ -40,6 +40,29 @@ void axiscl(float size);
 // No frame table exists yet: every frame is the global frame, the identity.
 void frame_to_global_matrix(int frame, float m[16]);
 
+// ---- frame records ---------------------------------------------------------------
+#include "view/view_matrix.h"
+
+#define MAX_FRAMES 5000
+#define FRAME_VIEWPORTS 16  // one local transformation per viewport
+
+// The matrices of one frame that the part passes read (row vectors, OpenGL
+// memory order).  The part's drawing multiplies the model-view by the
+// combined matrix of the viewport being drawn; a mirror copy is made
+// between to_global and to_frame.
+struct Frame_rec {
+  Matrix_4x4_rec combined[FRAME_VIEWPORTS];  // local scale x rotation x translation per viewport
+  Matrix_4x4_rec to_global;                  // frame coordinates to global (rigid)
+  Matrix_4x4_rec to_frame;                   // its inverse
+};
+
+// Frame records by number, null = free.  Until the frame table exists only
+// frame 0, the global frame, has a record: identity matrices throughout.
+extern Frame_rec *Ctm_part[MAX_FRAMES];
+// The record of frame number n; frame 0's for a number outside the table
+// or without a record.
+const Frame_rec *frame_record(int n);
+
 // Draws the axis triads that are switched on into Viewport_current (the
 // triads arrive with the frame table).
 void axis_display();

@@ -38,11 +38,8 @@
 #include "view/viewport_gl2d.h"
 #include "view/viewport_images.h"
 
-// The part passes of the renderer: opaque (1), transparent (3) or both (0),
-// and hidden line.
-void disobj(int type, int second);
+// The renderer's hidden-line pass; weak until the renderer defines it.
 void disobj_hidden();
-__attribute__((weak)) void disobj(int, int) {}
 __attribute__((weak)) void disobj_hidden() {}
 
 int Viewport_overlap_list[MAX_VIEWPORTS];
