@@ -15,6 +15,7 @@
 #include "gl_window.h"
 #include "harness.h"
 #include "interact/movmnt.h"
+#include "render/disobj.h"
 #include "render/display.h"
 #include "view/viewer_state.h"
 #include "view/viewport_background.h"
@@ -202,6 +203,67 @@ TEST_F(ViewportPasses, StencilMaskIsZeroOverTheViewportWhereNoneAboveLies) {
     std::vector<unsigned char> s = window_->stencil();
     for (const Probe &p : c.probes)
       EXPECT_EQ(s[(int)(p.y * H) * W + (int)(p.x * W)], p.mask) << c.name << " at " << p.x << ", " << p.y;
+  }
+}
+
+// Viewport 1 red with viewport 2 blue stacked above it: redrawing viewport 1
+// alone, green now, through the mask leaves every pixel of viewport 2 blue.
+TEST_F(ViewportPasses, ARedrawOfOneViewportThroughTheMaskSparesTheOneAbove) {
+  ASSERT_EQ(make_new_viewport(), 1);
+  ASSERT_EQ(make_new_viewport(), 1);
+  struct {
+    const char *name;
+    float x, y, w, h;  // viewport 2; viewport 1 is at (0.1, 0.1, 0.5, 0.5)
+  } cases[] = {
+      {"over an edge", 0.4f, 0.4f, 0.4f, 0.4f},
+      {"covering", 0.05f, 0.05f, 0.7f, 0.7f},
+  };
+  for (const auto &c : cases) {
+    for (int road = 0; road < 2; road++) {
+      SCOPED_TRACE(testing::Message() << c.name << (road ? ", display_all" : ", mask by hand"));
+      change(1, [this](float *a) {
+        place(a, 0.1f, 0.1f, 0.5f, 0.5f);
+        constant(a, 1, 0, 0);
+        a[VP_BORDER_VISIBLE] = 0;
+      });
+      change(2, [&](float *a) {
+        place(a, c.x, c.y, c.w, c.h);
+        constant(a, 0, 0, 1);
+        a[VP_BORDER_VISIBLE] = 0;
+      });
+      display_viewport_all(0, 0);
+      Viewports[1].attributes[VP_CONSTANT_RGB] = 0;
+      Viewports[1].attributes[VP_CONSTANT_RGB + 1] = 1;
+      Viewport_current = 1;
+      int list[MAX_VIEWPORTS];
+      viewport_overlap(1, list, 1);
+      if (road == 0) {
+        viewport_create_stencil_buffer();
+        glEnable(GL_STENCIL_TEST);
+        glStencilFunc(GL_EQUAL, 0, 1);
+        glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+        fix_up_viewport(1);
+        erase_screen();
+        glDisable(GL_STENCIL_TEST);
+      } else {
+        Use_stencil_buffer = 1;
+        Stencil_current_viewport = -1;
+        display_all();
+      }
+      std::vector<unsigned char> px = window_->pixels();
+      int not_blue = 0, green = 0;
+      for (int y = 0; y < H; y++)
+        for (int x = 0; x < W; x++) {
+          Rgb p = at(px, x, y);
+          bool in2 = x >= c.x * W + 1 && x < (c.x + c.w) * W - 1 && y >= c.y * H + 1 &&
+                     y < (c.y + c.h) * H - 1;
+          if (in2 && !(p.r == 0 && p.g == 0 && p.b == 255)) not_blue++;
+          green += p.g == 255 && p.r == 0 && p.b == 0;
+        }
+      EXPECT_EQ(not_blue, 0);
+      // Where viewport 1 is not covered it was redrawn green.
+      EXPECT_EQ(green > 0, c.w < 0.6f);
+    }
   }
 }
 
