@@ -281,6 +281,16 @@ TEST_F(ViewportPasses, TheShownFrameIsCopiedIntoTheBackBuffer) {
   write_6dinput_window_image();
   px = window_->pixels();
   expect_near(at(px, 100, 100), {255, 0, 0}, 0, "painted back", 100);
+
+  // Without a picture buffer the scene is drawn there instead.
+  unsigned char *kept = Parray;
+  Parray = nullptr;
+  glClear(GL_COLOR_BUFFER_BIT);
+  write_6dinput_window_image();
+  display_viewport_all(1, 1);
+  Parray = kept;
+  px = window_->pixels();
+  expect_near(at(px, 100, 100), {255, 0, 0}, 0, "redrawn without a buffer", 100);
 }
 
 TEST_F(ViewportPasses, EditingModeOutlinesHiddenViewportsAndRestoresItsPicture) {

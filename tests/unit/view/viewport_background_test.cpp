@@ -10,7 +10,9 @@
 #include "harness.h"
 #include "render/display.h"
 #include "state/bkup_section.h"
+#include "client/alloc_gate.h"
 #include "view/viewport_background.h"
+#include "view/viewport_images.h"
 #include "view/viewports.h"
 
 namespace {
@@ -186,6 +188,27 @@ TEST_F(ViewportBackground, ArchiveSectionIsTheVersionWordAlone) {
   EXPECT_NE(testing::internal::GetCapturedStderr().find("background_bkup:"), std::string::npos);
   fclose(fp);
   EXPECT_EQ(background_bkup(nullptr, 5), 1);
+}
+
+// The window picture's buffer could not be had: reported once, never
+// tried again, and left null.
+TEST(ViewportImages, AFailedAllocationIsReportedOnceAndLeavesTheBufferNull) {
+  unsigned char *kept = Parray;
+  long kept_size = Parray_size;
+  Parray = nullptr;
+  Parray_size = 0;
+  alloc_gate_fail_after(0);
+  testing::internal::CaptureStderr();
+  check_size_parray();
+  check_size_parray();
+  std::string err = testing::internal::GetCapturedStderr();
+  alloc_gate_fail_after(-1);
+  EXPECT_EQ(Parray, nullptr);
+  EXPECT_GT(Parray_size, 0);
+  EXPECT_EQ(qtest::count_of(err, "Parray:  Memory(d1calloc) allocation failed."), 1) << err;
+  EXPECT_NE(err.find("E> At Line"), std::string::npos);
+  Parray = kept;
+  Parray_size = kept_size;
 }
 
 }  // namespace

@@ -134,6 +134,8 @@ TEST_F(ViewportCommands, LinesTakeTheirValuesOrAreRefusedWhole) {
       {"new 5 takes the first free slot", {"viewport: new"}, "viewport: new_or_mod 5", 1, "",
        [] { EXPECT_EQ(stacking(), (std::vector<int>{0, 1, 2})); }},
       {"not_used", {}, "viewport: not_used", 1, "viewport: Bad command.", [] {}},
+      {"edit level without a selection", {"viewport: select_default"}, "viewport: blend_editlevel 7",
+       1, "", [] { EXPECT_EQ(Viewports[0].blend_edit_level, 0); }},
       {"placeholder row", {"viewport: select_begin", " 0", "viewport: select_end"},
        "viewport: 1 0.5 0.5 0.5", -1, "viewport: Bad command.",
        [] {
@@ -351,6 +353,52 @@ TEST_F(ViewportCommands, AllAttributesOfAThreeLevelViewportReplayToTheSameViewpo
   EXPECT_EQ(slot(1, VP_BLEND_RGB + 6), 1.0f);
   EXPECT_FLOAT_EQ(slot(1, VP_BLEND_POSITION + 1), 0.25f);
   EXPECT_EQ(slot(1, VP_BACKGROUND_TYPE), 3.0f);
+}
+
+// ---- dialog changes ------------------------------------------------------------------------
+
+TEST_F(ViewportCommands, DialogChangesApplyToEveryTargetAndRecordOnce) {
+  make_viewports(3);
+  int refreshed = -1;
+  static int *seen;
+  seen = &refreshed;
+  Viewp_windep.refresh = [](int code) { *seen = code; };
+  select({1, 2});
+  viewp_icons_refresh();
+  // Two targets: an x typed alone moves both horizontally only.
+  const float x[2] = {0.5f, 0.9f};
+  std::string rec = qtest::recorded_lines([&] { viewp_attr_updt(1, VP_ORIGIN_X, x, 1); });
+  EXPECT_EQ(rec, "viewport: origin_x 5.0000e-01\n");
+  EXPECT_EQ(slot(1, VP_ORIGIN_X), 0.5f);
+  EXPECT_EQ(slot(2, VP_ORIGIN_X), 0.5f);
+  EXPECT_NE(slot(1, VP_ORIGIN_Y), 0.9f);
+  EXPECT_EQ(refreshed, 1);
+
+  // One target: x and y come together.
+  select({1});
+  viewp_icons_refresh();
+  viewp_attr_updt(1, VP_ORIGIN_X, x, 1);
+  EXPECT_FLOAT_EQ(slot(1, VP_ORIGIN_Y), 0.9f);
+
+  // A blend colour goes to its level; the background refresh draws no viewport.
+  Redraws = 0;
+  const float rgb[3] = {0.25f, 0.5f, 1};
+  rec = qtest::recorded_lines([&] { viewp_attr_updt(2, VP_BLEND_RGB, rgb, 0); });
+  EXPECT_EQ(rec, "viewport: blend_rgb 2.5000e-01 5.0000e-01 1.0000e+00\n");
+  EXPECT_EQ(slot(1, VP_BLEND_RGB + 5), 1.0f);
+  EXPECT_EQ(refreshed, 0);
+  EXPECT_EQ(Redraws, 0);
+
+  // A refused value changes nothing, records nothing, and still refreshes.
+  refreshed = -1;
+  const float bad[3] = {2, 0, 0};
+  testing::internal::CaptureStderr();
+  rec = qtest::recorded_lines([&] { viewp_attr_updt(1, VP_BORDER_RGB, bad, 2); });
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(rec, "");
+  EXPECT_EQ(slot(1, VP_BORDER_RGB), 1.0f);
+  EXPECT_EQ(refreshed, 2);
+  Viewp_windep = Viewp_windep_hooks{};
 }
 
 // ---- links, copy, picking -----------------------------------------------------------------
