@@ -134,6 +134,12 @@ TEST_F(ViewportCommands, LinesTakeTheirValuesOrAreRefusedWhole) {
       {"new 5 takes the first free slot", {"viewport: new"}, "viewport: new_or_mod 5", 1, "",
        [] { EXPECT_EQ(stacking(), (std::vector<int>{0, 1, 2})); }},
       {"not_used", {}, "viewport: not_used", 1, "viewport: Bad command.", [] {}},
+      {"select all", {"viewport: new", "viewport: new", "viewport: select_default"},
+       "viewport: select_all", 1, "",
+       [] {
+         EXPECT_EQ(working(), (std::vector<int>{0, 1, 2}));
+         EXPECT_EQ(selected(), (std::vector<int>{0, 1, 2}));
+       }},
       {"edit level without a selection", {"viewport: select_default"}, "viewport: blend_editlevel 7",
        1, "", [] { EXPECT_EQ(Viewports[0].blend_edit_level, 0); }},
       {"placeholder row", {"viewport: select_begin", " 0", "viewport: select_end"},
