@@ -5,6 +5,7 @@
 #include "client/defaults.h"
 
 int Dpy_cnt = 1;
+int Batch_mode = 0;
 char Dpy_names[MAX_DISPLAYS][DISPLAY_NAME_TEXT];
 char Section_colname[COLOR_NAME_TEXT];
 char Hot_text_colname[COLOR_NAME_TEXT];

@@ -12,6 +12,7 @@
 #define FONT_NAME_TEXT 100
 
 extern int Dpy_cnt;                                     // displays in use, 1 or 2
+extern int Batch_mode;  // 1 = running without windows: node id labels are not rebuilt
 extern char Dpy_names[MAX_DISPLAYS][DISPLAY_NAME_TEXT];  // entry 1: the extra display's name
 extern char Section_colname[COLOR_NAME_TEXT];           // dialog section titles ("maroon4")
 extern char Hot_text_colname[COLOR_NAME_TEXT];          // hot text ("red3")

@@ -8,3 +8,5 @@ void create_surf_emitter(int) {}
 
 int ribbon_geom(int) { return 0; }
 int tube_geom(int) { return 0; }
+
+void modify_particle_trace(int) {}

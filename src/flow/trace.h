@@ -15,3 +15,7 @@ void create_surf_emitter(int unused);
 // built, and trace parts draw as lines.
 int ribbon_geom(int part);
 int tube_geom(int part);
+
+// Recomputes the particle-trace part at table index i on its server and
+// rebuilds it.  Until traces arrive none exists: nothing.
+void modify_particle_trace(int i);

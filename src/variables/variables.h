@@ -100,3 +100,10 @@ void extended_plot3d_functions_state(int *on, int mode);
 int varindx_by_name(const char *name);
 // The order flag of variable id: 4 (not reported) when no row has it.
 int variable_order(int id);
+
+// ---- values into parts -------------------------------------------------------------
+// "load results" for part number n: the values of every active variable.
+// No variable is active until the variables subsystem is built: nothing.
+void get_results(int n);
+// Reloads every active variable from the servers into all parts: nothing yet.
+void reload_active_variables();

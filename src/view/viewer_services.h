@@ -14,3 +14,12 @@ void modify_viewport_part_visibility_attribute(int newmask, int oldmask, int *ou
 int viewport_is_2d(int v);
 // Re-tests every part shown in 2-D viewport v.  Placeholder: nothing.
 void recheck_all_parts_against_2d_viewport(int v);
+// Keeps part number n (node_count nodes at coords rows 1..n) in the 2-D
+// viewports that show it only when it lies in the viewport's plane.
+// Placeholder: no viewport is two-dimensional yet, nothing.
+void check_part_against_2d_viewports(int n, int node_count, float **coords, int, int, int);
+
+extern int View_centred;  // 1 once the view has been centred on the loaded parts
+// Recentres and resets the view on all loaded parts and sets View_centred.
+// Placeholder until the recentring arrives: only sets the flag.
+void center();

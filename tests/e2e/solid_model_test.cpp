@@ -98,7 +98,10 @@ TEST_F(SolidModel, BothRoadsShadeEveryPartAlike) {
   ASSERT_GT(faces.size(), 10u);
 
   Quivane_display_list = 0;
-  for (int i = 0; i < Num_p_loaded; i++) make_part_solid(parts[i]->number);
+  for (int i = 0; i < Num_p_loaded; i++) {
+    make_part_solid(parts[i]->number);
+    parts[i]->solid_built = 1;  // as make_part_solid's callers do: the replay draws the solid
+  }
   Quivane_display_list = 1;
   for (int i = 0; i < Num_p_loaded; i++) make_part_solid(parts[i]->number);
   Quivane_display_list = 0;

@@ -17,34 +17,6 @@ using namespace qtest;
 
 namespace {
 
-// The client side of an exchange run on its own thread, so that the test
-// can play the servers; a client still blocked when the test gives up is
-// released by closing the peers.
-class ClientCall {
- public:
-  ClientCall(PartsTest *servers, std::function<void()> fn) : servers_(servers) {
-    thread_ = std::thread([this, fn] {
-      fn();
-      done_ = true;
-    });
-  }
-  ~ClientCall() {
-    if (!done_) servers_->release_peers();
-    if (thread_.joinable()) thread_.join();
-  }
-  bool finished_within(int ms) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done_ && std::chrono::steady_clock::now() < end)
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    return done_;
-  }
-
- private:
-  PartsTest *servers_;
-  std::atomic<bool> done_{false};
-  std::thread thread_;
-};
-
 Bytes loadp_request(const std::vector<int> &numbers, const std::vector<int> &reps) {
   size_t m = numbers.size();
   return str("loadp_many") + i32((int)m) + ints(numbers) + ints(reps) +

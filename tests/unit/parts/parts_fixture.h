@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <functional>
+#include <thread>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,6 +103,34 @@ class PartsTest : public testing::Test {
   Case_rec saved_cases_[MAX_CASES];
   int saved_online_[CON_SLOTS];
   int saved_case_num_ = 0;
+};
+
+// The client side of an exchange run on its own thread, so that the test
+// can play the servers; a client still blocked when the test gives up is
+// released by closing the peers.
+class ClientCall {
+ public:
+  ClientCall(PartsTest *servers, std::function<void()> fn) : servers_(servers) {
+    thread_ = std::thread([this, fn] {
+      fn();
+      done_ = true;
+    });
+  }
+  ~ClientCall() {
+    if (!done_) servers_->release_peers();
+    if (thread_.joinable()) thread_.join();
+  }
+  bool finished_within(int ms) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done_ && std::chrono::steady_clock::now() < end)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return done_;
+  }
+
+ private:
+  PartsTest *servers_;
+  std::atomic<bool> done_{false};
+  std::thread thread_;
 };
 
 }  // namespace qtest

@@ -227,7 +227,7 @@ TEST_F(SolidBuilder, APlainPartRecordsItsFacesExactly) {
   EXPECT_EQ(words(rs), expected);
   EXPECT_EQ(qtest::bytes_of(parts[0]->solid_object), 176);
   EXPECT_EQ(parts[0]->solid_object_size, 7);
-  EXPECT_EQ(parts[0]->solid_built, 1);
+  EXPECT_EQ(parts[0]->solid_built, 0);  // its callers mark the solid object built
   EXPECT_EQ(vertex_of(rs[11]), (std::vector<float>{0, 0, 1}));
 }
 
