@@ -160,8 +160,9 @@ int sort_transparent_elements(int count, const int *part_list) {
     glPopMatrix();
   }
   glMatrixMode((GLenum)mode);
-  qsort(Transparent_sort_array, (size_t)filled, sizeof(Transparent_element_rec),
-        transparent_sort_compare);
+  if (filled > 1)
+    qsort(Transparent_sort_array, (size_t)filled, sizeof(Transparent_element_rec),
+          transparent_sort_compare);
   Many_transparent_polys = filled;
   return 1;
 }

@@ -12,8 +12,10 @@
 #include "client/command_dlog.h"
 #include "client/conect.h"
 #include "client/extdriver.h"
+#include "data/data_bkup.h"
 #include "state/bkup_section.h"
 #include "client/screen.h"
+#include "render/active.h"
 
 char Bkup_autorestore_name[257];
 
@@ -27,6 +29,8 @@ int bkup_saverestore_doit(int, int) {
 void file_backup_reinitializeall() {
   command_bkup(nullptr, BKUP_RESET);
   connect_bkup(nullptr, BKUP_RESET);
+  disobj_bkup(nullptr, BKUP_RESET);
+  data_interf_bkup(nullptr, BKUP_RESET);
 }
 
 int quit_server(int case_index) {

@@ -62,6 +62,7 @@ int varindx_by_namecase(const char *name, int case_index) {
 void var_mainlist_updt() {}
 void var_dialog_refresh() {}
 void var_reset_interface() {}
+void var_map_resetall() {}
 
 // ---- what the part subsystem reads --------------------------------------------------
 #include <cstdio>

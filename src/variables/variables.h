@@ -56,6 +56,9 @@ void var_mainlist_updt();
 void var_dialog_refresh();
 // Deselects and refreshes every variable list (nothing until they exist).
 void var_reset_interface();
+// Rebuilds the position-to-variable maps of the variable option menus
+// (nothing until they exist).
+void var_map_resetall();
 
 // ---- what the part subsystem reads of the variables ------------------------------
 extern float Current_time;  // the current solution time; 0 until time steps exist

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "data/ui/readerpref_dialog.h"
 #include "ui/balloon_help.h"
 #include "ui/feature_icons.h"
 #include "ui/general_windep.h"
@@ -18,6 +19,7 @@
 #include "ui/main_toggles.h"
 #include "ui/menus.h"
 #include "ui/qedit_icons.h"
+#include "ui/widget_helpers.h"
 
 int Iconpanel_generalpref_saves = 0;
 int Iconpanel_saved_bar = -1;
@@ -26,8 +28,14 @@ void iconpanel_get_general_prefs() {}
 
 void iconpanel_get_startup_prefs() {}
 
+Menu_item_rec Prefs_menu[PREFS_MENU_ROWS] = {
+    {"General User Interface", 'I', nullptr, nullptr, XtarvCASCADE, 0, nullptr},
+    {"Data Reader Formats...", 'D', datareaderpref_manageCB, nullptr, XtarvPUSHBUTTON, 1, nullptr},
+};
+
 void create_prefs_interf(Widget menubar) {
-  XtManageChild(XtarvCreatePulldownMenu(menubar, "Prefs", 'P', nullptr, 0, nullptr, 0, 0));
+  XtManageChild(XtarvCreatePulldownMenu(menubar, "Prefs", 'P', nullptr, 0, Prefs_menu,
+                                        PREFS_MENU_ROWS, 0));
 }
 
 void pref_balloonhelp_chngCB(Widget, XtPointer, XtPointer) {

@@ -19,6 +19,11 @@ extern int Iconpanel_saved_bar;          // bar of the last icon-bar write asked
 
 void iconpanel_get_general_prefs();
 void iconpanel_get_startup_prefs();
+struct Menu_item_rec;
+#define PREFS_MENU_ROWS 2
+// The Prefs pulldown's rows whose dialogs exist so far: the "General User
+// Interface" cascade with "Data Reader Formats..." under it.
+extern Menu_item_rec Prefs_menu[PREFS_MENU_ROWS];
 void create_prefs_interf(Widget menubar);
 // "Tool Tips" toggles: flips Balloon_help, hides a shown balloon, shows the
 // setting on the toggle and saves the general preferences.

@@ -88,4 +88,55 @@ TEST_F(BoundingBox, NothingIsDrawnWithoutBoundsOrOutsideBoxMode) {
   }
 }
 
+// Window x of every point of a GL_3D_COLOR feedback buffer holding only
+// points; empty when anything else came back.
+std::vector<int> point_xs(const std::vector<float> &fb) {
+  std::vector<int> xs;
+  for (size_t k = 0; k + 8 <= fb.size(); k += 8) {
+    if ((int)fb[k] != GL_POINT_TOKEN) return {};
+    xs.push_back((int)lroundf(fb[k + 1]));
+  }
+  std::sort(xs.begin(), xs.end());
+  return xs;
+}
+
+TEST_F(BoundingBox, PointCloudIsCompiledOnceAndAgainWhenStale) {
+  qtest::fill_parts({{1, 0, PART_MODEL, "p", -1, {}, false}});
+  qtest::set_mesh(0, {-0.5f, 0, 0, 0, 0.5f, 0, 0.5f, 0, 0}, {{1, 2, 3}});
+  Part_rec *p = parts[0];
+  float *a = p->attributes;
+  qtest::plain_solid_attributes(a);
+  a[SLOT_BOUNDING_REP] = 2;
+  a[SLOT_LINE_WIDTH] = 1;
+  a[SLOT_NODE_TYPE] = 2;
+  p->line_object_size = 77;
+  p->solid_object_size = 88;
+  for (int solid : {0, 1}) {
+    p->bbox_list = 0;
+    p->coords[1][0] = -0.5f;
+    auto xs = point_xs(qtest::gl_feedback([solid] { draw_bounding_box(0, solid); }));
+    EXPECT_EQ(xs, std::vector<int>({16, 32, 48})) << "every node a dot, nothing else; solid " << solid;
+    const int id = p->bbox_list;
+    ASSERT_GT(id, 0);
+    float size = 0;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 2.0f) << "thin lines give 2-pixel points";
+    EXPECT_EQ(a[SLOT_VIS_LINE], 1.0f) << "attributes restored";
+    EXPECT_EQ(a[SLOT_VIS_ELT], 1.0f);
+    EXPECT_EQ(a[SLOT_VIS_NODE], 0.0f);
+    EXPECT_EQ(a[SLOT_NODE_TYPE], 2.0f);
+    EXPECT_EQ(p->line_object_size, 77) << "the part's own object sizes stay";
+    EXPECT_EQ(p->solid_object_size, 88);
+    // A current list is called as it is, a stale one compiled again.
+    p->coords[1][0] = -0.75f;
+    EXPECT_EQ(point_xs(qtest::gl_feedback([solid] { draw_bounding_box(0, solid); })), xs);
+    EXPECT_EQ(p->bbox_list, id);
+    p->bbox_list = -id;
+    EXPECT_EQ(point_xs(qtest::gl_feedback([solid] { draw_bounding_box(0, solid); })),
+              std::vector<int>({8, 32, 48}));
+    EXPECT_EQ(p->bbox_list, id) << "rebuilt under its own id";
+    glDeleteLists((GLuint)id, 1);
+  }
+}
+
 }  // namespace

@@ -420,6 +420,29 @@ TEST_F(PartPass, VectorPrintCapturesEachPartAndLeavesPartLabelsOut) {
   EXPECT_EQ(count(pass(1), GL_POINT_TOKEN), 1) << "the screen pass draws it";
 }
 
+TEST_F(PartPass, OnePartForThePartShowWindow) {
+  make_parts({{{0, 0, 0}}});
+  Part_rec *p = parts[0];
+  p->attributes[SLOT_LINE_STYLE] = 1;
+  p->attributes[SLOT_FILL_PATTERN] = 2;
+  p->attributes[SLOT_OPAQUENESS] = 0.5f;  // drawn whatever its transparency
+  Viewport_current = 3;  // any viewport; hidden surface is read from viewport 0
+  struct Case {
+    const char *what;
+    int number;
+    int representation;
+    int polygons;
+  } cases[] = {{"the part", 1, 0, 2}, {"not loaded", 1, ELT_REP_NOT_LOADED, 0}, {"no such part", 9, 0, 0}};
+  for (const Case &c : cases) {
+    p->attributes[SLOT_ELT_REP] = (float)c.representation;
+    auto prims = primitives(qtest::gl_feedback([&] { display_a_part(c.number); }));
+    EXPECT_EQ(count(prims, GL_POLYGON_TOKEN), c.polygons) << c.what;
+    EXPECT_FALSE(glIsEnabled(GL_LINE_STIPPLE)) << c.what;
+    EXPECT_FALSE(glIsEnabled(GL_POLYGON_STIPPLE)) << c.what;
+  }
+  Viewport_current = 0;
+}
+
 // ---- the sorted transparent elements ----------------------------------------------------
 
 TEST_F(PartPass, SortOrderFarFirst) {
@@ -500,6 +523,10 @@ TEST_F(PartPass, FastTransparencyReversesPastNinetyDegrees) {
     glGetIntegerv(GL_SHADE_MODEL, &shade);
     EXPECT_EQ(shade, GL_SMOOTH) << "the pass leaves the smooth model the part loops rely on";
   }
+  // The kept order outlives a part that lost elements: those entries are passed over.
+  parts[0]->element_count = 1;
+  Interactive_rot_y = 0;
+  EXPECT_EQ(pass(3).size(), 2u);
 }
 
 TEST_F(PartPass, NoTransparentPartLeavesBlendingAlone) {

@@ -11,6 +11,7 @@
 #include "parts/read.h"
 #include "render/active.h"
 #include "render/disobj.h"
+#include "state/backup.h"
 #include "view/view_matrix.h"
 #include "view/viewports.h"
 #include "test_parts.h"
@@ -182,6 +183,11 @@ TEST_F(ActiveObjects, ArchiveRoundTripLeavesTheEmittersAlone) {
   EXPECT_EQ(Emitter_lists[9], 33) << "restore leaves the emitter slots alone";
   EXPECT_EQ(Emitter_lists[4], 0);
   EXPECT_EQ(Num_active_emitters, 1);
+  // Resetting every archive section resets this one too.
+  file_backup_reinitializeall();
+  EXPECT_EQ(Num_active_objects, 0);
+  EXPECT_EQ(Num_active_emitters, 0);
+  EXPECT_EQ(Case_viewport_visibility_set, 0);
   // The section is big-endian: the version word 10.0f leads.
   rewind(fp);
   unsigned char b[8];
