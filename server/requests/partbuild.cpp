@@ -294,10 +294,15 @@ int srv_stop_n3s_parts(int ch) {
   return ccsint(ch, 0);
 }
 
-int srv_stop_parts(int) {
-  srv_log("stop parts");
+// The end of a build period; no reply. The log names the request as sent.
+int srv_stop_parts(int, const char *request) {
+  srv_log("%s", request);
   return 0;
 }
+int srv_stop_estet_parts(int ch) { return srv_stop_parts(ch, "stop estet parts"); }
+int srv_stop_plot3d_parts(int ch) { return srv_stop_parts(ch, "stop plot3d parts"); }
+int srv_stop_quivane_parts(int ch) { return srv_stop_parts(ch, "stop quivane parts"); }
+int srv_stop_userd_parts(int ch) { return srv_stop_parts(ch, "stop userd parts"); }
 
 int srv_update_struct_parts(int ch) {
   int n = 0;

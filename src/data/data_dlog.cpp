@@ -619,10 +619,6 @@ int data_setup_apply(int source) {
 }
 
 
-void data_pbuild_manageinit(int) {
-  fprintf(stderr, "E> The part loader is not available in this build.\n");
-}
-
 void datachange_flags(int *geom, int *result, int *measured, int mode) {
   int *flags[3] = {geom, result, measured};
   for (int i = 0; i < 3; i++) {

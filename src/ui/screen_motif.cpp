@@ -53,7 +53,7 @@ static void part_list_case_refresh(int case_changed) {
 
 // The reader dialogs belong to the case that was current.
 static void hide_reader_dialogs() {
-  Widget loaders[] = {File_genericdata_dialog, File_tarvdata_dialog, File_n3sdata_dialog,
+  Widget loaders[] = {File_genericdata_dialog, File_tarvdata_dialog, File_abaqusdata_dialog, File_n3sdata_dialog,
                       File_estetvctbld_dialog, File_plot3ddata_dialog};
   for (Widget w : loaders)
     if (w && XtIsManaged(w)) XtUnmanageChild(w);
@@ -89,7 +89,7 @@ void screen_motif_install() {
   Case_windep.hide_reader_dialogs = hide_reader_dialogs;
   Data_fileselect_show = fileselect_show;
   Data_partlist_refresh = mainprt_list_refresh;
-  file_data_init();
+  data_windep_install();
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
   frame_icons_refresh_windep = frame_panel_refresh;

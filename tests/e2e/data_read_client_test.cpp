@@ -19,17 +19,6 @@ namespace {
 
 using std::chrono::seconds;
 
-// True when the texts occur in the log in this order.
-bool in_order(const std::string &log, const std::vector<std::string> &texts) {
-  size_t at = 0;
-  for (const std::string &t : texts) {
-    at = log.find(t, at);
-    if (at == std::string::npos) return false;
-    at += t.size();
-  }
-  return true;
-}
-
 class DataRead : public testing::Test {
  protected:
   void start(const std::vector<std::string> &extra) {
@@ -56,7 +45,7 @@ TEST_F(DataRead, TwoCasesReadByCommandsBuildTheirParts) {
   send_all({"data: format case", "data: path " + D, "data: geometry vtk/mixed.vtk", "data: read",
             "data_partbuild: begin", "data_partbuild: select_all", "data_partbuild: create",
             "data_partbuild: end"});
-  EXPECT_TRUE(in_order(log(0), {"set file path", "use part numbers", "set data type 10",
+  EXPECT_TRUE(qtest::in_order(log(0), {"set file path", "use part numbers", "set data type 10",
                                 "read casefile", "read geom", "read result"}))
       << log(0);
 
@@ -75,7 +64,7 @@ TEST_F(DataRead, TwoCasesReadByCommandsBuildTheirParts) {
             "1", "2", "3", "data_partbuild: plot3dselect_zone_end", "data_partbuild: plot3dstep 1 1 1",
             "data_partbuild: plot3ddomain inside", "data_partbuild: create", "data_partbuild: end"});
   std::string second = log(1);
-  EXPECT_TRUE(in_order(second, {"plot3d_test", "set file path", "set data type 1", "read geom",
+  EXPECT_TRUE(qtest::in_order(second, {"plot3d_test", "set file path", "set data type 1", "read geom",
                                 "read result", "get free mach number"}))
       << second;
   EXPECT_EQ(second.find("read casefile"), std::string::npos);
@@ -91,7 +80,7 @@ TEST_F(DataRead, CaseFileAtStartIsReadBeforeTheCommandFileBuildsParts) {
   start({"-c", "-case", D + "/vtk/mixed.vtk", "-p", files.file("build.cmd")});
   EXPECT_EQ(c->driver.send("command: delay 0", 30000), "ok");
   std::string first = log(0);
-  EXPECT_TRUE(in_order(first, {"read casefile", "read geom", "read result", "create"})) << first;
+  EXPECT_TRUE(qtest::in_order(first, {"read casefile", "read geom", "read result", "create"})) << first;
   quit();
 }
 

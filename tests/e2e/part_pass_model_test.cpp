@@ -72,7 +72,7 @@ class PartPassModel : public qtest::ModelWindowTest, public testing::WithParamIn
     }
     Quivane_display_list = GetParam();
     for (int i = 0; i < Num_p_loaded; i++) {
-      make_part_solid(parts[i]->number);
+      make_solid_part_if_needed(parts[i]->number);
       actobj(parts[i]->number);
     }
   }

@@ -191,6 +191,16 @@ void write_file(const std::string &path, const std::string &text) {
   f << text;
 }
 
+bool in_order(const std::string &hay, const std::vector<std::string> &texts) {
+  size_t at = 0;
+  for (const std::string &t : texts) {
+    at = hay.find(t, at);
+    if (at == std::string::npos) return false;
+    at += t.size();
+  }
+  return true;
+}
+
 int count_of(const std::string &hay, const std::string &needle) {
   if (needle.empty()) return 0;
   int n = 0;

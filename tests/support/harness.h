@@ -81,5 +81,7 @@ void write_file(const std::string &path, const std::string &text);
 
 // Number of times needle occurs in hay.
 int count_of(const std::string &hay, const std::string &needle);
+// True when the texts occur in hay in this order.
+bool in_order(const std::string &hay, const std::vector<std::string> &texts);
 
 }  // namespace qtest

@@ -11,6 +11,8 @@
 
 #include "../parts/parts_fixture.h"
 #include "case_peer.h"
+#include "client/command_dlog.h"
+#include "data/data_cmdproc.h"
 #include "data/data_dlog.h"
 #include "data/data_format.h"
 #include "data/data_read.h"
@@ -90,6 +92,49 @@ inline void offer_records(const std::vector<int> &kinds) {
     Extpn_to_filepn[0][i + 1] = i;
   }
   Tot_num_quivane_parts[0] = n;
+}
+
+// Runs "data_partbuild:" lines (a line of numbers goes without the
+// category), each followed by the category's refresh as the command layer
+// does after a line.
+inline void run_partbuild_lines(const std::vector<std::string> &lines) {
+  int cat = cmd_find_category("data_partbuild:");
+  for (const std::string &l : lines) {
+    SCOPED_TRACE(l);
+    bool ids = l[0] >= '0' && l[0] <= '9';
+    testing::internal::CaptureStdout();
+    EXPECT_GE(cmd_process((ids ? l : "data_partbuild: " + l).c_str()), 0);
+    dpbld_ref(cat);
+    testing::internal::GetCapturedStdout();
+  }
+}
+
+// The extents and geometry of new parts the server does not hold: the
+// records stay, empty. One part asks "minm", several "minm_many"; rep and
+// angle are the parts' element representation and feature angle.
+inline std::vector<CaseStep> new_parts_load_steps(const std::vector<int> &numbers, int rep = 0,
+                                                  float angle = 10.0f) {
+  size_t m = numbers.size();
+  std::vector<CaseStep> steps;
+  if (m == 1) {
+    steps.push_back({str("minm") + i32(numbers[0]), i32(1)});
+  } else {
+    Bytes reply = ints(std::vector<int>(m, 1)) + ints(std::vector<int>(m, 0));
+    for (int k = 0; k < 6; k++) reply = reply + floats(std::vector<float>(m, 0.0f));
+    steps.push_back({str("minm_many") + i32((int)m) + ints(numbers), reply});
+  }
+  Bytes counts = ints(std::vector<int>(m, 1));
+  for (int k = 0; k < 5; k++) counts = counts + ints(std::vector<int>(m, 0));
+  steps.push_back({str("loadp_many") + i32((int)m) + ints(numbers) + ints(std::vector<int>(m, rep)) +
+                       ints(std::vector<int>(m, -1)) + floats(std::vector<float>(m, 1.0f)) +
+                       floats(std::vector<float>(m, angle)),
+                   counts});
+  return steps;
+}
+
+inline std::vector<CaseStep> operator+(std::vector<CaseStep> a, const std::vector<CaseStep> &b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 }  // namespace qtest

@@ -69,16 +69,6 @@ class DataCommands : public StandinTest {
   const std::string D = test_data();
 };
 
-// Positions of the texts in the log, in order; npos when one is missing or out of order.
-static bool in_order(const std::string &log, const std::vector<std::string> &texts) {
-  size_t at = 0;
-  for (const std::string &t : texts) {
-    at = log.find(t, at);
-    if (at == std::string::npos) return false;
-  }
-  return true;
-}
-
 TEST_F(DataCommands, CaseReadRecordsItsLinesAndAsksInOrder) {
   ASSERT_EQ(lines({"data: format case", "data: path " + D, "data: geometry vtk/mixed.vtk",
                    "data: read"}),

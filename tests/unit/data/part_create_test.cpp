@@ -30,11 +30,6 @@ std::vector<CaseStep> load_steps(int number) {
            ints({1}) + ints({0}) + ints({0}) + ints({0}) + ints({0}) + ints({0})}};
 }
 
-std::vector<CaseStep> operator+(std::vector<CaseStep> a, const std::vector<CaseStep> &b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 }  // namespace
 
 class PartCreate : public ReadingTest {
@@ -61,19 +56,7 @@ class PartCreate : public ReadingTest {
     Data_readcmds_len[0] = 0;
     ReadingTest::TearDown();
   }
-  // Runs the lines, each followed by the category's refresh as the command
-  // layer does after a line.
-  void run(const std::vector<std::string> &lines) {
-    int cat = cmd_find_category("data_partbuild:");
-    for (const std::string &l : lines) {
-      SCOPED_TRACE(l);
-      bool ids = l[0] >= '0' && l[0] <= '9';
-      testing::internal::CaptureStdout();
-      EXPECT_GE(cmd_process((ids ? l : "data_partbuild: " + l).c_str()), 0);
-      dpbld_ref(cat);
-      testing::internal::GetCapturedStdout();
-    }
-  }
+  void run(const std::vector<std::string> &lines) { run_partbuild_lines(lines); }
   void next_request_works(CaseLink &s) {
     ScriptedCase server(&s.peer, {userd_reader_step()});
     char name[USERD_NAME_LEN];

@@ -1,0 +1,399 @@
+// The generic part loader's dialog, "DataGenericDialog": its widgets, the
+// hooks through which the loader logic (data/generic_loader.cpp) reads and
+// sets them, and callbacks that hand each action to that logic. Built once
+// on first use by gen_genericread_dialog, then only shown and hidden.
+#include <Xm/ArrowB.h>
+#include <Xm/AtomMgr.h>
+#include <Xm/Form.h>
+#include <Xm/Label.h>
+#include <Xm/List.h>
+#include <Xm/Protocols.h>
+#include <Xm/PushB.h>
+#include <Xm/RowColumn.h>
+#include <Xm/TextF.h>
+#include <Xm/ToggleB.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "data/generic_loader.h"
+#include "data/partbuild.h"
+#include "data/ui/data_windep.h"
+#include "ui/dialog_frame.h"
+#include "ui/general_windep.h"
+#include "ui/help_menu.h"
+#include "ui/interf_init.h"
+#include "ui/menus.h"
+#include "ui/widgen.h"
+#include "ui/widget_helpers.h"
+
+#define GENERIC_ROW 5      // Widgen_tbl row "Data Reader"
+#define GENERIC_SECT_ROW 7 // Sectinfo_tbl row "Generic Iblank Create"
+
+Widget Data_generic_unstruct_tggl = nullptr;
+Widget Data_generic_struct_tggl = nullptr;
+Widget Data_generic_part_list = nullptr;
+Widget Data_generic_elmrep_optmen = nullptr;
+Widget Data_generic_domain_optmen = nullptr;
+Widget Data_generic_unstruct_form = nullptr;
+Widget Data_generic_struct_form = nullptr;
+Widget Data_generic_iblank_arrow = nullptr;
+Widget Data_generic_iblankparent_list = nullptr;
+Widget Data_generic_iblankvalues_list = nullptr;
+Widget Data_generic_unst_help = nullptr;
+Widget Data_generic_st_help = nullptr;
+Widget Data_generic_fields[GEN_FIELDS];
+
+Menu_item_rec Data_generic_elmrep_menu[6] = {
+    {"3D border, 2D full", ' ', data_genericelemrep_chngCB, (XtPointer)0, XtarvPUSHBUTTON, 0, nullptr},
+    {"Border", ' ', data_genericelemrep_chngCB, (XtPointer)1, XtarvPUSHBUTTON, 0, nullptr},
+    {"Feature Angle", ' ', data_genericelemrep_chngCB, (XtPointer)2, XtarvPUSHBUTTON, 0, nullptr},
+    {"Bounding Box", ' ', data_genericelemrep_chngCB, (XtPointer)5, XtarvPUSHBUTTON, 0, nullptr},
+    {"Full", ' ', data_genericelemrep_chngCB, (XtPointer)3, XtarvPUSHBUTTON, 0, nullptr},
+    {"NonVisual", ' ', data_genericelemrep_chngCB, (XtPointer)4, XtarvPUSHBUTTON, 0, nullptr},
+};
+Menu_item_rec Data_generic_domain_menu[3] = {
+    {"Inside", ' ', nullptr, (XtPointer)1, XtarvPUSHBUTTON, 0, nullptr},
+    {"Outside", ' ', nullptr, (XtPointer)0, XtarvPUSHBUTTON, 0, nullptr},
+    {"All", ' ', nullptr, (XtPointer)2, XtarvPUSHBUTTON, 0, nullptr},
+};
+
+// ---- building -----------------------------------------------------------------------
+
+static Widget rowcol(Widget parent, const char *name, bool horizontal) {
+  Widget_args a;
+  a.set(XmNorientation, horizontal ? XmHORIZONTAL : XmVERTICAL);
+  return XtCreateManagedWidget(name, xmRowColumnWidgetClass, parent, a.list(), a.count());
+}
+
+static Widget label(Widget parent, const char *name, const char *text) {
+  XmString s = qvn_xmstring(text);
+  Widget_args a;
+  a.set(XmNlabelString, s).font();
+  Widget w = XtCreateManagedWidget(name, xmLabelWidgetClass, parent, a.list(), a.count());
+  XmStringFree(s);
+  return w;
+}
+
+static Widget button(Widget parent, const char *name, const char *text, XtCallbackProc cb,
+                     XtPointer client) {
+  XmString s = qvn_xmstring(text);
+  Widget_args a;
+  a.set(XmNlabelString, s).font();
+  Widget w = XtCreateManagedWidget(name, xmPushButtonWidgetClass, parent, a.list(), a.count());
+  XmStringFree(s);
+  if (cb) XtAddCallback(w, XmNactivateCallback, cb, client);
+  return w;
+}
+
+static Widget toggle(Widget parent, const char *name, const char *text, XtPointer client) {
+  XmString s = qvn_xmstring(text);
+  Widget_args a;
+  a.set(XmNlabelString, s).set(XmNindicatorType, XmONE_OF_MANY).font();
+  Widget w = XtCreateManagedWidget(name, xmToggleButtonWidgetClass, parent, a.list(), a.count());
+  XmStringFree(s);
+  XtAddCallback(w, XmNvalueChangedCallback, data_genericsect_swapCB, client);
+  return w;
+}
+
+static Widget text(Widget parent, const char *name, int columns, int maxlen, bool editable = true) {
+  Widget_args a;
+  a.set(XmNmaxLength, maxlen).set(XmNeditable, editable ? True : False).font();
+  if (columns > 0) a.set(XmNcolumns, columns);
+  Widget w = XtCreateManagedWidget(name, xmTextFieldWidgetClass, parent, a.list(), a.count());
+  XtAddCallback(w, XmNfocusCallback, XtarvTextFocus, nullptr);
+  XtAddCallback(w, XmNlosingFocusCallback, XtarvTextUnfocus, nullptr);
+  return w;
+}
+
+static Widget list(Widget parent, const char *name, unsigned char policy, int rows) {
+  Widget_args a;
+  a.set(XmNselectionPolicy, policy).set(XmNvisibleItemCount, rows).font();
+  Widget w = XmCreateScrolledList(parent, const_cast<char *>(name), a.list(), a.count());
+  XtManageChild(w);
+  return w;
+}
+
+static Widget help_button(Widget parent) {
+  return button(parent, "Help", "Help", info_manCB, (XtPointer) "HT-Read-Q6");
+}
+
+// The close and help row under a section, with its note above.
+static Widget closing_rows(Widget parent, const char *note, const char *close_name) {
+  label(parent, "DataGenericNoteLabel", note);
+  Widget row = rowcol(parent, "DataGenericCloseRow", true);
+  button(row, close_name, "Close", data_generic_dismissCB, nullptr);
+  return row;
+}
+
+static void build_unstructured(Widget parent) {
+  Data_generic_unstruct_form = rowcol(parent, "DataGenericUnstructForm", false);
+  Widget desc = rowcol(Data_generic_unstruct_form, "DataGenericDescRow", true);
+  label(desc, "DataGenericDescLabel", "New Part\nDescription");
+  Data_generic_fields[GEN_DESC] = text(desc, "DataGenericDescText", 30, PBLD_DESC_LEN - 1);
+  Widget row = closing_rows(Data_generic_unstruct_form,
+                            "NOTE: Variables will not be loaded for newly\ncreated parts until "
+                            "this dialog is closed.  ",
+                            "DataGenericUnstClose");
+  button(row, "DataGenericLoadSelected", "  Load Selected  ", data_generic_creatpartCB, (XtPointer)0);
+  button(row, "DataGenericLoadAll", "  Load All  ", data_generic_creatpartCB, (XtPointer)1);
+  Data_generic_unst_help = help_button(row);
+}
+
+static void build_ranges(Widget parent) {
+  label(parent, "DataGenericRangeLabel", "Using Node Ranges:");
+  Widget grid = rowcol(parent, "DataGenericRangeGrid", false);
+  Widget head = rowcol(grid, "DataGenericRangeHead", true);
+  for (const char *t : {" ", "From", "To", "Step", "Min", "Max"}) label(head, "DataGenericColLabel", t);
+  static const char *const axes[3] = {"I", "J", "K"};
+  for (int a = 0; a < 3; a++) {
+    Widget row = rowcol(grid, "DataGenericRangeRow", true);
+    label(row, "DataGenericRowLabel", axes[a]);
+    for (int k = 0; k < 3; k++) {
+      Widget f = text(row, "DataGenericStFromToText", 6, 10);
+      XmTextFieldSetString(f, const_cast<char *>("     1"));
+      Data_generic_fields[GEN_RANGE + a * 3 + k] = f;
+    }
+    for (int k = 0; k < 2; k++)
+      Data_generic_fields[GEN_MINMAX + a * 2 + k] =
+          text(row, "DataGenericStIJKMinMaxText", 6, 10, false);
+  }
+}
+
+static void build_iblank(Widget parent) {
+  Widget head = rowcol(parent, "DataGenericIblankHead", true);
+  Data_generic_iblank_arrow = XtVaCreateManagedWidget(
+      "DataGenericIblankArrowButton", xmArrowButtonWidgetClass, head, XmNarrowDirection,
+      Sectinfo_tbl[GENERIC_SECT_ROW].open ? XmARROW_DOWN : XmARROW_RIGHT, nullptr);
+  XtAddCallback(Data_generic_iblank_arrow, XmNactivateCallback, data_genericiblankexpand_routCB,
+                (XtPointer)0);
+  label(head, "DataGenericIblankLabel", "Iblanked Part Creation");
+  File_genericiblankinfo_form =
+      XtCreateWidget("DataGenericIblankInfoForm", xmRowColumnWidgetClass, parent, nullptr, 0);
+  Widget f = File_genericiblankinfo_form;
+  label(f, "DataGenericIblankParentLabel", "Structured Part(s) To Be \nParent Of Iblanked Part");
+  Data_generic_iblankparent_list = list(f, "DataGenericStIblankParentList", XmMULTIPLE_SELECT, 4);
+  label(f, "DataGenericIblankValuesLabel", "Iblank Values  \nFor Entire Mesh");
+  Data_generic_iblankvalues_list = list(f, "DataGenericStIblankValuesList", XmBROWSE_SELECT, 4);
+  label(f, "DataGenericIblankDescLabel", "Iblank Part Description");
+  Data_generic_fields[GEN_IBLANK_DESC] =
+      text(f, "DataGenericStIblankPartDescText", 30, PBLD_DESC_LEN - 1);
+  button(f, "DataGenericIblankCreate", "Create And Load Iblanked Unstructured Part",
+         data_generic_creatiblankpartCB, nullptr);
+}
+
+static void build_structured(Widget parent) {
+  Data_generic_struct_form = XtCreateWidget("DataGenericStructForm", xmRowColumnWidgetClass, parent,
+                                            nullptr, 0);
+  Widget s = Data_generic_struct_form;
+  Data_generic_domain_optmen =
+      XtarvCreateOptionMenu(s, "DataGenericStDomain", "Domain", nullptr, 0, Data_generic_domain_menu, 3, 0);
+  XtManageChild(Data_generic_domain_optmen);
+  build_ranges(s);
+  label(s, "DataGenericStDescLabel", "Structured Part Description");
+  Data_generic_fields[GEN_ST_DESC] = text(s, "DataGenericStPartDescText", 30, PBLD_DESC_LEN - 1);
+  button(s, "DataGenericStCreate", "Create And Load Structured Part", data_generic_creatpartCB,
+         (XtPointer)0);
+  build_iblank(s);
+  Widget row = closing_rows(s,
+                            "****NOTE****: Variables will not be loaded for\nnewly created parts "
+                            "until this dialog is closed.  ",
+                            "DataGenericStClose");
+  Data_generic_st_help = help_button(row);
+}
+
+void gen_genericread_dialog() {
+  if (File_genericdata_dialog || !Main_win[0]) return;
+  Arg a[12];
+  XmString title = nullptr;
+  Cardinal n = widgen_apply_args(GENERIC_ROW, a, 0, &title);
+  XtSetArg(a[n], XmNautoUnmanage, False); n++;
+  XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
+  File_genericdata_dialog = XmCreateFormDialog(Main_win[0], const_cast<char *>("DataGenericDialog"), a, n);
+  XmStringFree(title);
+  Atom wm_delete = XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
+  XmAddWMProtocolCallback(XtParent(File_genericdata_dialog), wm_delete, data_generic_dismissCB, nullptr);
+  Widget body = rowcol(File_genericdata_dialog, "DataGenericBody", false);
+  Widget kinds = rowcol(body, "DataGenericKindRow", true);
+  Data_generic_unstruct_tggl = toggle(kinds, "DataGenericUnstruct", "Unstructured Data", (XtPointer)0);
+  Data_generic_struct_tggl = toggle(kinds, "DataGenericStructToggle", "Structured Data", (XtPointer)1);
+  XmToggleButtonSetState(Data_generic_unstruct_tggl, True, False);
+  label(body, "DataGenericPartLabel", "Parts List");
+  Data_generic_part_list = list(body, "DataGenericPartList", XmMULTIPLE_SELECT, 8);
+  XtAddCallback(Data_generic_part_list, XmNmultipleSelectionCallback, data_generic_zoneinitCB, nullptr);
+  Data_generic_elmrep_optmen = XtarvCreateOptionMenu(body, "DataGenericElmRep", "Element Visual Rep.",
+                                                     nullptr, 0, Data_generic_elmrep_menu, 6, 0);
+  XtManageChild(Data_generic_elmrep_optmen);
+  Widget angle = rowcol(body, "DataGenericFAngRow", true);
+  label(angle, "DataGenericFAngLabel", "Feature Angle");
+  Data_generic_fields[GEN_FANGLE] = text(angle, "DataGenericFAngText", 8, 11);
+  build_unstructured(body);
+  build_structured(body);
+  keep_on_screen(File_genericdata_dialog);
+  data_genericiblankexpand_routCB(Data_generic_iblank_arrow, (XtPointer)1, nullptr);
+}
+
+// ---- the hooks ----------------------------------------------------------------------
+
+static int row_of(Menu_item_rec *rows, int nrows, int value) {
+  for (int i = 0; i < nrows; i++)
+    if ((int)(long)rows[i].client_data == value) return i;
+  return -1;
+}
+
+static int shown_value(Widget optmen, Menu_item_rec *rows, int fallback) {
+  int row = XtarvOptionMenuCurrentState(optmen, rows);
+  return row >= 0 ? (int)(long)rows[row].client_data : fallback;
+}
+
+static int generic_shown() {
+  return File_genericdata_dialog && XtIsManaged(File_genericdata_dialog) ? 1 : 0;
+}
+
+static int generic_structured() {
+  return Data_generic_unstruct_tggl && !XmToggleButtonGetState(Data_generic_unstruct_tggl) ? 1 : 0;
+}
+
+static void generic_show_kind(int structured) {
+  XmToggleButtonSetState(Data_generic_unstruct_tggl, structured ? False : True, False);
+  XmToggleButtonSetState(Data_generic_struct_tggl, structured ? True : False, False);
+  XtManageChild(structured ? Data_generic_struct_form : Data_generic_unstruct_form);
+  XtUnmanageChild(structured ? Data_generic_unstruct_form : Data_generic_struct_form);
+}
+
+static void set_list(Widget w, const std::vector<std::string> &items) {
+  XmListDeleteAllItems(w);
+  for (const std::string &s : items) {
+    XmString x = qvn_xmstring(s.c_str());
+    XmListAddItemUnselected(w, x, 0);
+    XmStringFree(x);
+  }
+}
+
+static void generic_set_parts(const std::vector<std::string> &items) {
+  set_list(Data_generic_part_list, items);
+}
+
+static void generic_selected(int which, std::vector<int> *out) {
+  Widget lists[3] = {Data_generic_part_list, Data_generic_iblankvalues_list,
+                     Data_generic_iblankparent_list};
+  out->clear();
+  if (which < 0 || which > 2 || !lists[which]) return;
+  int *pos = nullptr, n = 0;
+  if (XmListGetSelectedPos(lists[which], &pos, &n)) {
+    out->assign(pos, pos + n);
+    XtFree((char *)pos);
+  }
+  std::sort(out->begin(), out->end());
+}
+
+static void generic_set_elemrep(int rep) {
+  int row = row_of(Data_generic_elmrep_menu, 6, rep);
+  if (row >= 0) XtarvOptionMenuSetState(Data_generic_elmrep_optmen, Data_generic_elmrep_menu, row, 1);
+}
+
+static int generic_elemrep() { return shown_value(Data_generic_elmrep_optmen, Data_generic_elmrep_menu, 0); }
+
+static void generic_get_text(int f, std::string *out) {
+  out->clear();
+  if (f < 0 || f >= GEN_FIELDS || !Data_generic_fields[f]) return;
+  char *t = XmTextFieldGetString(Data_generic_fields[f]);
+  if (t) *out = t;
+  XtFree(t);
+}
+
+static void generic_set_text(int f, const char *t) {
+  if (f >= 0 && f < GEN_FIELDS && Data_generic_fields[f])
+    XmTextFieldSetString(Data_generic_fields[f], const_cast<char *>(t));
+}
+
+static void generic_range_sensitive(int on) {
+  for (int a = 0; a < 3; a++)
+    for (int k = 0; k < 2; k++) XtSetSensitive(Data_generic_fields[GEN_RANGE + a * 3 + k], on ? True : False);
+}
+
+static int generic_domain() { return shown_value(Data_generic_domain_optmen, Data_generic_domain_menu, 1); }
+
+static void generic_domain_rows(int inside, int outside, int shown) {
+  XtSetSensitive(Data_generic_domain_menu[0].widget, inside ? True : False);
+  XtSetSensitive(Data_generic_domain_menu[1].widget, outside ? True : False);
+  int row = row_of(Data_generic_domain_menu, 3, shown);
+  if (row >= 0) XtarvOptionMenuSetState(Data_generic_domain_optmen, Data_generic_domain_menu, row, 0);
+}
+
+static void generic_hide() {
+  if (File_genericdata_dialog) XtUnmanageChild(File_genericdata_dialog);
+}
+
+// The iblank lists of the loaders by type code; a loader's dialog that is
+// not built holds none.
+static Widget *iblank_list(int loader, int which) {
+  if (loader != LOADER_GENERIC || which < 0 || which > 1) return nullptr;
+  return which == 0 ? &Data_generic_iblankvalues_list : &Data_generic_iblankparent_list;
+}
+
+static int iblank_list_exists(int loader, int which) {
+  Widget *w = iblank_list(loader, which);
+  return w && *w ? 1 : 0;
+}
+
+static void iblank_list_set(int loader, int which, const std::vector<std::string> &items) {
+  Widget *w = iblank_list(loader, which);
+  if (w && *w) set_list(*w, items);
+}
+
+void data_generic_install() {
+  Generic_loader_windep = Generic_loader_windep_rec{
+      generic_shown,       generic_structured, generic_show_kind,      generic_set_parts,
+      generic_selected,    generic_set_elemrep, generic_elemrep,       generic_get_text,
+      generic_set_text,    generic_range_sensitive, generic_domain,    generic_domain_rows,
+      generic_hide};
+  Data_iblank_list_exists = iblank_list_exists;
+  Data_iblank_list_set = iblank_list_set;
+}
+
+// ---- callbacks ------------------------------------------------------------------------
+
+void data_genericsect_swapCB(Widget w, XtPointer client, XtPointer call) {
+  auto *cbs = static_cast<XmToggleButtonCallbackStruct *>(call);
+  if (cbs && !cbs->set) {
+    XmToggleButtonSetState(w, True, False);  // one toggle stays set
+    return;
+  }
+  generic_show_kind((int)(long)client);
+  data_genericpartc_init(0);
+}
+
+void data_generic_zoneinitCB(Widget, XtPointer, XtPointer) { data_generic_zoneinit(); }
+
+void data_genericfangle_sens(int rep) {
+  if (Data_generic_fields[GEN_FANGLE]) XtSetSensitive(Data_generic_fields[GEN_FANGLE], rep == 2 ? True : False);
+}
+
+void data_genericelemrep_chngCB(Widget, XtPointer rep, XtPointer) { data_genericfangle_sens((int)(long)rep); }
+
+void data_generic_creatpartCB(Widget, XtPointer load_all, XtPointer) {
+  data_generic_creatpart((int)(long)load_all, 0);
+}
+
+void data_generic_creatiblankpartCB(Widget, XtPointer, XtPointer) { data_generic_creatiblankpart(0); }
+
+void data_generic_dismissCB(Widget, XtPointer, XtPointer) { data_generic_dismiss(0); }
+
+void data_genericiblankexpand_routCB(Widget, XtPointer keep, XtPointer) {
+  if (Data_generic_iblank_arrow)
+    XtarvSectExpandRout(Data_generic_iblank_arrow, 1, &File_genericiblankinfo_form, (int)(long)keep);
+}
+
+void data_generic_help_topics(int format) {
+  if (!Data_generic_unst_help) return;
+  XtRemoveAllCallbacks(Data_generic_unst_help, XmNactivateCallback);
+  XtRemoveAllCallbacks(Data_generic_st_help, XmNactivateCallback);
+  if (format == 10)
+    XtAddCallback(Data_generic_unst_help, XmNactivateCallback, info_manCB, (XtPointer) "HT-Read-Q6");
+  else
+    XtAddCallback(Data_generic_st_help, XmNactivateCallback, info_manCB,
+                  (XtPointer)(format == 0 ? "HT-Read-Q5" : "HT-Read-Q6"));
+}
