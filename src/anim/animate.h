@@ -34,6 +34,8 @@ enum Anim_global_word {
 void get_global_animation_attributes(float attributes[ANIM_GLOBAL_WORDS]);
 void set_global_animation_attributes(const float attributes[ANIM_GLOBAL_WORDS]);
 
-// Flipbook playback steps of the redraw (no flipbook exists yet).
+// ---- the flipbook's steps in a redraw ------------------------------------------------
+// The flipbook arrives with the animation subsystem: the page stays and no
+// pixel page is drawn.
 void increment_flipbook();
 void display_flipbook_pix();

@@ -4,6 +4,7 @@
 
 extern int Do_realtime_iso;  // nonzero while an isosurface is in interactive mode
 
-// Per-redraw steps of the interactive isosurfaces (nothing runs yet).
+// Interactive isosurfaces arrive with the derived-surface subsystem: these
+// advance and draw nothing.
 void increment_realtime_isos();
 void iso_realtime_redo_all();

@@ -7,6 +7,7 @@ int Anitrt = 0;
 static const Global_defaults Defaults(DEFAULTS_AT_RESET, Anitrt);
 
 int Move_realtime_traces = 0;
-void draw_anim_trace() {}
+
 void update_atraces() {}
+void draw_anim_trace() {}
 void realtime_particle_traces() {}

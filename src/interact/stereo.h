@@ -7,6 +7,6 @@ extern int Stereo_xres;       // full-screen stereo field width, pixels
 extern int Stereo_yres;       // full-screen stereo field height, pixels
 extern int Input_6d;          // 1 while the 6-D input device is switched on
 
-// The 6-D device's cross in viewport 0; eye 0 left, 1 right (no device
-// driver exists yet: nothing is drawn).
+// The 6-D device's cross in the scene for the eye (0 left, 1 right) of the
+// stereo setting; no 6-D device exists: nothing is drawn.
 void draw_imersa_cross(int stereo, int eye);

@@ -4,7 +4,7 @@
 extern int Txttog;  // 1 = annotation text shown
 extern int Txtdyn;  // 1 = coded annotation text present
 
-// Annotation mode of the graphics window (the scene alone until annotation
+// Annotation mode of the graphics window (nothing to show until annotation
 // arrives).
 void annotate_read_window_image();
 void display_annotation_mode();
@@ -22,5 +22,6 @@ void text_line_init();
 // Re-expands the dynamic codes of the text annotations: none exist, nothing.
 void load_dynamic_strings();
 
-// The 2-D annotation over the window (none exists yet).
+// The annotation texts, lines, logos and markers over the scene arrive with
+// annotation: nothing is drawn.
 void showtext();

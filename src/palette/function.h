@@ -26,5 +26,5 @@ void fncedt_getfile_saveselpalettes();
 void fncedt_getfile_saveallpalettes();
 void fncedt_getfile_restorepalettes();
 
-// Legends of the palettes whose legend is shown (no palette exists yet).
+// The legends over the scene arrive with the palettes: nothing is drawn.
 void draw_legend_bars();

@@ -8,5 +8,4 @@ static const Global_defaults Defaults(DEFAULTS_AT_RESET, Plttog);
 
 void plotter_move_manage(int) {}
 
-void display_query_locations() {}
 void display_plots() {}

@@ -4,3 +4,4 @@
 void iq_attributes(float *, int) {}
 
 void display_iq_values() {}
+void display_query_locations() {}

@@ -7,5 +7,7 @@
 // yet: neither mode changes anything.
 void iq_attributes(float attributes[IQ_ATTRIBUTES], int mode);
 
-// Probe markers and labels in Viewport_current (no probe exists yet).
+// The probe's values and the query markers over the scene arrive with the
+// query subsystem: nothing is drawn.
 void display_iq_values();
+void display_query_locations();

@@ -142,8 +142,6 @@ void part_lighting_values(const float *a) {
   open_gl_lighting_parameters(GL_LIGHT_MODEL_AMBIENT, ambient);
 }
 
-namespace {
-
 // Line style and fill pattern of a part; values outside the tables draw as
 // none (0).
 int part_line_style(const float *a) {
@@ -155,15 +153,10 @@ int part_fill_pattern(const float *a) {
   return poly_style_pattern(f) ? f : 0;
 }
 
-// The label colours, fetched once per pass when first needed.
-struct Label_colors {
-  bool fetched = false;
-  float node[3], element[3], part[3];
-  void fetch() {
-    if (!fetched) getlabel_color(node, element, part);
-    fetched = true;
-  }
-};
+void Label_colors::fetch() {
+  if (!fetched) getlabel_color(node, element, part);
+  fetched = true;
+}
 
 bool labels_shown(const Part_rec *p) {
   return (Labnod && p->node_label_list) || (Labele && p->elem_label_list) ||
@@ -205,11 +198,6 @@ void part_material(const float *a, float alpha) {
   part_lighting_values(a);
 }
 
-// The user clip planes a part is not clipped by are switched off while it
-// is drawn; restore_clip_planes switches them on again.
-struct Clip_exemption {
-  bool plane0 = false, plane1 = false;
-};
 Clip_exemption exempt_clip_planes(int i) {
   Clip_exemption c;
   if (Plane_clipp_toggle && our_rint(parts[i]->attributes[SLOT_CLIP]) == 0) {
@@ -270,6 +258,8 @@ void end_part_state(const Clip_exemption &clip, int style, int fill) {
   if (style != 0) glDisable(GL_LINE_STIPPLE);
   if (fill != 0) glDisable(GL_POLYGON_STIPPLE);
 }
+
+namespace {
 
 struct Part_draw {
   int i;

@@ -214,20 +214,8 @@ void initial_screen(int dpy) {
   clear_current_window();
 }
 
-void display_all() { viewports_display_all(); }
-
-void part_draw_init() {}
-
-void part_show_refresh() {}
 
 void view_menu_init() {}
-
-// No part is drawn yet, so none contributes.
-void find_min_max_viewport(int, float *x_min, float *x_max, float *y_min, float *y_max,
-                           float *z_min, float *z_max) {
-  *x_min = *y_min = *z_min = -1.0f;
-  *x_max = *y_max = *z_max = 1.0f;
-}
 
 int display_lists_context_enter() {
   if (Dpy_cnt != 2 || Dpy_current != 0) return 0;

@@ -1,8 +1,10 @@
 // Display driver entries of the graphics windows: per-display pixel bounds,
-// the OpenGL set-up of a display's main window, the start screen, the
-// "Selected Part(s) Window" drawing and the View menu.  The drawing of parts
+// the OpenGL set-up of a display's main window, the start screen and the
+// View menu (the "Selected Part(s) Window" is part_show.h's).  The drawing of parts
 // arrives with rendering; until then a window is cleared to the background.
 #pragma once
+
+#include "render/redraw.h"  // display_all and its variants
 
 extern int Dpy_current;         // index of the display being drawn, 0 or 1
 extern float Anim_aspect_ratio;  // pixel-aspect correction of every projection, 1.0
@@ -40,21 +42,11 @@ void machine_epsilons(float *single, double *twice);
 void open_gl_lighting_parameters(int which, const float v[4]);
 // Draws the start screen of display dpy.
 void initial_screen(int dpy);
-// Redraws every display with the current viewport's view.  Until the redraw
-// driver arrives a window is cleared to the background, as
-// viewports_display_all does.
-void display_all();
 // Clears the current window to the background colour and presents it.
 void clear_current_window();
-void part_draw_init();
-void part_show_refresh();
 // Sets the View menu toggles from the display state.
 void view_menu_init();
 
-// Per-axis extremes of the parts shown in the viewport as it shows them;
-// -1 and 1 on each axis when no part contributes (none is drawn yet).
-void find_min_max_viewport(int viewport, float *x_min, float *x_max, float *y_min, float *y_max,
-                           float *z_min, float *z_max);
 
 // GL lists of parts and glyphs live in display 1's context when two
 // displays are in use: with display 0 current, enter makes display 1's main

@@ -3,17 +3,10 @@
 #include "render/render_cmdproc.h"
 
 const Cmd_keyword_rec Cmds_view[] = {CMD_KEYWORD_END};
-const Cmd_keyword_rec Cmds_entlbl[] = {CMD_KEYWORD_END};
 
 int view_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
                  int, int, const int *, int) {
   return cmd_refuse_unbuilt(cat_index, keyword);
 }
 
-int entlbl_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
-                   int, int, const int *, int) {
-  return cmd_refuse_unbuilt(cat_index, keyword);
-}
-
 void view_ref(int cat_index) { cmd_clear_refresh(cat_index); }
-void entlbl_ref(int cat_index) { cmd_clear_refresh(cat_index); }

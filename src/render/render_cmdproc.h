@@ -1,8 +1,8 @@
 // Command language entry points of Rendering: the processors, special
 // recorders, refresh functions and keyword tables that Cmds_cat names.
-// Until this subsystem is built its processors refuse every keyword
-// with the category's " - Bad parameter" message, and its keyword tables
-// are empty, so every keyword is unknown.
+// "annot_entlbl:" is in entlbl.cpp.  Until "view:" is built its processor
+// refuses every keyword with the category's " - Bad parameter" message, and
+// its keyword table is empty, so every keyword is unknown.
 #pragma once
 
 #include "client/cmd_tables.h"

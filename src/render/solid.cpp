@@ -6,6 +6,7 @@
 // compiled, calls OpenGL itself.
 #include "render/solid.h"
 #include "render/line.h"
+#include "render/solid_shared.h"
 
 #include <GL/gl.h>
 
@@ -63,20 +64,9 @@ int solid_node_fringe_color(int part, int node, int kind, int magnitude, float w
                                  rgb, mode, value);
 }
 
-namespace {
+const Solid_builder_calls &solid_installed_calls() { return Calls; }
 
 // ---- fringe settings -------------------------------------------------------------------
-
-struct Fringe_setup {
-  bool on = false;
-  int key = 0, component = 0, var_type = 0, var_id = -1, palette_type = 0, limit = 0;
-  int undefined_display = 0, levels = 0;
-  float w[3] = {0, 0, 0};
-  float values[PALETTE_LEVELS] = {};
-  bool per_node = true, magnitude = true, constant = false;
-  float lo = 0, hi = 0;            // limit range of lines and faces
-  float node_lo = 0, node_hi = 0;  // limit range of node glyphs
-};
 
 bool part_holds(const Part_rec *p, int var_type, int id) {
   if (id < 0 || id >= Var_array_size) return false;
@@ -89,7 +79,7 @@ bool part_holds(const Part_rec *p, int var_type, int id) {
 // variable has no value now and undefined values are invisible: nothing is
 // to be drawn.  part_values: the colouring values are the part's own, so
 // fringes go off when it lacks them (a realtime surface brings its own).
-bool fringe_setup(int part, Fringe_setup &f, bool part_values = true) {
+bool fringe_setup(int part, Fringe_setup &f, bool part_values) {
   const Part_rec *p = parts[part];
   const float *a = p->attributes;
   f = Fringe_setup();
@@ -122,6 +112,8 @@ bool fringe_setup(int part, Fringe_setup &f, bool part_values = true) {
   }
   return true;
 }
+
+namespace {
 
 // ---- per-element work arrays -----------------------------------------------------------
 
@@ -173,7 +165,8 @@ struct Build {
   bool per_element_colour() const { return f.on && (f.constant || !f.per_node); }
 };
 
-// The static-lighting matrix: frame-to-global x model transformation x view.
+}  // namespace
+
 void static_lighting_matrix(const Part_rec *p, float out[16]) {
   float frame[16], ctm[16], look_at[3], look_from[3], view[16], distance, tmp[16];
   frame_to_global_matrix(our_rint(p->attributes[SLOT_FRAME]), frame);
@@ -182,6 +175,8 @@ void static_lighting_matrix(const Part_rec *p, float out[16]) {
   mult_2_matrix(frame, ctm, tmp);
   mult_2_matrix(tmp, view, out);
 }
+
+namespace {
 
 void setup_common(Build &b, int part) {
   const Part_rec *p = parts[b.work];
@@ -291,8 +286,8 @@ void draw_single(Build &b, int e, int n, int in_range, GLenum own_block) {
   if (own_block) b.step(DL_END);
 }
 
-// A lit fan colour: the colour times its intensity, lifted towards white by
-// its specular amount.
+}  // namespace
+
 void lit_colour(const float *c, float intensity, float s, float out[3]) {
   for (int i = 0; i < 3; i++) out[i] = c[i] * intensity;
   if (s <= 0.0f) return;
@@ -302,6 +297,8 @@ void lit_colour(const float *c, float intensity, float s, float out[3]) {
   if (q > 1.0f) q = 1.0f;
   for (int i = 0; i < 3; i++) out[i] = s + q * out[i];
 }
+
+namespace {
 
 // A split face as corner-count triangles around its centre.  Immediate
 // drawing puts the unbanded triangles in one block.
@@ -638,8 +635,8 @@ void sphere_counts(int detail, int *nv, int *np) {
                 nv, np);
 }
 
-// A ribbon or tube trace: the index of the temporary part holding its
-// geometry, or 0 when the part is drawn itself.
+}  // namespace
+
 int trace_geometry(int part) {
   if (parts[part]->type != PART_TRACE) return 0;
   int temporary = 0, rep = our_rint(parts[part]->attributes[97]);
@@ -660,8 +657,6 @@ void remove_temporary_part(int index) {
   Num_p_loaded--;
   Num_p_partlist--;
 }
-
-}  // namespace
 
 void build_solid(int part, int divisor) {
   if (part < 0 || part >= Num_p_loaded || !parts[part] || !parts[part]->attributes) return;

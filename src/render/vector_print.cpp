@@ -20,3 +20,8 @@ void vekSetStyle(int, int, int, float, int stippled) {
 }
 
 void vekEnd() { Vek_calls.ends++; }
+
+int Vek_in_progress = 0;
+
+void vekBeginGroup(int) {}
+void vekEndGroup() {}

@@ -27,3 +27,10 @@ struct Vek_calls_rec {
 };
 extern Vek_calls_rec Vek_calls;
 void vek_calls_reset();
+
+extern int Vek_in_progress;  // 1 while the vector print captures the drawing
+
+// A group of primitives of one kind (80: a hidden-line face) in the
+// current colour, inside a capture.
+void vekBeginGroup(int kind);
+void vekEndGroup();

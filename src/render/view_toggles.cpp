@@ -32,5 +32,3 @@ int box_toggle(int *state, int mode) {
   if (mode == 0 && state) *state = Box_mode;
   return 1;
 }
-
-void entlbl_dialog_init() {}

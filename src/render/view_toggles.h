@@ -1,7 +1,6 @@
 // The scene's display toggles flipped by the View menu, the main toggles and
-// the view-mode quick-edit icons, and the labeling-attributes dialog.  Each
-// flip changes its setting and redraws; rebuilding display objects for it
-// arrives with rendering.
+// the view-mode quick-edit icons.  Each flip changes its setting and
+// redraws; rebuilding display objects for it arrives with rendering.
 #pragma once
 
 void tggl_hsrf();     // shaded display (Solidt)
@@ -9,8 +8,6 @@ void tggl_hlin();     // hidden line (Hlinet)
 void tggl_elmlbl();   // element labels (Labele)
 void tggl_nodlbl();   // node labels (Labnod)
 void tggl_auxclip();  // auxiliary clip plane (Plane_clipp_toggle)
-// Refreshes that dialog when it exists.
-void entlbl_dialog_init();
 void tggl_curs();     // cursor tool (Curson)
 void tggl_line();     // line tool (Lineon)
 void tggl_plane();    // plane tool (Planon)

@@ -31,6 +31,8 @@
 #include "query/ui/plot_panel.h"
 #include "render/disobj.h"
 #include "render/display.h"
+#include "render/entlbl.h"
+#include "render/ui/entlbl_dialog.h"
 #include "render/ui/view_menu.h"
 #include "render/view_toggles.h"
 #include "ui/balloon_help.h"

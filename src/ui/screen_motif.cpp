@@ -12,12 +12,18 @@
 #include "data/ui/data_windep.h"
 #include "query/ui/query_menu.h"
 #include "query/ui/queryfile.h"
+#include "render/redraw.h"
+#include "render/entlbl.h"
+#include "render/part_show.h"
+#include "render/ui/entlbl_dialog.h"
+#include "render/ui/part_show_window.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
 #include "ui/event_loop.h"
 #include "ui/file_select.h"
 #include "ui/general_windep.h"
+#include "ui/graphics_windows.h"
 #include "ui/interf_init.h"
 #include "ui/message_window.h"
 #include "ui/part_list.h"
@@ -93,8 +99,11 @@ void screen_motif_install() {
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
   frame_icons_refresh_windep = frame_panel_refresh;
+  toggle_stereo_buffer_windep = toggle_stereo_buffer;
   Data_setup_format_windep = data_setup_format_windep;
   viewport_windep_install();
   Data_showinfo_hook = query_showinfo_init;
   Data_partlist_hook = mainprt_list_refresh;
+  Entlbl_dialog_windep = entlbl_dialog_windep;
+  Part_show_window_size = part_show_window_size;
 }

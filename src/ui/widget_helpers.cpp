@@ -305,12 +305,9 @@ Widget gen_holdform(Widget parent, const char *name, const char *title, int side
   Widget hold = XtCreateManagedWidget(join(name, "holdForm").c_str(), xmFormWidgetClass, parent,
                                       args, nargs);
   std::string mid = std::string("parts") + (name ? name : "");
-  // The frame is made first so that the title label, a later sibling, lies
-  // on top of the frame's upper edge.
-  Widget frame = XtVaCreateManagedWidget(
-      (mid + "Frame").c_str(), xmFrameWidgetClass, hold, XmNtopAttachment, XmATTACH_FORM,
-      XmNtopOffset, 8, XmNleftAttachment, XmATTACH_FORM, XmNleftOffset, 1, XmNrightAttachment,
-      XmATTACH_FORM, XmNrightOffset, 1, XmNshadowThickness, 4, nullptr);
+  // The title label is made before the frame: Xt realizes the children of a
+  // composite last to first, so the first child's window ends on top, and
+  // the title must lie over the frame's upper edge.
   Widget_args la;
   XmString s = qvn_xmstring(title);
   la.set(XmNlabelString, s);
@@ -324,6 +321,10 @@ Widget gen_holdform(Widget parent, const char *name, const char *title, int side
   la.font();
   XtCreateManagedWidget((mid + "Label").c_str(), xmLabelWidgetClass, hold, la.list(), la.count());
   XmStringFree(s);
+  Widget frame = XtVaCreateManagedWidget(
+      (mid + "Frame").c_str(), xmFrameWidgetClass, hold, XmNtopAttachment, XmATTACH_FORM,
+      XmNtopOffset, 8, XmNleftAttachment, XmATTACH_FORM, XmNleftOffset, 1, XmNrightAttachment,
+      XmATTACH_FORM, XmNrightOffset, 1, XmNshadowThickness, 4, nullptr);
   Widget form = XtCreateManagedWidget((mid + "Form").c_str(), xmFormWidgetClass, frame, nullptr, 0);
   if (inner) *inner = form;
   return hold;

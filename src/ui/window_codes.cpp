@@ -24,6 +24,7 @@
 #include "parts/ui/part_show.h"
 #include "platform/glw.h"
 #include "render/display.h"
+#include "render/part_show.h"
 #include "render/ui/view_menu.h"
 #include "ui/case_menu.h"
 #include "ui/color_chooser.h"

@@ -29,6 +29,8 @@
 #include "query/probe.h"
 #include "render/disobj.h"
 #include "render/display.h"
+#include "render/hidden_line.h"
+#include "render/redraw.h"
 #include "render/stipple.h"
 #include "view/frames.h"
 #include "view/observer.h"
@@ -38,14 +40,10 @@
 #include "view/viewport_gl2d.h"
 #include "view/viewport_images.h"
 
-// The renderer's hidden-line pass; weak until the renderer defines it.
-void disobj_hidden();
-__attribute__((weak)) void disobj_hidden() {}
 
 int Viewport_overlap_list[MAX_VIEWPORTS];
 float Saved_viewport_locations[MAX_VIEWPORTS][4];
 void (*display_plotter_mode_windep)() = nullptr;
-void (*toggle_stereo_buffer_windep)(int buffer) = nullptr;
 
 static bool visible(int v) { return Viewports[v].attributes[VP_VISIBLE] != 0.0f; }
 

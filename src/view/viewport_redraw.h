@@ -46,8 +46,6 @@ float stereo_eye_separation(float angle, float distance);
 void stereo_eye_setup(float angle, float distance, float front, float back, float aspect,
                       float s, Stereo_eye_rec *eye);
 
-// What the passes need of the window system: the plotter-mode screen and the
-// X stereo buffer switch (1 left, 2 right).  Null: the ordinary screen, and
-// no switch.
+// The plotter-mode screen of the window system; null: the ordinary screen.
+// (The X stereo buffer switch is toggle_stereo_buffer_windep, render/redraw.h.)
 extern void (*display_plotter_mode_windep)();
-extern void (*toggle_stereo_buffer_windep)(int buffer);

@@ -18,6 +18,7 @@
 #include "interact/stereo.h"
 #include "palette/annotate.h"
 #include "parts/read.h"
+#include "render/active.h"
 #include "render/disobj.h"
 #include "render/display.h"
 #include "view/view_part_mask.h"
@@ -393,8 +394,10 @@ void initialize_one_viewport() {
   const int all[3] = {1, 1, 1};
   init_transforms(all);
 
-  float x_min, x_max, y_min, y_max, z_min, z_max;
-  find_min_max_viewport(v, &x_min, &x_max, &y_min, &y_max, &z_min, &z_max);
+  float box[6];
+  find_min_max_viewport(v, box);
+  float x_min = box[0], x_max = box[1], y_min = box[2], y_max = box[3], z_min = box[4],
+        z_max = box[5];
   float dx = x_max - x_min, dy = y_max - y_min, dz = z_max - z_min;
   float size = std::max(dx, std::max(dy, dz));
   float D = (float)(size / std::cos(angle * 0.017453292)) * 3.0f;

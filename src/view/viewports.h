@@ -143,3 +143,12 @@ void display_viewport_mode();
 void viewp_icons_refresh();
 // Draws the background of Viewport_current (see viewport_background.h).
 void erase_screen();
+
+// ---- drawing services of the redraw ------------------------------------------
+// Declared here for the renderer; described with their modules:
+// viewport_select.h, viewport_redraw.h, viewport_background.h, observer.h.
+int viewport_stack_location(int viewport);
+void viewport_create_stencil_buffer();
+void get_b_color(float height, float *r, float *g, float *b);
+void draw_viewport_outline();
+void adjust_floating_z_planes();

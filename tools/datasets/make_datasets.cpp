@@ -3,6 +3,8 @@
 //   quivane_datasets DIR          the small sets checked in under tests/data:
 //     vtk/mixed.vtk, vtk/mixed_bin.vtk   a mixed-element model in three parts
 //                                        (ASCII and binary legacy VTK)
+//     vtk/mixed_unit.vtk                 the same model moved and scaled into
+//                                        the default view volume -1..1
 //     vtk/series/mixed_000N.vtk          the same over five steps, values changing
 //     plot3d/zones3_*.xyz, *.q           a 3-zone iblanked grid and its solution in
 //                                        ASCII, C binary of either byte order,
@@ -164,7 +166,12 @@ void vtk_values(Out &o, bool binary, const std::vector<double> &v, int per_line)
   for (size_t i = 0; i < v.size(); i++) o.num(v[i], (i + 1) % per_line == 0 || i + 1 == v.size());
 }
 
-bool write_mixed(const std::string &path, bool binary, int step) {
+// The model's box 0..4 x 0..5 x 0..2 centred on the origin and scaled by
+// 5/16: -0.625..0.625 x -0.78125..0.78125 x -0.3125..0.3125, exact in
+// binary and short in decimal.
+double unit_box(double v, double centre) { return (v - centre) * 0.3125; }
+
+bool write_mixed(const std::string &path, bool binary, int step, bool in_unit_box = false) {
   Model m = mixed_model();
   Out o;
   o.big_endian = true;
@@ -180,7 +187,12 @@ bool write_mixed(const std::string &path, bool binary, int step) {
   size_t n = m.x.size();
   fprintf(o.f, "POINTS %zu float\n", n);
   std::vector<double> xyz;
-  for (size_t i = 0; i < n; i++) xyz.insert(xyz.end(), {m.x[i], m.y[i], m.z[i]});
+  for (size_t i = 0; i < n; i++) {
+    if (in_unit_box)
+      xyz.insert(xyz.end(), {unit_box(m.x[i], 2), unit_box(m.y[i], 2.5), unit_box(m.z[i], 1)});
+    else
+      xyz.insert(xyz.end(), {m.x[i], m.y[i], m.z[i]});
+  }
   vtk_values(o, binary, xyz, 3);
   size_t size = 0;
   for (auto &c : m.cells) size += c.size() + 1;
@@ -370,7 +382,8 @@ std::vector<Zone> three_zones() {
 bool write_small(const std::string &dir) {
   std::string vtk = dir + "/vtk", series = vtk + "/series", p3d = dir + "/plot3d";
   if (!make_dir(dir) || !make_dir(vtk) || !make_dir(series) || !make_dir(p3d)) return false;
-  bool ok = write_mixed(vtk + "/mixed.vtk", false, 0) && write_mixed(vtk + "/mixed_bin.vtk", true, 0);
+  bool ok = write_mixed(vtk + "/mixed.vtk", false, 0) && write_mixed(vtk + "/mixed_bin.vtk", true, 0) &&
+            write_mixed(vtk + "/mixed_unit.vtk", false, 0, true);
   for (int s = 0; ok && s < 5; s++) {
     char name[64];
     snprintf(name, sizeof name, "/mixed_%04d.vtk", s);

@@ -6,5 +6,3 @@
 void create_view_interf(Widget menubar) {
   XtManageChild(XtarvCreatePulldownMenu(menubar, "View", 'V', nullptr, 0, nullptr, 0, 0));
 }
-
-void entlbl_manageCB(Widget, XtPointer, XtPointer) {}

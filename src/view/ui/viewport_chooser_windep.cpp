@@ -1,12 +1,12 @@
-// What the viewport choosers (window codes 5 and 18) ask of the window
-// system: their size, where the pointer is over them, and the wait for the
-// button's release.  Installed by viewport_windep_install.
+// What the viewport logic asks of the window system: the choosers' (window
+// codes 5 and 18) size, where the pointer is over them and the wait for the
+// button's release; the highlight colour; the plotter screen.  Installed by
+// viewport_windep_install.
 #include <unistd.h>
 
 #include "interact/tools.h"
 #include "query/ui/plot_panel.h"
 #include "ui/event_loop.h"
-#include "ui/graphics_windows.h"
 #include "ui/interf_init.h"
 #include "ui/screen_query.h"
 #include "ui/window_codes.h"
@@ -60,5 +60,4 @@ void viewport_windep_install() {
   Viewport_chooser_windep.wait_release = chooser_wait_release;
   get_select_color_windep = get_select_color;
   display_plotter_mode_windep = display_plotter_mode;
-  toggle_stereo_buffer_windep = toggle_stereo_buffer;
 }

@@ -14,7 +14,7 @@ extern Menu_item_rec Viewp_layout_menu[6];   // "1 Full" .. "4 With 3 Equal Hori
 
 void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer call);
 // Sets the viewport logic's window-system hooks (choosers, highlight colour,
-// plotter screen, stereo buffer switch).
+// plotter screen).
 void viewport_windep_install();
 void manage_background_editor(Widget w, XtPointer client, XtPointer call);
 void manage_zclip_gl(Widget w, XtPointer client, XtPointer call);

@@ -17,7 +17,7 @@ void ModelWindowTest::SetUp() {
   ASSERT_TRUE(inproc_main_window());
   ASSERT_TRUE(inproc_wait_for([] { return Gwin_first_exposed[0] == 1; }, 10000));
   clear_parts_and_list();
-  model_ = std::make_unique<ModelCase>(test_data() + "/vtk/mixed.vtk");
+  model_ = std::make_unique<ModelCase>(test_data() + data_file_);
   ASSERT_TRUE(model_->ok());
   int code = 0, dpy = 0;
   gwin_gl_curwin(&code, 1, &dpy);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "model_case.h"
 
@@ -16,6 +17,9 @@ class ModelWindowTest : public testing::Test {
   void SetUp() override;
   void TearDown() override;
   std::unique_ptr<ModelCase> model_;
+  // The dataset read, under the test data folder; a subclass may choose
+  // another one in its constructor.
+  std::string data_file_ = "/vtk/mixed.vtk";
 };
 
 }  // namespace qtest

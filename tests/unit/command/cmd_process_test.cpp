@@ -10,6 +10,7 @@
 #include "command_fixture.h"
 #include "data/data_cmdproc.h"
 #include "view/view_cmdproc.h"
+#include "render/render_cmdproc.h"
 
 using namespace cmdtest;
 
@@ -256,6 +257,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: case: The command does not exist.\n");
+    } else if (c.proc == entlbl_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: annot_entlbl: The command does not exist.\n");
     } else if (c.proc == databld_cmdproc) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
