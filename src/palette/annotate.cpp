@@ -2,13 +2,14 @@
 #include "palette/annotate.h"
 
 #include "client/defaults.h"
+#include "view/viewport_redraw.h"
 
 int Txttog = 1;
 int Txtdyn = 1;
 static const Global_defaults Defaults(DEFAULTS_AT_RESET, Txttog, Txtdyn);
 
 void annotate_read_window_image() {}
-void display_annotation_mode() {}
+void display_annotation_mode() { display_viewport_all(1, 1); }
 void annotation_move_manage(int) {}
 
 void modify_string_visibility_for_viewport(int, int) {}

@@ -35,6 +35,7 @@ int Quivane_display_list = 0;
 
 // ---- part visibility per viewport, by case -----------------------------------
 #include "client/cases.h"
+#include "view/viewer_services.h"
 #include "view/viewports.h"
 
 #include "parts/attribute.h"
@@ -53,12 +54,8 @@ void parts_visible_by_case(int case_index, int *mask, int mode) {
     *mask = Case_viewport_visibility[case_index];
     return;
   }
-  int old = Case_viewport_visibility[case_index], next = 0;
-  for (int v = 0; v < 16; v++) {
-    int bit = 1 << v;
-    bool in_use = v < MAX_VIEWPORTS && Viewports[v].in_use;
-    next |= (in_use ? *mask : old) & bit;
-  }
+  int next = 0;
+  modify_viewport_part_visibility_attribute(*mask, Case_viewport_visibility[case_index], &next);
   Case_viewport_visibility[case_index] = next;
   // The parts of the case carry the mask in their viewport attribute.
   bool changed = false;

@@ -33,6 +33,7 @@
 #include "ui/window_codes.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
+#include "view/ui/viewport_panel.h"
 #include "view/view_cmdproc.h"
 
 static Screen_ops Motif_screen;
@@ -101,6 +102,7 @@ void screen_motif_install() {
   frame_icons_refresh_windep = frame_panel_refresh;
   toggle_stereo_buffer_windep = toggle_stereo_buffer;
   Data_setup_format_windep = data_setup_format_windep;
+  viewport_windep_install();
   Data_showinfo_hook = query_showinfo_init;
   Data_partlist_hook = mainprt_list_refresh;
   Entlbl_dialog_windep = entlbl_dialog_windep;

@@ -62,6 +62,7 @@ extern Frame_rec *Ctm_part[MAX_FRAMES];
 // The record of frame number n; frame 0's for a number outside the table
 // or without a record.
 const Frame_rec *frame_record(int n);
-// Draws the axis triads that are on (Axiso1, Axiso2, Axiso3).  The triads
-// arrive with the frames subsystem: draws nothing.
+
+// Draws the axis triads that are switched on into Viewport_current (the
+// triads arrive with the frame table).
 void axis_display();

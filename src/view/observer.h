@@ -31,3 +31,7 @@ void sensi(float view_height, float depth);
 // reset): every increment 1.0, then rotate limit 90, translate limit 2, scale
 // 2 and 2, zoom 0.1 and 0.5; the limits of pairs 3, 5 and 6 are kept.
 void observer_increments_default();
+
+// Moves the current viewport's z-clip planes to follow the scene while
+// floating z-clip is on (arrives with the z-clip editor: nothing moves).
+void adjust_floating_z_planes();

@@ -1,7 +1,8 @@
-// Placeholder command entry points of Viewports, frames and view transforms: nothing is loaded,
-// so every keyword is refused and there is nothing to refresh, except the
-// "view_transf:" mode and drag action ("function", "action"), which only set
-// What_trans and Vewglb; its refresh brings the transformation buttons in line.
+// Command entry points of the transformations and frames ("viewport:" is in
+// viewp_cmdproc.cpp).  Frames are not loaded, so "frame:" refuses every
+// keyword; "view_transf:" knows only the mode and drag action ("function",
+// "action"), which set What_trans and Vewglb; its refresh brings the
+// transformation buttons in line.
 #include "view/view_cmdproc.h"
 
 #include "view/viewports.h"
@@ -9,6 +10,7 @@
 #include "client/command_dlog.h"
 #include "client/screen.h"
 #include "view/observer.h"
+#include "view/viewports.h"
 
 int (*transf_buttons_windep)() = nullptr;
 
@@ -18,7 +20,6 @@ static const Cmd_option_rec Vt_modes[] = {
 static const Cmd_option_rec Vt_action[] = {
     {"rotate", 0}, {"translate", 1}, {"scale", 2}, {"zoom", 4}, {"band_zoom", 5}, {"", -99}};
 
-const Cmd_keyword_rec Cmds_viewp[] = {CMD_KEYWORD_END};
 const Cmd_keyword_rec Cmds_viewtransf[] = {
     {"function", 1, 's', 0, VIEWTRANSF_FUNCTION, Vt_modes},
     {"action", 1, 's', 0, VIEWTRANSF_ACTION, Vt_action},
@@ -38,15 +39,10 @@ int viewport_vis_part_changed_pattern(int *pattern, int mode) {
 }
 
 int viewp_inuse_mask() {
-  int mask = 1;
-  for (int v = 1; v < MAX_VIEWPORTS; v++)
-    if (Viewports[v].in_use) mask |= 1 << v;
-  return mask;
-}
-
-int viewp_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
-                  int, int, const int *, int) {
-  return cmd_refuse_unbuilt(cat_index, keyword);
+  int mask = 0;
+  for (int v = 0; v < MAX_VIEWPORTS; v++)
+    if (viewport_exists(v)) mask |= 1 << v;
+  return mask | 1;
 }
 
 // "action" is refused where the mode forbids it: rotate in the tool modes
@@ -90,7 +86,6 @@ int frame_cmdrec(int mode, int cmd_id, const char *category, int slot, float *sa
   return cmd_test_rec(mode, cmd_id, category, slot, saved, newv, text, flags);
 }
 
-void viewp_ref(int cat_index) { cmd_clear_refresh(cat_index); }
 void transf_ref(int cat_index) {
   if (transf_buttons_windep) transf_buttons_windep();
   cmd_clear_refresh(cat_index);

@@ -22,6 +22,8 @@
 #include "render/disobj.h"
 #include "render/display.h"
 #include "view/view_part_mask.h"
+#include "view/viewport_background.h"
+#include "view/viewport_select.h"
 #include "view/viewer_services.h"
 #include "view/viewer_state.h"
 
@@ -123,9 +125,7 @@ int viewport_perspective_on(int viewport) {
 
 // ---- attributes -----------------------------------------------------------------------
 
-// Redraws the part visibility pickers and the viewport choosers, and marks
-// the overlap mask stale.
-static void refresh_pickers() {
+void viewport_pickers_refresh() {
   draw_part_viewport_vis_gl(4);
   draw_part_viewport_vis_gl(10);
   draw_part_viewport_vis_gl(14);
@@ -215,18 +215,18 @@ void viewport_attributes(int viewport, float a[VIEWPORT_ATTRS], char name[VIEWPO
         recheck_all_parts_against_2d_viewport(viewport);
       }
       if (redraw == 1) viewports_display_all();
-      refresh_pickers();
+      viewport_pickers_refresh();
     }
   } else {
     r.in_use = 1;
     Viewport_current = viewport;
-    viewport_overlap(viewport, 1);
+    viewport_overlap(viewport, nullptr, 1);
     Resort_transparent = 1;
     initialize_one_viewport();
     r.two_d_check_pending = 0;
     if (new_2d) change_viewport_to_2d(viewport);
     viewports_display_all();
-    refresh_pickers();
+    viewport_pickers_refresh();
   }
   modify_string_visibility_for_viewport(viewport, (int)s[VP_VISIBLE]);
 }
@@ -256,7 +256,7 @@ int make_new_viewport() {
   Viewport_current = slot;
   Resort_transparent = 1;
   Stencil_current_viewport = -1;
-  viewport_overlap(slot, 1);
+  viewport_overlap(slot, nullptr, 1);
   return 1;
 }
 
@@ -289,9 +289,9 @@ void remove_viewport() {
   fix_up_viewport(1);
   int count = 1, list[MAX_VIEWPORTS] = {0};
   current_selected_viewports(&count, list, 1);
-  viewport_overlap(0, 1);
+  viewport_overlap(0, nullptr, 1);
   viewports_display_all();
-  refresh_pickers();
+  viewport_pickers_refresh();
 }
 
 // ---- standard layouts ------------------------------------------------------------------------
@@ -520,8 +520,6 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode) {
 
 // ---- neighbours not built yet --------------------------------------------------------------
 
-void viewport_overlap(int, int) {}
-void recompute_contrast_color() {}
 void switch_views_init_viewport() {}
 
 void change_viewport_to_2d(int viewport) {
@@ -534,89 +532,11 @@ void change_viewport_to_2d(int viewport) {
 
 // ---- graphics-window side --------------------------------------------------
 
-void viewports_display_all() {
-  if (Num_active_viewports == 1) {
-    display_all();
-    return;
-  }
-  int code = 0, dpy = 0;
-  gwin_gl_curwin(&code, 0, &dpy);
-  for (int d = 0; d < Dpy_cnt; d++) {
-    int zero = 0, dd = d;
-    gwin_gl_curwin(&zero, 1, &dd);
-    if (gwin_gl_ready()) clear_current_window();
-  }
-  gwin_gl_curwin(&code, 1, &dpy);
-}
-
-void copy_to_backbuffer() {}
 void viewport_move_manage(int) {}
 void draw_part_viewport_vis_gl(int) {}
 void manage_part_viewport_vis_gl(int) {}
-void draw_selected_viewport_chooser_gl(int) {}
 void draw_background_editor() {}
 void set_current_background_color(float, float, float) {}
 void viewp_bgcolortext_chng(float, float, float) {}
 void draw_zclipp_area_gl() {}
 void draw_atfrom_gl() {}
-
-// The screen of viewport mode arrives with viewport mode: nothing is drawn.
-void display_viewport_mode() {}
-
-void viewp_icons_refresh() {}
-
-// The blended background as a strip of bands between its levels, drawn
-// over the viewport's rectangle behind everything (depth test off).
-static void blended_background(const float *a) {
-  glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_DEPTH_BUFFER_BIT | GL_CURRENT_BIT);
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_POLYGON_STIPPLE);
-  glDepthMask(GL_FALSE);
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glOrtho(0, 1, 0, 1, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  const int levels = std::min(5, std::max(2, our_rint(a[VP_BLEND_LEVELS])));
-  glBegin(GL_QUAD_STRIP);
-  for (int l = 0; l < levels; l++) {
-    const float y = a[VP_BLEND_POSITION + l];
-    glColor3fv(&a[VP_BLEND_RGB + 3 * l]);
-    glVertex2f(0, y);
-    glVertex2f(1, y);
-  }
-  glEnd();
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-  glPopAttrib();
-}
-
-void erase_screen() {
-  if (!gwin_gl_ready()) return;
-  const float *a = Viewports[Viewport_current].attributes;
-  int type = our_rint(a[VP_BACKGROUND_TYPE]);
-  if (type == 1) {
-    a = Viewports[0].attributes;
-    type = our_rint(a[VP_BACKGROUND_TYPE]);
-  }
-  GLint rect[4];
-  glGetIntegerv(GL_VIEWPORT, rect);
-  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(rect[0], rect[1], rect[2], rect[3]);
-  glDepthMask(GL_TRUE);
-  GLbitfield what = GL_DEPTH_BUFFER_BIT;
-  if (type == 2 || type == 3) {
-    glClearColor(a[VP_CONSTANT_RGB], a[VP_CONSTANT_RGB + 1], a[VP_CONSTANT_RGB + 2], 0.0f);
-    what |= GL_COLOR_BUFFER_BIT;
-  }
-  glClear(what);
-  if (type == 3) blended_background(a);
-  if (!scissor) glDisable(GL_SCISSOR_TEST);
-}

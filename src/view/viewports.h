@@ -86,6 +86,9 @@ void initialize_viewports();
 void fix_up_viewport(int with_modelview);
 // The same for another display's main window, made current first.
 void copy_transforms_from_root_window(int display);
+// Redraws the part visibility pickers (4, 10, 14) and the viewport
+// choosers (5, 18), and marks the overlap mask stale.
+void viewport_pickers_refresh();
 // Recomputes the pixel rectangle of all sixteen records.
 void viewport_all_resize();
 // Pixel rectangle of one record from display 0's bounds.
@@ -102,25 +105,28 @@ int viewport_perspective_on(int viewport);
 void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode);
 
 // ---- neighbours not built yet ------------------------------------------------------
-// Overlap list of a viewport (mode 1 computes it): none is kept yet.
-void viewport_overlap(int viewport, int mode);
-// The contrast colour follows viewport 0's background (not kept yet).
-void recompute_contrast_color();
+// Mode 1 computes the overlap list of the viewport: the visible viewports
+// above it in the stacking order that meet it, or meet one that does, and so
+// on; mode 0 copies the list out (Num_viewports_overlapping entries).
+void viewport_overlap(int viewport, int list[MAX_VIEWPORTS], int mode);
 // Stored views of the current viewport start again (none kept yet).
 void switch_views_init_viewport();
 // A viewport asked to become 2-D stays 3-D, with a message.
 void change_viewport_to_2d(int viewport);
 
 // ---- graphics-window side of the viewports -------------------------------
-// The central redraw.  Until the viewport redraw passes arrive: while one
-// viewport is in use, display_all; with several, each display's window is
-// cleared to the background colour.
+// The redraw request: a complete new frame on every display, drawn and
+// shown (see viewport_redraw.h); nothing while a command file plays with
+// deferred refresh.
 void viewports_display_all();
+// After a swap, makes the back buffer(s) hold the frame now shown.
 void copy_to_backbuffer();
 // Modal loop of viewport mode; argument ignored.
 void viewport_move_manage(int unused);
 void draw_part_viewport_vis_gl(int code);
 void manage_part_viewport_vis_gl(int code);
+// Draws the layout in miniature in viewport chooser code (5 or 18):
+// selected outlined green, the others white, links marked in chooser 5.
 void draw_selected_viewport_chooser_gl(int code);
 void draw_background_editor();
 // Colour chooser coupling of the background editor (RGB 0..1); nothing
@@ -129,31 +135,20 @@ void set_current_background_color(float r, float g, float b);
 void viewp_bgcolortext_chng(float r, float g, float b);
 void draw_zclipp_area_gl();
 void draw_atfrom_gl();
-// Draws the screen of viewport mode (all viewports with their outlines).
+// Draws the screen of viewport-editing mode: the saved picture when that
+// mode was drawn last, else all viewports with outlines and tabs, saved.
 void display_viewport_mode();
-// Brings the viewport panel in line with the selected viewports.
+// Re-reads the selection into the "viewport:" working list, records it when
+// it changed, and refreshes the viewport dialogs.
 void viewp_icons_refresh();
-
-// Clears the current viewport's rectangle (the GL viewport set for it) with
-// its background: the constant colour, the blended levels, viewport 0's
-// background for an inherited one; a transparent one only has its depth
-// cleared.
+// Draws the background of Viewport_current (see viewport_background.h).
 void erase_screen();
 
 // ---- drawing services of the redraw ------------------------------------------
-// Position of the viewport in Viewport_display_order, or -1.
+// Declared here for the renderer; described with their modules:
+// viewport_select.h, viewport_redraw.h, viewport_background.h, observer.h.
 int viewport_stack_location(int viewport);
-// On every display, writes the stencil buffer so that the test GL_EQUAL
-// with reference 0 and mask 1 passes only where the current viewport is not
-// covered by the visible viewports above it; records it in
-// Stencil_current_viewport; leaves the stencil test off and display 0
-// current.
 void viewport_create_stencil_buffer();
-// The colour of the current viewport's background at height 0 (bottom) to
-// 1 (top): the constant colour, or for a blended background the colour
-// interpolated between the blend levels around that height.
 void get_b_color(float height, float *r, float *g, float *b);
-// Draws the current viewport's border (arrives with the viewport passes).
 void draw_viewport_outline();
-// Fits the z-clip planes to the scene (arrives with the z-clip settings).
 void adjust_floating_z_planes();

@@ -2,11 +2,12 @@
 #include "query/ui/plot_panel.h"
 
 #include "ui/qedit_icons.h"
+#include "view/viewport_redraw.h"
 #include "view/viewports.h"
 #include "view/ui/viewport_panel.h"
 
 // No plotter exists: the mode's screen is the ordinary one.
-void display_plotter_mode() { viewports_display_all(); }
+void display_plotter_mode() { display_viewport_all(1, 1); }
 
 void plot_icons_refresh() {}
 

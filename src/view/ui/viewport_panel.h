@@ -13,6 +13,9 @@ extern Widget Transf_redowhichviewp_dialog;  // holds GL window code 18, null un
 extern Menu_item_rec Viewp_layout_menu[6];   // "1 Full" .. "4 With 3 Equal Horizontal"
 
 void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer call);
+// Sets the viewport logic's window-system hooks (choosers, highlight colour,
+// plotter screen).
+void viewport_windep_install();
 void manage_background_editor(Widget w, XtPointer client, XtPointer call);
 void manage_zclip_gl(Widget w, XtPointer client, XtPointer call);
 void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);

@@ -4,11 +4,13 @@
 
 namespace qtest {
 
-GlWindow::GlWindow(const std::string &display, int width, int height) : w_(width), h_(height) {
+GlWindow::GlWindow(const std::string &display, int width, int height, int stencil_bits)
+    : w_(width), h_(height) {
   dpy_ = XOpenDisplay(display.c_str());
   if (!dpy_) return;
-  int attrs[] = {GLX_RGBA, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
-                 GLX_DEPTH_SIZE, 16, GLX_DOUBLEBUFFER, None};
+  int attrs[] = {GLX_RGBA,         GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
+                 GLX_DEPTH_SIZE,   16,           GLX_DOUBLEBUFFER, GLX_STENCIL_SIZE,
+                 stencil_bits,     None};
   XVisualInfo *vi = glXChooseVisual(dpy_, DefaultScreen(dpy_), attrs);
   if (!vi) return;
   Window root = RootWindow(dpy_, vi->screen);
@@ -35,6 +37,8 @@ GlWindow::~GlWindow() {
 
 void GlWindow::make_current() const { glXMakeCurrent(dpy_, win_, ctx_); }
 
+void GlWindow::swap() const { glXSwapBuffers(dpy_, win_); }
+
 std::vector<unsigned char> GlWindow::pixels() const {
   std::vector<unsigned char> rgb(3 * w_ * h_);
   glFinish();
@@ -42,6 +46,14 @@ std::vector<unsigned char> GlWindow::pixels() const {
   glReadBuffer(GL_BACK);
   glReadPixels(0, 0, w_, h_, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
   return rgb;
+}
+
+std::vector<unsigned char> GlWindow::stencil() const {
+  std::vector<unsigned char> s(w_ * h_);
+  glFinish();
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, w_, h_, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, s.data());
+  return s;
 }
 
 static std::vector<GlWindow *> Windows;
@@ -62,7 +74,14 @@ static int test_gl_window(int *code, int set, int *dpy) {
 
 static int test_gl_current() { return glXGetCurrentContext() ? 1 : 0; }
 
-void install_gl_window_screen(const std::vector<GlWindow *> &windows) {
+static int test_gl_swap() {
+  if (Current_code == 0 && Current_dpy >= 0 && Current_dpy < (int)Windows.size() &&
+      Windows[Current_dpy])
+    Windows[Current_dpy]->swap();
+  return 1;
+}
+
+void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps) {
   static Screen_ops ops{};
   Windows = windows;
   if (windows.empty()) {
@@ -72,6 +91,7 @@ void install_gl_window_screen(const std::vector<GlWindow *> &windows) {
   ops = Screen_ops{};
   ops.gl_window = test_gl_window;
   ops.gl_current = test_gl_current;
+  if (swaps) ops.gl_swap = test_gl_swap;
   screen_install(&ops);
 }
 

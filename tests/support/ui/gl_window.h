@@ -16,14 +16,18 @@ namespace qtest {
 
 class GlWindow {
  public:
-  GlWindow(const std::string &display, int width, int height);
+  // stencil_bits > 0 asks for a visual with a stencil buffer.
+  GlWindow(const std::string &display, int width, int height, int stencil_bits = 0);
   ~GlWindow();
   GlWindow(const GlWindow &) = delete;
   GlWindow &operator=(const GlWindow &) = delete;
   bool ok() const { return ctx_ != nullptr; }
   void make_current() const;
+  void swap() const;
   // The window's RGB pixels, bottom row first (glReadPixels of the back buffer).
   std::vector<unsigned char> pixels() const;
+  // The stencil values, bottom row first.
+  std::vector<unsigned char> stencil() const;
   int width() const { return w_; }
   int height() const { return h_; }
 
@@ -35,8 +39,9 @@ class GlWindow {
 };
 
 // Installs a screen whose window code 0 of display d is windows[d] (other
-// codes bind nothing); an empty list uninstalls it.
-void install_gl_window_screen(const std::vector<GlWindow *> &windows);
+// codes bind nothing); an empty list uninstalls it.  With swaps set the
+// screen's buffer swap swaps the current window, else it does nothing.
+void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps = false);
 
 // What draw() sends to OpenGL, as the GL_3D_COLOR feedback buffer (room
 // floats at most).

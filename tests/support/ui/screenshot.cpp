@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "harness.h"
@@ -22,6 +23,21 @@ long differing_pixels(const std::string &a, const std::string &b, int fuzz_perce
   double n = strtod(r.err.c_str(), &end);
   if (end == r.err.c_str()) return -1;
   return (long)n;
+}
+
+// Binary PPM from convert: "P6", width, height, maximum 255, then the bytes.
+Pixels read_pixels(const std::string &image) {
+  Pixels px;
+  auto r = run_program({"/usr/bin/convert", image, "-depth", "8", "ppm:-"});
+  if (r.status != 0) return px;
+  int w = 0, h = 0, max = 0, used = 0;
+  if (sscanf(r.out.c_str(), "P6 %d %d %d%n", &w, &h, &max, &used) != 3 || max != 255) return px;
+  size_t start = (size_t)used + 1;  // one whitespace byte after the maximum
+  if (w <= 0 || h <= 0 || r.out.size() < start + 3u * w * h) return px;
+  px.w = w;
+  px.h = h;
+  px.rgb.assign(r.out.begin() + start, r.out.begin() + start + 3u * w * h);
+  return px;
 }
 
 std::string baseline_path(const std::string &name) {

@@ -6,8 +6,20 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace qtest {
+
+// The pixels of an image file ImageMagick reads: width, height and RGB
+// bytes, top row first.
+struct Pixels {
+  int w = 0, h = 0;
+  std::vector<unsigned char> rgb;
+  bool ok() const { return w > 0 && h > 0 && rgb.size() == 3u * w * h; }
+  const unsigned char *at(int x, int y) const { return &rgb[3 * ((size_t)y * w + x)]; }
+};
+// Reads the file; an empty Pixels (ok() false) when it cannot be read.
+Pixels read_pixels(const std::string &image);
 
 // Writes the root window of display into a PNG file; true on success.
 bool capture_root(const std::string &display, const std::string &png);

@@ -9,6 +9,7 @@
 #include "client/command_dlog.h"
 #include "command_fixture.h"
 #include "data/data_cmdproc.h"
+#include "view/view_cmdproc.h"
 #include "render/render_cmdproc.h"
 #include "parts/parts_cmdproc.h"
 
@@ -273,6 +274,9 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: data: Bad command for this category.\n");
+    } else if (c.proc == viewp_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(err, "ERROR: Illegal viewport command.\n");
     } else {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);

@@ -13,21 +13,13 @@
 #include "test_parts.h"
 #include "view/viewer_state.h"
 #include "view/viewports.h"
+#include "viewport_test_screen.h"
 
 namespace {
 
-int Redraws = 0;
-
-int count_window_reads(int *code, int set, int *dpy) {
-  if (!set) {
-    Redraws++;
-    *code = 0;
-    *dpy = 0;
-  }
-  return 1;
-}
-
-Screen_ops Counting_screen;
+using vptest::Redraws;
+using vptest::selected;
+using vptest::stacking;
 
 float slot(int v, int s) { return Viewports[v].attributes[s]; }
 
@@ -39,29 +31,11 @@ void set_slot(int v, int s, float value, int redraw = 0) {
   viewport_attributes(v, a, name, redraw, 1);
 }
 
-std::vector<int> selected() {
-  int count = 0, list[MAX_VIEWPORTS];
-  current_selected_viewports(&count, list, 0);
-  return std::vector<int>(list, list + count);
-}
-
-std::vector<int> stacking() {
-  return std::vector<int>(Viewport_display_order, Viewport_display_order + Num_active_viewports);
-}
 
 class ViewportTable : public testing::Test {
  protected:
   void SetUp() override {
-    Counting_screen = Screen_ops{};
-    Counting_screen.gl_window = count_window_reads;
-    screen_install(&Counting_screen);
-    int x0 = 0, x1 = 399, y0 = 0, y1 = 299;
-    grasal(&x0, &x1, &y0, &y1, 0, 1);
-    global_init_viewports();
-    intvew(-1, 1, -1, 1, -1, 1);
-    int count = 1, list[MAX_VIEWPORTS] = {0};
-    current_selected_viewports(&count, list, 1);
-    Redraws = 0;
+    vptest::fresh_viewports();
   }
   void TearDown() override {
     screen_install(nullptr);
