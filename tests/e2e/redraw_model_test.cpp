@@ -1,0 +1,153 @@
+// The real client drawing a model read by the real stand-in server: a
+// command file given with -p reads the mixed-element model that lies inside
+// the default view volume and builds its parts, and the redraw shows them
+// in the main graphics window, unlit, as stored.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "case_servers.h"
+#include "client_proc.h"
+#include "driver_client.h"
+#include "harness.h"
+#include "screenshot.h"
+
+namespace {
+
+// The largest window of the display's tree (the main graphics window's
+// drawing area is the largest one inside the main window).
+struct Found {
+  Window w = 0;
+  int width = 0, height = 0;
+};
+
+void largest_gl_window(Display *dpy, Window w, int depth, Found *best) {
+  Window root, parent, *children = nullptr;
+  unsigned int n = 0;
+  if (!XQueryTree(dpy, w, &root, &parent, &children, &n)) return;
+  for (unsigned int i = 0; i < n; i++) {
+    XWindowAttributes a;
+    if (XGetWindowAttributes(dpy, children[i], &a) && a.map_state == IsViewable) {
+      // Below the top level: the shell's own window is larger than any area in it.
+      if (depth >= 2 && a.width * a.height > best->width * best->height && a.width < 1200) {
+        best->w = children[i];
+        best->width = a.width;
+        best->height = a.height;
+      }
+      largest_gl_window(dpy, children[i], depth + 1, best);
+    }
+  }
+  if (children) XFree(children);
+}
+
+// The window's pixels as a PPM file, and the distinct colours in them.
+bool window_ppm(const std::string &display, const std::string &path, std::set<unsigned long> *colours,
+                int *width, int *height) {
+  Display *dpy = XOpenDisplay(display.c_str());
+  if (!dpy) return false;
+  Found f;
+  largest_gl_window(dpy, DefaultRootWindow(dpy), 0, &f);
+  bool ok = false;
+  if (f.w) {
+    // Read from the root window over the graphics window's place: what the
+    // screen shows there, whatever the GL window's own buffer still holds.
+    int rx = 0, ry = 0;
+    Window child;
+    XTranslateCoordinates(dpy, f.w, DefaultRootWindow(dpy), 0, 0, &rx, &ry, &child);
+    XImage *img =
+        XGetImage(dpy, DefaultRootWindow(dpy), rx, ry, f.width, f.height, AllPlanes, ZPixmap);
+    FILE *out = img ? fopen(path.c_str(), "wb") : nullptr;
+    if (out) {
+      fprintf(out, "P6\n%d %d\n255\n", img->width, img->height);
+      for (int y = 0; y < img->height; y++)
+        for (int x = 0; x < img->width; x++) {
+          unsigned long p = XGetPixel(img, x, y);
+          unsigned char rgb[3] = {(unsigned char)((p & img->red_mask) >> 16),
+                                  (unsigned char)((p & img->green_mask) >> 8),
+                                  (unsigned char)(p & img->blue_mask)};
+          fwrite(rgb, 1, 3, out);
+          colours->insert(p & 0xffffff);
+        }
+      ok = fclose(out) == 0;
+      *width = img->width;
+      *height = img->height;
+    }
+    if (img) XDestroyImage(img);
+  }
+  XCloseDisplay(dpy);
+  return ok;
+}
+
+TEST(RedrawModel, ACommandFileReadsTheModelAndTheRedrawShowsIt) {
+  qtest::TempDir files("qredraw");
+  const std::string data = qtest::test_data();
+  qtest::write_file(files.file("read.cmd"),
+                    "VERSION 7.1\ndata: format case\ndata: path " + data +
+                        "\ndata: geometry vtk/mixed_unit.vtk\ndata: read\n"
+                        "data_partbuild: begin\ndata_partbuild: select_all\n"
+                        "data_partbuild: create\ndata_partbuild: end\n");
+  qtest::DrivenClient c({"-c", "-p", files.file("read.cmd")});
+  ASSERT_TRUE(c.xvfb.ok());
+  ASSERT_TRUE(c.driver.connect(c.port, 30000)) << c.client->err();
+  ASSERT_EQ(c.driver.greeting(), "Hello Command Driver");
+  // The command file has been played once the driver's line is answered.
+  ASSERT_EQ(c.driver.send("command: delay 0", 60000), "ok") << c.client->err();
+  EXPECT_NE(c.servers.log_of(c.servers.started()[0]).find("read geom"), std::string::npos);
+
+  const std::string shot = files.file("graphics.ppm");
+  std::set<unsigned long> colours;
+  int w = 0, h = 0;
+  // The window once two captures a moment apart agree and hold only part
+  // hues: the client handles its X events between driven lines, so a window
+  // of the read may cover the area until the next line.
+  auto only_part_hues = [](const std::set<unsigned long> &cs) {
+    for (unsigned long p : cs) {
+      int channels = 0;
+      for (int k = 0; k < 3; k++)
+        if ((p >> (8 * k)) & 0xff) channels++;
+      if (channels > 1) return false;
+    }
+    return true;
+  };
+  std::string previous;
+  for (int tries = 0; tries < 60; tries++) {
+    colours.clear();
+    ASSERT_TRUE(window_ppm(c.xvfb.display(), shot, &colours, &w, &h));
+    const std::string now = qtest::read_file(shot);
+    if (now == previous && only_part_hues(colours)) break;
+    previous = now;
+    // The client handles its X events between driven lines.
+    ASSERT_EQ(c.driver.send("command: delay 0", 30000), "ok");
+    usleep(250000);
+  }
+  ASSERT_GT(w, 200);
+  // The black background and the three parts' pure red, green and blue,
+  // unlit: smoothed edges blend a part colour with the background, so every
+  // other pixel has the hue of one part and no light adds another channel.
+  std::set<int> hues;
+  for (unsigned long p : colours) {
+    int channels = 0, hue = -1;
+    for (int k = 0; k < 3; k++)
+      if ((p >> (8 * k)) & 0xff) channels++, hue = k;
+    EXPECT_LE(channels, 1) << std::hex << p << ": not a part colour over the background";
+    if (channels == 1) hues.insert(hue);
+  }
+  EXPECT_EQ(hues.size(), 3u) << "each of the three parts shows";
+  long diff = qtest::compare_with_baseline(shot, "redraw_model.png", 5);
+  EXPECT_GE(diff, 0) << "compare " << shot << " with " << qtest::baseline_path("redraw_model.png");
+  EXPECT_LT(diff, w * h / 500);
+  EXPECT_TRUE(c.driver.send_only("quit"));
+  EXPECT_EQ(c.client->wait_exit(std::chrono::seconds(30)), 0) << c.client->err();
+}
+
+}  // namespace
