@@ -200,18 +200,7 @@ TEST_F(QuickEdit, ViewIconsFlipTheirSettingsAndShowTwoStates) {
   ASSERT_NE(img, nullptr);
   qtest::TempDir dir("qshot");
   std::string ppm = dir.file("column.ppm");
-  FILE *f = fopen(ppm.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  fprintf(f, "P6\n%d %d\n255\n", img->width, img->height);
-  for (int y = 0; y < img->height; y++)
-    for (int x = 0; x < img->width; x++) {
-      unsigned long p = XGetPixel(img, x, y);
-      unsigned char rgb[3] = {(unsigned char)((p & img->red_mask) >> 16),
-                              (unsigned char)((p & img->green_mask) >> 8),
-                              (unsigned char)(p & img->blue_mask)};
-      fwrite(rgb, 1, 3, f);
-    }
-  fclose(f);
+  ASSERT_TRUE(qtest::write_ppm(img, ppm));
   XDestroyImage(img);
   std::string baseline = qtest::baseline_path("quickedit_view_icons.png");
   // Hidden Surface and Hidden Line framed green on the right (on), the

@@ -66,19 +66,8 @@ bool window_ppm(const std::string &display, const std::string &path, std::set<un
     XTranslateCoordinates(dpy, f.w, DefaultRootWindow(dpy), 0, 0, &rx, &ry, &child);
     XImage *img =
         XGetImage(dpy, DefaultRootWindow(dpy), rx, ry, f.width, f.height, AllPlanes, ZPixmap);
-    FILE *out = img ? fopen(path.c_str(), "wb") : nullptr;
-    if (out) {
-      fprintf(out, "P6\n%d %d\n255\n", img->width, img->height);
-      for (int y = 0; y < img->height; y++)
-        for (int x = 0; x < img->width; x++) {
-          unsigned long p = XGetPixel(img, x, y);
-          unsigned char rgb[3] = {(unsigned char)((p & img->red_mask) >> 16),
-                                  (unsigned char)((p & img->green_mask) >> 8),
-                                  (unsigned char)(p & img->blue_mask)};
-          fwrite(rgb, 1, 3, out);
-          colours->insert(p & 0xffffff);
-        }
-      ok = fclose(out) == 0;
+    ok = qtest::write_ppm(img, path, colours);
+    if (ok) {
       *width = img->width;
       *height = img->height;
     }

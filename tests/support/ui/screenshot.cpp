@@ -9,6 +9,25 @@
 
 namespace qtest {
 
+bool write_ppm(XImage *img, const std::string &path, std::set<unsigned long> *colours) {
+  FILE *out = img ? fopen(path.c_str(), "wb") : nullptr;
+  if (!out) return false;
+  fprintf(out, "P6\n%d %d\n255\n", img->width, img->height);
+  std::vector<unsigned char> row(3u * img->width);
+  for (int y = 0; y < img->height; y++) {
+    for (int x = 0; x < img->width; x++) {
+      unsigned long p = XGetPixel(img, x, y);
+      unsigned char *rgb = &row[3u * x];
+      rgb[0] = (unsigned char)((p & img->red_mask) >> 16);
+      rgb[1] = (unsigned char)((p & img->green_mask) >> 8);
+      rgb[2] = (unsigned char)(p & img->blue_mask);
+      if (colours) colours->insert(p & 0xffffff);
+    }
+    fwrite(row.data(), 1, row.size(), out);
+  }
+  return fclose(out) == 0;
+}
+
 bool capture_root(const std::string &display, const std::string &png) {
   auto r = run_program({"/usr/bin/import", "-display", display, "-window", "root", png});
   return r.status == 0 && !read_file(png).empty();

@@ -5,10 +5,18 @@
 // tests/support/update-baselines.sh rewrites the baselines on purpose.
 #pragma once
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <set>
 #include <string>
 #include <vector>
 
 namespace qtest {
+
+// Writes img as a binary PPM file; when colours is given, each pixel's
+// 0xRRGGBB value is added to it.  True on success.
+bool write_ppm(XImage *img, const std::string &path, std::set<unsigned long> *colours = nullptr);
 
 // The pixels of an image file ImageMagick reads: width, height and RGB
 // bytes, top row first.
