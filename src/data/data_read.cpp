@@ -43,6 +43,7 @@
 #include "parts/read.h"
 #include "render/disobj.h"
 #include "variables/variables.h"
+#include "view/frames.h"
 #include "view/viewports.h"
 
 char Data_meas_file[MAX_CASES][DATA_NAME_LEN];
@@ -150,7 +151,7 @@ static int recv_counts(int ch, int c) {
 static int recv_periodic_values(int ch, int c, int kind) {
   Kperio[c] = kind;
   float words[FRAME_ATTR_WORDS];
-  char name[PART_NAME_USED];
+  char name[FRAME_NAME_LEN];
   if (kind == 1) {
     for (int r = 0; r < 3; r++)
       if (ccrflt(ch, 1, &Pasper[r][c]) != 0) return -1;

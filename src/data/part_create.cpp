@@ -115,7 +115,10 @@ static void finish_many(const std::vector<int> &made, bool show_lone_nodes) {
   for (int number : made)
     if (part_by_number(number)) build_objects(number);
   int frame = part_frame_periodic_check(made[0]);
-  if (frame != -1) do_periodicity(frame, (int)made.size(), made.data());
+  if (frame != -1) {
+    std::vector<int> list(made);  // filtered in place by the instancing
+    do_periodicity(frame, (int)list.size(), list.data());
+  }
   center();
   redraw();
 }

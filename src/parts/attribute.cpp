@@ -1008,7 +1008,7 @@ int attribute_bkup(FILE *fp, int mode) {
       Work_var_type = -1;
       Work_var_id = 0;
       float words[FRAME_ATTR_WORDS];
-      char name[PART_NAME_USED] = "";
+      char name[FRAME_NAME_LEN] = "";
       if (frames(0, 0, name, words) == 1) {
         read_frame_defaults(words);
         frames(0, 1, name, words);

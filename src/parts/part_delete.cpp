@@ -27,3 +27,18 @@ void delete_display_lists_for_part(int i, int which, int clear) {
   if (id && may_delete && glIsList(id)) glDeleteLists(id, 1);
   if (clear) id = 0;
 }
+
+// Part removal arrives with the structure operations; until then nothing
+// can be deleted.
+#include "client/screen.h"
+
+int delete_part(int) {
+  disperr("Part deletion is not available in this build.");
+  return -1;
+}
+int local_delete_part(int) { return 0; }
+void delete_part_stuff(int) {}
+int check_delete_part_for_periodicity(int, const int *, int *count, int *) {
+  if (count) *count = 0;
+  return -1;
+}

@@ -5,7 +5,17 @@
 
 int part_frame_periodic_check(int) { return -1; }
 
-void do_periodicity(int, int, const int *) {}
+int do_periodicity(int, int, int *) { return 0; }
+int check_periodicity(int, const float *) { return 0; }
+int check_match_file(const char *, int *mismatch, int *, float *, float *, float *, float *) {
+  if (mismatch) *mismatch = 0;
+  return 2;
+}
+int periodic_match_file(int, char *name, int, int mode) {
+  if (mode == 0 && name) name[0] = '\0';
+  return 1;
+}
+void periodicity_for_new_part(int) {}
 
 int Shared_border_removal = 1;
 

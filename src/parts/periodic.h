@@ -6,8 +6,23 @@
 
 // The frame of a part when that frame is periodic, else -1.  Placeholder: -1.
 int part_frame_periodic_check(int number);
-// Makes the periodic instances of n parts of frame.  Placeholder: nothing.
-void do_periodicity(int frame, int n, const int *numbers);
+// Makes or removes the periodic instances of the n listed parts of frame
+// (the list is filtered in place).  0 done, else the failing status.
+// Placeholder: 0, nothing made.
+int do_periodicity(int frame, int n, int *numbers);
+// 1 when defining frame with the 43 words attrs changes its parts' periodic
+// instances, else 0.  Placeholder: 0.
+int check_periodicity(int frame, const float *attrs);
+// Has every connected server check a periodic match file: 0 good, 2 not
+// opened, 3 not read, 5 bad header; *mismatch set when the file is not of
+// *type; the file's type, translation and angle come back.  Placeholder: 2.
+int check_match_file(const char *name, int *mismatch, int *type, float *dx, float *dy, float *dz,
+                     float *angle);
+// Mode 0 copies frame's match file name out, mode 1 stores it.  1, or -1
+// when memory runs out.  Placeholder: empty names, nothing kept.
+int periodic_match_file(int frame, char *name, int type, int mode);
+// do_periodicity for part number n alone when its frame is periodic.
+void periodicity_for_new_part(int n);
 
 extern int Shared_border_removal;  // 1 (initial): servers remove the borders a base part shares with its instances
 // The instance set of part number n: list receives n, then every model part

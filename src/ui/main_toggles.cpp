@@ -83,7 +83,7 @@ void main_fastdisplay_chngCB(Widget w, XtPointer, XtPointer) {
 }
 
 void main_viewpointCB(Widget, XtPointer code, XtPointer) {
-  switch_views_process_command(0, static_cast<int>(reinterpret_cast<long>(code)), 1, 0);
+  switch_views_process_command(0, static_cast<int>(reinterpret_cast<long>(code)), 1);
 }
 
 static void set_toggle(Widget w, int on) {

@@ -45,24 +45,103 @@ void frame_to_global_matrix(int frame, float m[16]);
 
 #define MAX_FRAMES 5000
 #define FRAME_VIEWPORTS 16  // one local transformation per viewport
+#define FRAME_NAME_LEN 80   // name buffer: at most 79 characters and the NUL
+#define FRAME_SLOTS 58      // slots 0..42 attributes, 43..57 the five axis-definition points
+#define FRAME_POINTS 43     // first slot of the axis-definition points
 
-// The matrices of one frame that the part passes read (row vectors, OpenGL
-// memory order).  The part's drawing multiplies the model-view by the
-// combined matrix of the viewport being drawn; a mirror copy is made
-// between to_global and to_frame.
+// One coordinate frame.  The field order and sizes are fixed: the record is
+// written field by field into the saved-view file and the frames archive.
+// Matrices are row vectors in OpenGL memory order (translation in 12-14).
 struct Frame_rec {
-  Matrix_4x4_rec combined[FRAME_VIEWPORTS];  // local scale x rotation x translation per viewport
-  Matrix_4x4_rec to_global;                  // frame coordinates to global (rigid)
-  Matrix_4x4_rec to_frame;                   // its inverse
+  char name[FRAME_NAME_LEN];
+  float attributes[FRAME_SLOTS];
+  Matrix_4x4_rec rotation[FRAME_VIEWPORTS];     // local rotation per viewport
+  Matrix_4x4_rec translation[FRAME_VIEWPORTS];  // local translation per viewport
+  Matrix_4x4_rec scale[FRAME_VIEWPORTS];        // local scale per viewport
+  Matrix_4x4_rec combined[FRAME_VIEWPORTS];     // to_frame x scale x rotation x translation x to_global
+  Matrix_4x4_rec to_global;                     // frame coordinates to global (rigid)
+  Matrix_4x4_rec to_frame;                      // its inverse
+  int selected;                                 // 1 while the frame is selected
 };
 
-// Frame records by number, null = free.  Until the frame table exists only
-// frame 0, the global frame, has a record: identity matrices throughout.
+// Frame records by number, null = free.
 extern Frame_rec *Ctm_part[MAX_FRAMES];
+extern int Frame_order_list[MAX_FRAMES];  // numbers of the existing frames in creation order
+extern int Frame_drawn_list[MAX_FRAMES];  // frames whose triads are drawn outside frame mode
+extern int Frame_drawn_count;
+
 // The record of frame number n; frame 0's for a number outside the table
 // or without a record.
 const Frame_rec *frame_record(int n);
 
-// Draws the axis triads that are switched on into Viewport_current (the
-// triads arrive with the frame table).
+// ---- lookup ----------------------------------------------------------------------
+int does_frame_exist(int number);
+int given_frame_number_return_list_position(int number);
+int given_list_position_return_frame_number(int position);
+void external_to_internal_frame(const int *numbers, int n, int *positions);
+void getframe(int position, int *number, char *name);
+void getframe2(int *count, int *numbers);
+int is_frame_periodic(int frame);
+
+// ---- attributes ------------------------------------------------------------------
+// Mode 0 copies name (80 bytes) and slots 0..42 out; mode 1 defines the
+// frame from them.  -1 when the frame does not exist.
+int frames(int frame, int mode, char *name, float *attrs);
+void modify_frame_orientation(float *attrs);
+void modify_frame(int frame, const float *attrs);
+void cross_p(const float a[3], const float b[3], float out[3]);
+void list_a_display(int frame, float visible);
+void fix_defined_frames();
+
+// ---- creation, placement, assignment, deletion -----------------------------------
+int new_frame(const float *attrs, const char *name);  // number, or -1 when all are taken
+void local_ctm_init(int count, const int *parts, int frame);
+int assign_frame(int count, const int *parts, int frame);  // 1, or -1 refused
+// -1 deleted; -2 no such frame; the part-table index of a part still using
+// it (nothing deleted); frame 0 is never deleted.
+int delete_local_ctm(int frame);
+
+// ---- selection -------------------------------------------------------------------
+int get_current_frame_selected(int *number);
+void select_all_frames();
+void update_tools_position_frame_change(int old_frame, int new_frame);
+
+// ---- interaction and screen ------------------------------------------------------
+void modify_frame_coordinates(int action, int axis_kind, int to_z, float dx, float dy, float dz,
+                              float origin[3], float x_axis[3], float y_axis[3], float z_axis[3],
+                              float len_a, float len_b, float ignored, float *angle_x,
+                              float *angle_y, float *angle_z, int replay, int planar);
+void modify_local_transform(int kind, float dx, float dy, float dz, float origin[3],
+                            float x_dir[3], float y_dir[3], float ignored1, float len_a,
+                            float len_b, float ignored2, float *angle_x, float *angle_y,
+                            float *angle_z, int replay);
+void from_screen_to_world_coords(int x, int y, float *wx, float *wy, float *wz);
+
+// ---- frame-local transformations (current viewport) ------------------------------
+// Mode 0 copies the listed frames' matrices out, 1 stores them; entry k
+// belongs to frames[k].
+void local_ctm_transforms(float (*scale)[16], float (*rotation)[16], float (*translation)[16],
+                          int count, const int *frames, int mode);
+void local_current_ctm(float (*combined)[16], int count, const int *frames, int mode);
+void local_ctm_transforms_st(float (*scale)[16], float (*rotation)[16],
+                             float (*translation)[16], int count, const int *frames, int mode);
+void local_current_ctm_st(float (*combined)[16], int count, const int *frames, int mode);
+// The same on matrices held as four row pointers each.
+void local_ctm_transforms_stars(float *(*scale)[4], float *(*rotation)[4],
+                                float *(*translation)[4], int count, const int *frames, int mode);
+void local_current_ctm_stars(float *(*combined)[4], int count, const int *frames, int mode);
+void local_rotvew(int count, const int *frames, float ax, float ay, float az);
+void local_trnvew(int count, const int *frames, float dx, float dy, float dz);
+void local_sclvew(int count, const int *frames, float sx, float sy, float sz);
+void local_reset_transforms(int count, const int *frames, const int reset[3]);
+int is_transform_for_frame_identity(int count, const int *frames);
+
+// ---- axis triads -----------------------------------------------------------------
+extern float Frame_color[3];
+void toggle_local_axis(int v);
+void toggle_global_axis(int v);
+void toggle_direction_axis(int v);
+void frames_color(float *r, float *g, float *b, int mode);
+// Draws the axis triads that are switched on into Viewport_current.
 void axis_display();
+void frame_triad_display(int frame);

@@ -55,8 +55,3 @@ int transf_action_reset_chng(int item, int record) {
   return (item >= 5 && item <= 7) ? 1 : -1;
 }
 
-int switch_views_process_command(int, int code, int, int) {
-  if (code < 3 || code > 9) return -1;
-  viewports_display_all();
-  return 1;
-}

@@ -20,7 +20,4 @@ void transf_dialog_init();
 int transf_action_reset_chng(int item, int record);
 // The word of "view_transf: action" for a Vewglb value, or null.
 const char *transf_action_word(int vewglb);
-// Turns the current viewport to a view direction (3..8 +X +Y +Z -X -Y -Z,
-// 9 the previous position) and redraws; control = Control held.  No
-// viewport exists yet: -1 for a code outside 3..9, else 1 after the redraw.
-int switch_views_process_command(int control, int code, int b, int unused);
+#include "view/stored_views.h"  // switch_views_process_command

@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 
 #include "data_fixture.h"
+#include "view/frames.h"
 #include "parts/attribute.h"
 
 using namespace qtest;
@@ -198,7 +199,7 @@ TEST_F(GeometryExchange, CaseMapIsStoredZeroBasedAfterItsFirstEntry) {
 // Rotational periodicity of pi: 180 degrees, and frame 0 follows case slot 0 only.
 TEST_F(GeometryExchange, RotationalPeriodicityIsStoredInDegreesAndSetsFrameZeroForSlotZero) {
   float before[FRAME_ATTR_WORDS];
-  char fname[PART_NAME_USED];
+  char fname[FRAME_NAME_LEN];
   frame_attributes(0, before, fname, 0);
   for (int c : {1, 0}) {
     SCOPED_TRACE(c);
