@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
-#include <X11/Intrinsic.h>
-#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "model_view.h"
 #include "model_window_test.h"
 #include "parts/attribute.h"
 #include "parts/part_rebuild.h"
@@ -43,25 +42,6 @@ class FrameLocalScreen : public qtest::ModelWindowTest {
     reset_active_objects();
     qtest::ModelWindowTest::TearDown();
     if (frame_ > 0) delete_local_ctm(frame_);
-  }
-  // The graphics window as shown, bottom row first.
-  static std::vector<unsigned char> shown(int w, int h) {
-    std::vector<unsigned char> rgb(3 * w * h, 0);
-    Widget area = Gwxwidget[0];
-    glFinish();
-    XSync(XtDisplay(area), False);
-    XImage *img = XGetImage(XtDisplay(area), XtWindow(area), 0, 0, w, h, AllPlanes, ZPixmap);
-    if (!img) return rgb;
-    for (int y = 0; y < h; y++)
-      for (int x = 0; x < w; x++) {
-        const unsigned long p = XGetPixel(img, x, h - 1 - y);
-        unsigned char *q = &rgb[3 * (y * w + x)];
-        q[0] = (unsigned char)((p & img->red_mask) >> 16);
-        q[1] = (unsigned char)((p & img->green_mask) >> 8);
-        q[2] = (unsigned char)(p & img->blue_mask);
-      }
-    XDestroyImage(img);
-    return rgb;
   }
   // The inside of viewport v (its border left out) in a picture of the
   // graphics window, whose lower-left corner is at (ox, oy) in the
@@ -125,7 +105,7 @@ TEST_F(FrameLocalScreen, AMoveInOneViewportLeavesTheOtherAlone) {
   grasal(&x0, &x1, &y0, &y1, 0, 0);
   const int w = x1 - x0 + 1, h = y1 - y0 + 1;
   viewports_display_all();
-  const std::vector<unsigned char> before = shown(w, h);
+  const std::vector<unsigned char> before = qtest::graphics_window_pixels(w, h);
   Region left = region(before, w, x0, y0, 0), right = region(before, w, x0, y0, 1);
   ASSERT_GT(left.count, 100) << "the model shows in viewport 0";
   ASSERT_GT(right.count, 100) << "the model shows in viewport 1";
@@ -134,7 +114,7 @@ TEST_F(FrameLocalScreen, AMoveInOneViewportLeavesTheOtherAlone) {
   const int list[1] = {frame_};
   local_trnvew(1, list, (hi - lo) / 4, 0, 0);
   viewports_display_all();
-  const std::vector<unsigned char> after = shown(w, h);
+  const std::vector<unsigned char> after = qtest::graphics_window_pixels(w, h);
   Region moved = region(after, w, x0, y0, 0), kept = region(after, w, x0, y0, 1);
 
   // A quarter of the model's drawn width to the right, within a third.
