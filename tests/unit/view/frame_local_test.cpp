@@ -9,7 +9,9 @@
 
 #include "client/matrix.h"
 #include "parts/attribute.h"
+#include "render/active.h"
 #include "render/disobj.h"
+#include "test_parts.h"
 #include "view/frames.h"
 #include "viewport_test_screen.h"
 
@@ -190,6 +192,31 @@ TEST_F(FrameLocal, Accessors) {
   local_ctm_transforms_st(none, none, none, 0, &F, 1);
   local_ctm_transforms_st(none, none, none, 1, &F, 2);
   EXPECT_EQ(0, memcmp(keep[0], Ctm_part[F]->scale[4], sizeof keep[0]));
+}
+
+TEST_F(FrameLocal, PartExtentsIncludeTheLocalMove) {
+  qtest::fill_parts({{7, 0, 0, "block", -1, {}, false}});
+  qtest::set_mesh(0, {0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 2}, {{1, 2, 3, 4}});
+  float *a = parts[0]->attributes;
+  a[SLOT_VIEWPORT_VIS] = 0xffff;
+  a[SLOT_DISPLACE_BY] = -1;
+  for (int m = SLOT_MIRROR_Z; m <= SLOT_MIRROR_XYZ; m++) a[m] = 0;
+  a[SLOT_FRAME] = F;
+  const int all[3] = {1, 1, 1};
+  init_transforms(all);  // viewport 0's own transformation: the identity
+  float box[6];
+  ASSERT_EQ(find_min_max_for_part_in_viewport(0, 0, 4, parts[0]->coords, nullptr, 0, box), 1);
+  const std::vector<float> still(box, box + 6);
+  local_trnvew(1, &F, 1, 0, 0);  // one unit along the frame's x, global y
+  ASSERT_EQ(find_min_max_for_part_in_viewport(0, 0, 4, parts[0]->coords, nullptr, 0, box), 1);
+  const float want[6] = {0, 1, 1, 2, 0, 2};
+  for (int k = 0; k < 6; k++) EXPECT_NEAR(box[k], want[k], 1e-5f) << k << " was " << still[(size_t)k];
+  // Viewport 1 has no local move.
+  Viewport_current = 1;
+  init_transforms(all);
+  ASSERT_EQ(find_min_max_for_part_in_viewport(1, 0, 4, parts[0]->coords, nullptr, 0, box), 1);
+  for (int k = 0; k < 6; k++) EXPECT_NEAR(box[k], still[(size_t)k], 1e-5f) << k;
+  qtest::clear_parts();
 }
 
 }  // namespace
