@@ -31,6 +31,7 @@
 #include "ui/prompt.h"
 #include "ui/transf_buttons.h"
 #include "ui/window_codes.h"
+#include "view/frame_logic.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
 #include "view/ui/viewport_panel.h"
@@ -99,7 +100,8 @@ void screen_motif_install() {
   data_windep_install();
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
-  frame_icons_refresh_windep = frame_panel_refresh;
+  // frames: the panel filler of the frame logic
+  Frame_windep.panel = frame_genericattr_windep;
   toggle_stereo_buffer_windep = toggle_stereo_buffer;
   Data_setup_format_windep = data_setup_format_windep;
   viewport_windep_install();
