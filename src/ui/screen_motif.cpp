@@ -36,6 +36,9 @@
 #include "view/ui/frame_panel.h"
 #include "view/ui/viewport_panel.h"
 #include "view/view_cmdproc.h"
+// z-clip section and stored views
+#include "view/stored_views.h"
+#include "view/ui/zclip_section.h"
 
 static Screen_ops Motif_screen;
 
@@ -112,4 +115,7 @@ void screen_motif_install() {
   Part_apply_windep.mainprt_list_refresh = mainprt_list_refresh;
   Part_apply_windep.editor_list_refresh = part_list_refresh;
   Part_apply_windep.partinterf_refresh = mainprt_partinterf_refresh;
+  // z-clip section and stored views
+  zclip_windep_install();
+  Stored_views_control_key = &Quivane_cntrlkey_down;
 }
