@@ -277,6 +277,9 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
     } else if (c.proc == viewp_cmdproc) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(err, "ERROR: Illegal viewport command.\n");
+    } else if (c.proc == transf_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(err, "ERROR: view_transf: The command does not exist.\n");
     } else {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
