@@ -164,8 +164,11 @@ static int transf_by_values(int cmd_id, const char *params) {
   Transf_value_text value(params);
   if (value.ok < 0) return -1;
   float v[3] = {0.0f, 0.0f, 0.0f};
-  if (sscanf(value.text, "%f %f %f", &v[0], &v[1], &v[2]) < 1)
-    return transf_refuse("view_transf: Incorrect transform parameter.");
+  const int given = sscanf(value.text, "%f %f %f", &v[0], &v[1], &v[2]);
+  if (given < 1) return transf_refuse("view_transf: Incorrect transform parameter.");
+  // A scale factor left out keeps its axis (a factor 0 would flatten the model).
+  if (cmd_id == VIEWTRANSF_SCALE)
+    for (int i = given; i < 3; i++) v[i] = 1.0f;
   if (What_trans == 10 && ui_transform_check_frame_definition() == 0)
     return transf_refuse("Can not change frames definition after a transform!\n To perform "
                          "operation, reset the frame's transformation");

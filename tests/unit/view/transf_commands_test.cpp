@@ -12,8 +12,11 @@
 #include "client/command_dlog.h"
 #include "client/screen.h"
 #include "harness.h"
+#include "interact/support.h"
 #include "interact/tool_records.h"
+#include "render/glyphs.h"
 #include "view/observer.h"
+#include "view/view_matrix.h"
 #include "view/viewer_state.h"
 #include "view/viewports.h"
 #include "viewport_test_screen.h"
@@ -38,7 +41,10 @@ class TransfCommands : public testing::Test {
     vptest::fresh_transforms();
     Floating_z_planes = 1;
   }
-  void TearDown() override { screen_install(nullptr); }
+  void TearDown() override {
+    Reset_tools_constraint = 0;
+    screen_install(nullptr);
+  }
 };
 
 struct Line_case {
@@ -189,6 +195,74 @@ TEST_F(TransfCommands, ZclipFrontInAnOldFileSwitchesFloatingOff) {
     testing::internal::GetCapturedStdout();
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(Floating_z_planes, c.floating_after) << c.version;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<float> combined() {
+  float c[16];
+  current_ctm(c, 0);
+  return std::vector<float>(c, c + 16);
+}
+
+void expect_near(const std::vector<float> &a, const std::vector<float> &b, const char *what) {
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); i++) EXPECT_NEAR(a[i], b[i], 1e-4f) << what << " element " << i;
+}
+
+// Each line is an interaction of its own: two turns of 30 are one of 60; a
+// spin of four quarter turns comes back; the reset line undoes them.
+TEST_F(TransfCommands, TurnsAddUpAcrossLinesAndTheResetUndoesThem) {
+  const auto start = combined();
+  ASSERT_GE(run("view_transf: rotate 30 0 0"), 0);
+  ASSERT_GE(run("view_transf: rotate 30 0 0"), 0);
+  const auto twice = combined();
+  ASSERT_GE(run("view_transf: reset_rot_trn_scl"), 0);
+  expect_near(combined(), start, "after the reset");
+  ASSERT_GE(run("view_transf: rotate 60"), 0);
+  expect_near(combined(), twice, "one turn of 60");
+
+  ASSERT_GE(run("view_transf: reset_rot_trn_scl"), 0);
+  ASSERT_GE(run("view_transf: spin 4 0 90 0"), 0);
+  expect_near(combined(), start, "after four quarter turns");
+  ASSERT_GE(run("view_transf: spin 1 0 90 0"), 0);
+  EXPECT_NE(combined(), start);
+}
+
+// A scale line with one factor scales x only: the factors left out keep
+// their axes instead of flattening the model.
+TEST_F(TransfCommands, ScaleFactorsLeftOutKeepTheirAxes) {
+  float s[16], r[16], t[16];
+  ASSERT_GE(run("view_transf: scale 2"), 0);
+  ctm_transforms(s, r, t, 0);
+  EXPECT_FLOAT_EQ(s[0], 2.0f);
+  EXPECT_FLOAT_EQ(s[5], 1.0f);
+  EXPECT_FLOAT_EQ(s[10], 1.0f);
+}
+
+// Centring on the viewport is not there yet: a reset by viewport puts the
+// tool at its home placement and says so.
+TEST_F(TransfCommands, ToolResetByViewportUsesTheHomePlacementAndSaysSo) {
+  float cursor[3] = {0, 0, 0}, la[3] = {1, 0, 0}, lb[3] = {3, 0, 0}, pa[3] = {0, 0, 0},
+        pb[3] = {1, 0, 0}, pc[3] = {1, 1, 0}, size = 1.0f, angle = 30.0f;
+  widget_location(&cursor[0], &cursor[1], &cursor[2], la, lb, pa, pb, pc, &size, &angle, 1);
+  for (const char *constraint : {"by_global", "by_viewport"}) {
+    float a[3] = {5, 5, 5}, b[3] = {6, 6, 6}, length = 1.0f;
+    line_position(a, b, &length, 1);
+    ASSERT_GE(run("view_transf: function line"), 0);
+    ASSERT_GE(run(std::string("view_transf: reset_tool_constrain ") + constraint), 0);
+    testing::internal::CaptureStdout();
+    EXPECT_GE(run("view_transf: reset_by_action"), 0) << constraint;
+    const std::string said = testing::internal::GetCapturedStdout();
+    line_position(a, b, &length, 0);
+    EXPECT_EQ(std::vector<float>(a, a + 3), (std::vector<float>{1, 0, 0})) << constraint;
+    EXPECT_EQ(std::vector<float>(b, b + 3), (std::vector<float>{3, 0, 0})) << constraint;
+    EXPECT_EQ(said.find("home placement") != std::string::npos,
+              std::string(constraint) == "by_viewport")
+        << constraint << ": " << said;
   }
 }
 
