@@ -35,3 +35,30 @@ void observer_increments_default();
 // Moves the current viewport's z-clip planes to follow the scene while
 // floating z-clip is on (arrives with the z-clip editor: nothing moves).
 void adjust_floating_z_planes();
+
+// ---- viewer changes (look-at, look-from, distance) --------------------------------
+// Sets up for a viewer change: the lowest-numbered selected viewport becomes
+// current (Resort_transparent set when that changes it).
+void obsint();
+// Applies a new look-at (what 1), look-from (2) or distance (3) to every
+// selected viewport, from the current viewport's viewer; the resulting
+// points and distance come back in the arguments; one redraw.  1.
+int obsad2(int what, float look_at[3], float look_from[3], float *distance);
+// Closes a viewer change (keyframe recording while keyframing is on).
+void obsend();
+// Puts every selected viewport back to the current viewport's initial view
+// and returns it; one redraw.
+void obsrst(float look_at[3], float look_from[3], float *distance);
+// End of an interactive adjustment: the viewport set-up rebuilt (a full
+// redraw while hidden lines are on).
+void adjust_end();
+// Records "view_transf: look_from|look_at x y z" (what 0, 1) or
+// "view_transf: distance d" (3) while recording is on.
+void viewer_record_cmd(int what, const float *values);
+// A typed or commanded look-at (what 1, 3 values), look-from (0, 3 values),
+// distance (3, 1 value) or sensitivity (2, changes nothing).  A value that
+// would leave no viewing direction (look-at on look-from, distance <= 0, or
+// a distance while the stored one is 0) is refused with an error box and
+// the viewer is kept; from a command the refusal also sets
+// Command_proc_err.  1, or -1 refused.
+int viewer_attr_updt(int what, float *values, int from_command);

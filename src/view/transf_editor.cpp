@@ -55,3 +55,74 @@ int transf_action_reset_chng(int item, int record) {
   return (item >= 5 && item <= 7) ? 1 : -1;
 }
 
+
+// ---- operations shared with the "view_transf:" lines --------------------------------
+#include "anim/animate.h"
+#include "client/screen.h"
+#include "interact/support.h"
+#include "view/transf_typed.h"
+#include "view/viewport_select.h"
+
+// 1 while a keyframe animation is being created.
+static int keyframes_being_made() {
+  float attributes[ANIM_GLOBAL_WORDS];
+  get_global_animation_attributes(attributes);
+  return attributes[0] == 1.0f;
+}
+
+// Records "view_transf: <keyword>[ <value>]" for a user action while recording is on.
+static void record_user_line(int from_command, const char *keyword, const char *value) {
+  if (from_command || !Recrdr) return;
+  char line[96];
+  if (value)
+    snprintf(line, sizeof line, "%s %s %s", "view_transf:", keyword, value);
+  else
+    snprintf(line, sizeof line, "%s %s", "view_transf:", keyword);
+  cmdrec(line);
+}
+
+int transf_reset_action(int all, int from_command) {
+  if (keyframes_being_made()) {
+    disperr("Resetting transformations when keyframe animation is being\ncreated will cause "
+            "problems in the animation.  Operation Ignored.");
+    return -1;
+  }
+  record_user_line(from_command, all ? "reset_rot_trn_scl" : "reset_by_action", nullptr);
+  reset_transforms(all);
+  return 1;
+}
+
+int transf_reinitviewport(int from_command) {
+  if (keyframes_being_made()) {
+    disperr("Reinitializing viewports when keyframe animation is being\ncreated will cause "
+            "problems in the animation.  Operation Ignored.");
+    return -1;
+  }
+  record_user_line(from_command, "initialize_viewports", nullptr);
+  initialize_viewports();
+  return 1;
+}
+
+void transf_resettool_constraint(int constraint, int from_command) {
+  Reset_tools_constraint = constraint;
+  record_user_line(from_command, "reset_tool_constrain", constraint ? "by_viewport" : "by_global");
+}
+
+int transf_copy_state(int from_command) {
+  if (set_copy_from_viewport() < 0) {
+    disperr("Must have one and only one viewport selected to copy the transformation state from.");
+    return -1;
+  }
+  record_user_line(from_command, "viewport_state_copy", nullptr);
+  return 1;
+}
+
+void transf_paste_state(int from_command) {
+  paste_viewport_transform();
+  record_user_line(from_command, "viewport_state_paste", nullptr);
+}
+
+void transf_link_viewports(int on, int from_command) {
+  set_unset_viewport_locks(on);
+  record_user_line(from_command, "viewport_link", on ? On : Off);
+}

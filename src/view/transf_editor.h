@@ -21,3 +21,24 @@ int transf_action_reset_chng(int item, int record);
 // The word of "view_transf: action" for a Vewglb value, or null.
 const char *transf_action_word(int vewglb);
 #include "view/stored_views.h"  // switch_views_process_command
+
+// ---- operations shared with the "view_transf:" lines --------------------------------
+// from_command 1: called by the command processor (nothing recorded); 0: a
+// user action (its line recorded while recording is on).
+//
+// Resets the current mode's target (all 1: rotation, translation and
+// scale; 0: the current action's part).  Refused during keyframe creation:
+// -1 with a message; else 1.
+int transf_reset_action(int all, int from_command);
+// Re-fits the selected viewports to their parts.  Refused during keyframe
+// creation (-1); else 1.
+int transf_reinitviewport(int from_command);
+// Reset_tools_constraint = constraint (0 by global, 1 by viewport).
+void transf_resettool_constraint(int constraint, int from_command);
+// The one selected viewport becomes the source of the transformation
+// state; -1 with a message unless exactly one is selected.
+int transf_copy_state(int from_command);
+// Copies the source's state to the other selected viewports.
+void transf_paste_state(int from_command);
+// Links (on 1) or unlinks the selected viewports for interactive transforms.
+void transf_link_viewports(int on, int from_command);

@@ -12,6 +12,7 @@
 #include "client/command_dlog.h"
 #include "client/screen.h"
 #include "cmd_lines.h"
+#include "frame_zero.h"
 #include "harness.h"
 #include "parts/attribute.h"
 #include "parts/periodic.h"
@@ -78,6 +79,7 @@ class FrameCommands : public testing::Test {
     Command_proc_err = 0;
     Recrdr = 0;
     cmd_select_reset();
+    ensure_frame_zero();
     Frame0 = frame_state(0);
   }
   void TearDown() override {

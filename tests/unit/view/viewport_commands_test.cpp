@@ -43,14 +43,7 @@ void select(std::vector<int> list) {
   current_selected_viewports(&count, list.data(), 1);
 }
 
-// Runs the line; the result, and what went to the error box on the console.
-int run(const std::string &line, std::string *err = nullptr) {
-  testing::internal::CaptureStderr();
-  int r = cmd_process(line.c_str());
-  std::string e = testing::internal::GetCapturedStderr();
-  if (err) *err = e;
-  return r;
-}
+using vptest::run;
 
 // Viewports 0..n-1 in use, in that stacking order.
 void make_viewports(int n) {

@@ -3,9 +3,14 @@
 // walks the displays); and the selection and stacking order as lists.
 #pragma once
 
+#include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "client/command_dlog.h"
 #include "client/screen.h"
+#include "view/observer.h"
 #include "render/display.h"
 #include "view/viewer_state.h"
 #include "view/viewports.h"
@@ -43,6 +48,26 @@ inline void fresh_viewports() {
   int count = 1, list[MAX_VIEWPORTS] = {0};
   current_selected_viewports(&count, list, 1);
   Redraws = 0;
+}
+
+// fresh_viewports, and the transformation settings as at start: global
+// mode, rotate, all three axes, the start increments; nothing recorded.
+inline void fresh_transforms() {
+  fresh_viewports();
+  What_trans = 0;
+  Vewglb = 0;
+  Vewaxis[0] = Vewaxis[1] = Vewaxis[2] = 1;
+  observer_increments_default();
+  Recrdr = 0;
+}
+
+// Runs the line; the result, and what went to the error box on the console.
+inline int run(const std::string &line, std::string *err = nullptr) {
+  testing::internal::CaptureStderr();
+  int r = cmd_process(line.c_str());
+  std::string e = testing::internal::GetCapturedStderr();
+  if (err) *err = e;
+  return r;
 }
 
 inline std::vector<int> selected() {
