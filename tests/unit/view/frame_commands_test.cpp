@@ -12,11 +12,11 @@
 #include "client/command_dlog.h"
 #include "client/screen.h"
 #include "cmd_lines.h"
-#include "frame_zero.h"
 #include "harness.h"
 #include "parts/attribute.h"
 #include "parts/periodic.h"
 #include "record_capture.h"
+#include "test_parts.h"
 #include "view/frame_cmdproc.h"
 #include "view/frame_logic.h"
 #include "view/frames.h"
@@ -79,16 +79,21 @@ class FrameCommands : public testing::Test {
     Command_proc_err = 0;
     Recrdr = 0;
     cmd_select_reset();
-    ensure_frame_zero();
+    qtest::clear_parts();
+    frames_table_reset();
+    ASSERT_EQ(new_frame(frame_state(-1).attrs.data(), ""), 0);
     Frame0 = frame_state(0);
   }
   void TearDown() override {
     Frame_check_match_file = check_match_file;
     Frame_periodic_available = periodic_instances_available;
-    frame_attributes(0, Frame0.attrs.data(), Frame0.name.data(), 1);
     Frame_wrking_framecnt = 0;
+    part_selected_parts_windep = Keep_selection;
     cmd_select_reset();
+    frames_table_reset();
+    qtest::clear_parts();
   }
+  int (*const Keep_selection)(int, int *, int **, int **) = part_selected_parts_windep;
   Frame_state Frame0;
 };
 
@@ -216,7 +221,7 @@ TEST_F(FrameCommands, OldCommandFileSymmetryTypeIsRefusedAndForgotten) {
         << err;
     EXPECT_EQ(Frame_modchng_flags[27], c.refused ? 0 : 1);
     // The next change applies only what is still pending.
-    EXPECT_EQ(run({"frame: modify_end"}), 12);
+    EXPECT_EQ(run({"frame: select_default", "frame: modify_end"}), 12);
     EXPECT_FLOAT_EQ(slot_of(-1, 27), c.type_after);
   }
 }
@@ -342,6 +347,83 @@ TEST_F(FrameCommands, DeletingFrameZeroDeletesNothing) {
   EXPECT_EQ(frame_delete(1, 0, nullptr), -1);
   err = testing::internal::GetCapturedStderr();
   EXPECT_NE(err.find("No frame selected to delete."), std::string::npos);
+}
+
+TEST_F(FrameCommands, NewFramesTakeTheDefaultsTheLinesSet) {
+  ASSERT_EQ(run({"frame: select_default", "frame: len_x 5", "frame: create"}), 12);
+  EXPECT_FLOAT_EQ(slot_of(1, 14), 5);
+  EXPECT_FLOAT_EQ(slot_of(0, 14), Frame0.attrs[14]);
+}
+
+TEST_F(FrameCommands, FrameZeroAmongOthersMovesNone) {
+  ASSERT_EQ(run({"frame: create", "frame: create", "frame: create"}), 12);
+  const Frame_state three = frame_state(3);
+  std::string err;
+  EXPECT_EQ(run({"frame: select_begin", " 0 3", "frame: select_end", "frame: origin 1 2 3"}, &err),
+            -1);
+  EXPECT_NE(err.find("Can't change Frame 0 location."), std::string::npos) << err;
+  EXPECT_EQ(frame_state(3).attrs, three.attrs);
+  EXPECT_EQ(frame_state(0).attrs, Frame0.attrs);
+  EXPECT_EQ(run({"frame: select_begin", " 3", "frame: select_end", "frame: origin 1 2 3"}), 12);
+  EXPECT_FLOAT_EQ(slot_of(3, 2), 1);
+  EXPECT_FLOAT_EQ(slot_of(3, 4), 3);
+}
+
+// Deleting frames 2, 5 and 7 while a part uses 5 deletes none of them.
+TEST_F(FrameCommands, FrameInUseKeepsEveryListedFrame) {
+  qtest::fill_parts({{11, 0, 0, "wing", -1, {}, false}});
+  for (int n = 1; n <= 7; n++) ASSERT_EQ(new_frame(frame_state(-1).attrs.data(), ""), n);
+  const int eleven = 11;
+  ASSERT_EQ(assign_frame(1, &eleven, 5), 1);
+  const int list[3] = {2, 5, 7};
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(frame_delete(1, 3, list), -1);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("Frame 5 being used by a part, cannot be deleted."), std::string::npos);
+  for (int n : list) EXPECT_TRUE(does_frame_exist(n)) << n;
+  EXPECT_EQ(Command_proc_err, 1);
+  const int free_two[2] = {2, 7};
+  EXPECT_EQ(frame_delete(1, 2, free_two), 1);
+  EXPECT_FALSE(does_frame_exist(2));
+  EXPECT_FALSE(does_frame_exist(7));
+}
+
+// The main list's selection for frame_assignparts.
+std::vector<int> Main_selection;
+int main_selection(int, int *count, int **internal, int **numbers) {
+  *count = (int)Main_selection.size();
+  *internal = nullptr;
+  *numbers = static_cast<int *>(malloc(sizeof(int) * (Main_selection.size() + 1)));
+  for (size_t k = 0; k < Main_selection.size(); k++) (*numbers)[k] = Main_selection[k];
+  return *count;
+}
+
+TEST_F(FrameCommands, AssignmentIsReportedTwelvePartsALine) {
+  std::vector<qtest::TestPart> table;
+  for (int n = 1; n <= 25; n++) table.push_back({n, 0, 0, "p", -1, {}, false});
+  qtest::fill_parts(table);
+  ASSERT_EQ(new_frame(frame_state(-1).attrs.data(), ""), 1);
+  part_selected_parts_windep = main_selection;
+  Frame_wrking_framecnt = 1;
+  Frame_wrking_frameids[0] = 1;
+  const struct {
+    std::vector<int> parts;
+    std::string lines;
+  } cases[] = {
+      {{4}, "Part 4 has been assigned to frame 1.\n"},
+      {{4, 9}, "Parts 4, and 9 have been assigned to frame 1.\n"},
+      {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
+       "Parts 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,\n"
+       "13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24,\n"
+       "and 25 have been assigned to frame 1.\n"},
+  };
+  for (const auto &c : cases) {
+    Main_selection = c.parts;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(frame_assignparts(), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.lines);
+    EXPECT_EQ(part_by_number(c.parts.back())->attributes[SLOT_FRAME], 1.0f);
+  }
 }
 
 }  // namespace
