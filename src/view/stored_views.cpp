@@ -10,12 +10,14 @@
 
 #include "anim/animate.h"
 #include "client/command_dlog.h"
+#include "client/defaults.h"
 #include "client/screen.h"
 #include "render/redraw.h"
 #include "view/viewer_state.h"
 
 Stored_views_rec Stored_views[MAX_VIEWPORTS];
 int Stored_views_rebuild_all = 1;
+static const Global_defaults Defaults(DEFAULTS_AT_RESET, Stored_views, Stored_views_rebuild_all);
 
 static int Control_key_fallback = 0;
 int *Stored_views_control_key = &Control_key_fallback;

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "client/command_dlog.h"
+#include "client/defaults.h"
 #include "client/interf_settings.h"
 #include "client/matrix.h"
 #include "client/screen.h"
@@ -25,6 +26,7 @@
 #include "view/viewports.h"
 
 float Zclip_float_minimum = 1.0e-4f;
+static const Global_defaults Defaults(DEFAULTS_AT_START, Zclip_float_minimum);
 Zclip_window_rec Zclip_window;
 
 int (*zclip_area_windep)() = nullptr;

@@ -13,6 +13,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "case_servers.h"
 #include "client_proc.h"
@@ -97,6 +98,68 @@ TEST_F(ViewTransf, LoadedModelIsRecentredInTheGraphicsArea) {
   EXPECT_LT(m.y1, px.h - 1);
   EXPECT_NEAR((m.x0 + m.x1) / 2.0, px.w / 2.0, px.w / 10.0);
   EXPECT_NEAR((m.y0 + m.y1) / 2.0, px.h / 2.0, px.h / 10.0);
+}
+
+long differing(const qtest::Pixels &a, const qtest::Pixels &b) {
+  if (a.w != b.w || a.h != b.h) return -1;
+  long n = 0;
+  for (int y = 0; y < a.h; y++)
+    for (int x = 0; x < a.w; x++) {
+      const unsigned char *p = a.at(x, y), *q = b.at(x, y);
+      if (std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 24) n++;
+    }
+  return n;
+}
+
+// Runs once "view_transf:" carries out its turning, view and z-clip lines.
+TEST_F(ViewTransf, DISABLED_TurnsStoredViewsAndZclipPlanesByCommand) {
+  qtest::Pixels start = shot("start");
+  ASSERT_TRUE(start.ok());
+  const long few = start.w * start.h / 500;
+  struct Step {
+    std::vector<std::string> lines;
+    const char *answer;     // of the last line
+    const char *message;    // on the client's error output, or null
+    enum { SAME_AS_START, DIFFERENT, BACKGROUND_ONLY, MODEL_SHOWS } picture;
+  } steps[] = {
+      {{"view_transf: function global", "view_transf: spin 4 0 90 0"}, "ok", nullptr,
+       Step::SAME_AS_START},
+      {{"view_transf: view_store F6", "view_transf: rotate 30"}, "ok", nullptr, Step::DIFFERENT},
+      {{"view_transf: view_recall F6"}, "ok", nullptr, Step::SAME_AS_START},
+      {{"view_transf: rotate 30", "view_transf: view_recall +Z"}, "ok", nullptr,
+       Step::SAME_AS_START},
+      {{"view_transf: view_store +X"}, "ERROR",
+       "view_transf: Parameters for view_store can onlybe F5, F6, F7, or F8.", Step::SAME_AS_START},
+      {{"view_transf: zclip_float OFF", "view_transf: zclip_front 0.001",
+        "view_transf: zclip_back 0.002"},
+       "ok", nullptr, Step::BACKGROUND_ONLY},
+      {{"view_transf: zclip_back 0.0005"}, "ERROR",
+       "Back Z-clip plane must be > the Front Z-clip plane.", Step::BACKGROUND_ONLY},
+      // Floating on again: the next redraw brings both planes around the
+      // scene at once, though the front one jumps beyond the old back one.
+      {{"view_transf: zclip_float ON", "view_transf: rotate 0"}, "ok", nullptr,
+       Step::MODEL_SHOWS},
+  };
+  int k = 0;
+  for (const Step &s : steps) {
+    SCOPED_TRACE(s.lines.back());
+    for (size_t i = 0; i + 1 < s.lines.size(); i++)
+      ASSERT_EQ(send(s.lines[i]), "ok") << s.lines[i] << c_->client->err();
+    EXPECT_EQ(send(s.lines.back()), s.answer) << c_->client->err();
+    if (s.message) {
+      EXPECT_NE(c_->client->err().find(s.message), std::string::npos);
+    }
+    qtest::Pixels now = shot("step" + std::to_string(k++));
+    ASSERT_TRUE(now.ok());
+    const long diff = differing(now, start);
+    const long model = model_pixels(now).count;
+    switch (s.picture) {
+      case Step::SAME_AS_START: EXPECT_LT(diff, few); break;
+      case Step::DIFFERENT: EXPECT_GT(diff, few); break;
+      case Step::BACKGROUND_ONLY: EXPECT_EQ(model, 0); break;
+      case Step::MODEL_SHOWS: EXPECT_GT(model, 500); break;
+    }
+  }
 }
 
 }  // namespace
