@@ -81,7 +81,8 @@ static int test_gl_swap() {
   return 1;
 }
 
-void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps) {
+void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps,
+                              int (*gl_text)(const char *)) {
   static Screen_ops ops{};
   Windows = windows;
   if (windows.empty()) {
@@ -92,6 +93,7 @@ void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps
   ops.gl_window = test_gl_window;
   ops.gl_current = test_gl_current;
   if (swaps) ops.gl_swap = test_gl_swap;
+  ops.gl_text = gl_text;
   screen_install(&ops);
 }
 

@@ -41,7 +41,9 @@ class GlWindow {
 // Installs a screen whose window code 0 of display d is windows[d] (other
 // codes bind nothing); an empty list uninstalls it.  With swaps set the
 // screen's buffer swap swaps the current window, else it does nothing.
-void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps = false);
+// gl_text, when given, is the screen's text drawer.
+void install_gl_window_screen(const std::vector<GlWindow *> &windows, bool swaps = false,
+                              int (*gl_text)(const char *) = nullptr);
 
 // What draw() sends to OpenGL, as the GL_3D_COLOR feedback buffer (room
 // floats at most).
