@@ -29,7 +29,6 @@ void observer_increments_default() {
   Vewvalues[9] = 0.5f;
 }
 
-void adjust_floating_z_planes() {}
 
 // ---- viewer changes -------------------------------------------------------------------
 #include <cmath>

@@ -1,7 +1,7 @@
-// Command entry points of the transformations and frames ("viewport:" is in
-// viewp_cmdproc.cpp).  "view_transf:" carries out its lines through the same
-// operations the Transformation Editor uses, always as from a command (nothing
-// recorded).  Frames are not loaded, so "frame:" refuses every keyword.
+// Command entry points of the transformations ("viewport:" is in
+// viewp_cmdproc.cpp, "frame:" in frame_cmdproc.cpp).  "view_transf:" carries
+// out its lines through the same operations the Transformation Editor uses,
+// always as from a command (nothing recorded).
 #include "view/view_cmdproc.h"
 
 #include <cstdio>
@@ -95,7 +95,6 @@ const Cmd_keyword_rec Cmds_viewtransf[] = {
     {"mode", 1, 's', 0, VIEWTRANSF_FUNCTION, Vt_modes},
     CMD_KEYWORD_END,
 };
-const Cmd_keyword_rec Cmds_frame[] = {CMD_KEYWORD_END};
 
 static int Vis_changed_pattern = 0;  // viewports named by the last viewport_vis change
 
@@ -114,18 +113,6 @@ int viewp_inuse_mask() {
     if (viewport_exists(v)) mask |= 1 << v;
   return mask | 1;
 }
-
-int frame_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
-                  int, int, const int *, int) {
-  return cmd_refuse_unbuilt(cat_index, keyword);
-}
-
-int frame_cmdrec(int mode, int cmd_id, const char *category, int slot, float *saved, float *newv,
-                 const char *text, int *flags) {
-  return cmd_test_rec(mode, cmd_id, category, slot, saved, newv, text, flags);
-}
-
-void frame_ref(int cat_index) { cmd_clear_refresh(cat_index); }
 
 // ---- "view_transf:" ------------------------------------------------------------------
 // Fails the line: the message in the error box, -1.
