@@ -33,7 +33,7 @@ void sensi(float view_height, float depth);
 void observer_increments_default();
 
 // Moves the current viewport's z-clip planes to follow the scene while
-// floating z-clip is on (arrives with the z-clip editor: nothing moves).
+// floating z-clip is on (built with the z-clip planes, zclip.cpp).
 void adjust_floating_z_planes();
 
 // ---- viewer changes (look-at, look-from, distance) --------------------------------

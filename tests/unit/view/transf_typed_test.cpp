@@ -12,7 +12,6 @@
 #include "client/alloc_gate.h"
 #include "client/command_dlog.h"
 #include "client/screen.h"
-#include "frame_zero.h"
 #include "interact/tool_records.h"
 #include "view/frames.h"
 #include "view/observer.h"
@@ -149,9 +148,18 @@ TEST_F(TransfTyped, NothingSelectedChangesNothing) {
   EXPECT_EQ(vptest::Redraws, 0);
 }
 
-TEST_F(TransfTyped, FrameDefinitionModeNeverMovesTheGlobalFrame) {
-  ensure_frame_zero();
+// Frame 0 as the first graphics initialisation makes it, and every frame selected.
+void select_frames_with_frame_zero() {
+  if (!does_frame_exist(0)) {
+    float attrs[FRAME_ATTR_WORDS];
+    frame_attributes(-1, attrs, nullptr, 0);
+    new_frame(attrs, "");
+  }
   select_all_frames();
+}
+
+TEST_F(TransfTyped, FrameDefinitionModeNeverMovesTheGlobalFrame) {
+  select_frames_with_frame_zero();
   float before[FRAME_ATTR_WORDS], after[FRAME_ATTR_WORDS];
   char name[FRAME_NAME_LEN];
   ASSERT_EQ(frames(0, 0, name, before), 1);
@@ -162,7 +170,7 @@ TEST_F(TransfTyped, FrameDefinitionModeNeverMovesTheGlobalFrame) {
 }
 
 TEST_F(TransfTyped, FrameCopiesThatCannotBeHadRefuseTheValue) {
-  select_all_frames();
+  select_frames_with_frame_zero();
   int count = 0, list[MAX_FRAMES];
   current_selected_frames(&count, list, 0);
   if (count == 0) GTEST_SKIP() << "no frame can be selected yet";
