@@ -78,6 +78,14 @@ class FrameCommands : public testing::Test {
     Command_proc_err = 0;
     Recrdr = 0;
     cmd_select_reset();
+    // Frame 0 is made by the first graphics initialisation, not run here.
+    if (!does_frame_exist(0)) {
+      float defaults[FRAME_ATTR_WORDS];
+      frame_attributes(-1, defaults, nullptr, 0);
+      new_frame(defaults, "");
+    }
+    int none = 0, unused = 0;
+    current_selected_frames(&none, &unused, 1);
     Frame0 = frame_state(0);
   }
   void TearDown() override {
