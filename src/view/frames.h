@@ -86,22 +86,34 @@ void frames_table_reset();
 extern void *(*Frame_calloc)(size_t count, size_t size);
 
 // ---- lookup ----------------------------------------------------------------------
-int does_frame_exist(int number);
-int given_frame_number_return_list_position(int number);
-int given_list_position_return_frame_number(int position);
+// A list position is an index into Frame_order_list (creation order).
+int does_frame_exist(int number);                          // 1 when listed, else 0
+int given_frame_number_return_list_position(int number);   // -1 when absent
+int given_list_position_return_frame_number(int position); // -1 outside 0..Num_frames-1
 void external_to_internal_frame(const int *numbers, int n, int *positions);
+// The number and name (80-byte buffer) at a list position; -1 and "" for a
+// position outside the list.
 void getframe(int position, int *number, char *name);
-void getframe2(int *count, int *numbers);
-int is_frame_periodic(int frame);
+void getframe2(int *count, int *numbers);  // Num_frames and the creation-order list
+int is_frame_periodic(int frame);          // 1 when its symmetry type is not 3 (none)
 
 // ---- attributes ------------------------------------------------------------------
 // Mode 0 copies name (80 bytes) and slots 0..42 out; mode 1 defines the
-// frame from them.  -1 when the frame does not exist.
+// frame from them (name stored cut to 79 characters, axes repaired in attrs,
+// periodic instances remade when the symmetry changes: -1 when that fails).
+// -1 when the frame does not exist.
 int frames(int frame, int mode, char *name, float *attrs);
+// Repairs the axis vectors of 43 attribute slots in place: x and y become
+// unit vectors square to the given z, whose direction and length are kept
+// ((0, 0, 1) for a zero z).
 void modify_frame_orientation(float *attrs);
+// Stores slots 0..42, rebuilds the axis points and the frame matrices; the
+// tools keep their coordinates relative to the frame.
 void modify_frame(int frame, const float *attrs);
 void cross_p(const float a[3], const float b[3], float out[3]);
+// visible 1.0 appends the frame to Frame_drawn_list once; else removes it.
 void list_a_display(int frame, float visible);
+// Frame 0's axis lengths become Axis_size and it is placed at the origin.
 void fix_defined_frames();
 
 // ---- creation, placement, assignment, deletion -----------------------------------
@@ -109,6 +121,9 @@ void fix_defined_frames();
 // when all are taken or its record cannot be allocated (reported; nothing
 // added).  An empty name gives "Coord. frame N".
 int new_frame(const float *attrs, const char *name);
+// Places the frame at the centre of the parts' box (groups expanded; the
+// origin with no part), its axis points along the global axes, and resets
+// its local transformations.
 void local_ctm_init(int count, const int *parts, int frame);
 // 1, or -1 refused with nothing changed: a periodic instance part would
 // change frame, or the frame does not exist.
@@ -120,8 +135,12 @@ int assign_frame(int count, const int *parts, int frame);
 int delete_local_ctm(int frame);
 
 // ---- selection -------------------------------------------------------------------
+// How many frames are selected; *number the single selected one, else 0.
 int get_current_frame_selected(int *number);
+// Selects every frame, then redraws all viewports.
 void select_all_frames();
+// The tools take, relative to new_frame, the coordinates they had relative
+// to old_frame; redrawn when a tool is shown.
 void update_tools_position_frame_change(int old_frame, int new_frame);
 
 // ---- interaction and screen ------------------------------------------------------
@@ -136,6 +155,10 @@ void modify_local_transform(int kind, float dx, float dy, float dz, float origin
 void from_screen_to_world_coords(int x, int y, float *wx, float *wy, float *wz);
 
 // ---- frame-local transformations (current viewport) ------------------------------
+// Each frame's local scale, rotation and translation per viewport work in
+// the frame's axes about its origin; combined[v] = to_frame x scale x
+// rotation x translation x to_global is stored by every operation that
+// changes a factor.  Frames listed without a record are passed over.
 // Mode 0 copies the listed frames' matrices out, 1 stores them; entry k
 // belongs to frames[k].
 void local_ctm_transforms(float (*scale)[16], float (*rotation)[16], float (*translation)[16],
@@ -148,10 +171,16 @@ void local_current_ctm_st(float (*combined)[16], int count, const int *frames, i
 void local_ctm_transforms_stars(float *(*scale)[4], float *(*rotation)[4],
                                 float *(*translation)[4], int count, const int *frames, int mode);
 void local_current_ctm_stars(float *(*combined)[4], int count, const int *frames, int mode);
+// Turn (degrees, z first, then y, then x), move and scale after what is
+// accumulated; each sets Resort_transparent.
 void local_rotvew(int count, const int *frames, float ax, float ay, float az);
 void local_trnvew(int count, const int *frames, float dx, float dy, float dz);
 void local_sclvew(int count, const int *frames, float sx, float sy, float sz);
+// reset[0], [1], [2]: rotation, translation, scale become the identity in
+// every selected viewport.
 void local_reset_transforms(int count, const int *frames, const int reset[3]);
+// 1 when no off-diagonal element of the listed frames' combined matrices
+// exceeds 1e-8 in any viewport of the stacking order, else 0.
 int is_transform_for_frame_identity(int count, const int *frames);
 
 // ---- axis triads -----------------------------------------------------------------
