@@ -23,6 +23,7 @@
 #include "client/screen.h"
 #include "variables/variables_cmdproc.h"
 #include "view/view_cmdproc.h"
+#include "view/frame_cmdproc.h"  // "frame:"
 
 static const Cmd_option_rec Cmd_partsel_options[] = {
     {"number", 1},

@@ -712,23 +712,6 @@ void change_created_parts(int n, int count, const int *sources) {
 
 // ---- restore_gl_stuff ------------------------------------------------------------------
 
-static void restore_lights() {
-  static const float white[4] = {1, 1, 1, 1}, black[4] = {0, 0, 0, 1};
-  static const float from_front[4] = {0, 0, -1, 0}, from_back[4] = {0, 0, 1, 0};
-  for (GLenum l : {GL_LIGHT1, GL_LIGHT2}) {
-    glLightfv(l, GL_DIFFUSE, white);
-    glLightfv(l, GL_SPECULAR, white);
-    glLightfv(l, GL_AMBIENT, black);
-  }
-  glLightfv(GL_LIGHT1, GL_POSITION, from_front);
-  glLightfv(GL_LIGHT2, GL_POSITION, from_back);
-  glEnable(GL_LIGHT1);
-  if (Lighting_two_lights)
-    glEnable(GL_LIGHT2);
-  else
-    glDisable(GL_LIGHT2);
-}
-
 // Empties a GL list and records one builder into it again.
 static void rerecord(unsigned int list, int i, void (*builder)(int, int)) {
   if (!list) return;
@@ -775,7 +758,7 @@ void restore_gl_stuff() {
   glMatrixMode(GL_MODELVIEW);
   glLoadMatrixf(matrix);
   glMultMatrixf(combined);
-  restore_lights();
+  set_scene_lights();
 
   for (int k = 0; k < Num_active_viewports; k++) {
     Viewport_current = Viewport_display_order[k];

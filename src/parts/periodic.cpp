@@ -16,6 +16,7 @@ int periodic_match_file(int, char *name, int, int mode) {
   return 1;
 }
 void periodicity_for_new_part(int) {}
+int periodic_instances_available() { return 0; }
 
 int Shared_border_removal = 1;
 

@@ -23,6 +23,9 @@ int check_match_file(const char *name, int *mismatch, int *type, float *dx, floa
 int periodic_match_file(int frame, char *name, int type, int mode);
 // do_periodicity for part number n alone when its frame is periodic.
 void periodicity_for_new_part(int n);
+// 1 when periodic symmetry instances can be made in this build, else 0
+// (frame changes that need instances or a match file are then refused).
+int periodic_instances_available();
 
 extern int Shared_border_removal;  // 1 (initial): servers remove the borders a base part shares with its instances
 // The instance set of part number n: list receives n, then every model part

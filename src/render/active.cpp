@@ -211,21 +211,26 @@ int find_min_max_for_part_in_viewport(int v, int i, int n, float **coords, const
   float factor = a[SLOT_DISPLACE_FACTOR];
   int vc = Viewport_current >= 0 && Viewport_current < MAX_VIEWPORTS ? Viewport_current : 0;
   const float *rot2d = Viewports[vc].matrix_2d;
-  float combined[16], to_global[16], to_frame[16];
+  float combined[16], to_global[16], to_frame[16], local_then_view[16];
   current_ctm(combined, 0);
-  frame_to_global_matrix((int)lroundf(a[SLOT_FRAME]), to_global);
+  const int frame = (int)lroundf(a[SLOT_FRAME]);
+  frame_to_global_matrix(frame, to_global);
   rigid_inverse(to_global, to_frame);
+  // The frame's local transformation in this viewport comes before the
+  // viewport's own, as the part drawing multiplies them.
+  row_mult(frame_record(frame)->combined[v], combined, local_then_view);
   bool started = false;
   for (int m = -1; m < 7; m++) {
     if (m >= 0 && lroundf(a[SLOT_MIRROR_Z + m]) == 0) continue;
-    // Node point x 2-D matrix x global-to-frame x mirror x frame-to-global x view.
+    // Node point x 2-D matrix x global-to-frame x mirror x frame-to-global x
+    // frame-local x view.
     float scale[16], t1[16], t2[16], inst[16];
     int4x4(scale);
     if (m >= 0)
       for (int c = 0; c < 3; c++) scale[5 * c] = Mirror_instances[m].scale[c];
     row_mult(to_frame, scale, t1);
     row_mult(t1, to_global, t2);
-    row_mult(t2, combined, inst);
+    row_mult(t2, local_then_view, inst);
     for (int k = 1; k <= n; k++) {
       float pt[3], r[3], q[3];
       for (int c = 0; c < 3; c++) {

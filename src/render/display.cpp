@@ -10,6 +10,7 @@
 
 #include "client/defaults.h"
 #include "client/interf_settings.h"
+#include "parts/attribute.h"
 #include "parts/read.h"
 #include "render/part_services.h"
 #include "view/frames.h"
@@ -186,9 +187,15 @@ void vwint(int dpy) {
   if (first) {
     for (int &c : Part_cross) c = -1;
     Num_p_loaded = Num_p_partlist = 0;
-    Num_frames = 0;
+    frames_table_reset();
   }
   if (dpy == 0) first_view_setup();
+  // Frame 0, the global frame, from the default frame's attributes.
+  if (first) {
+    float attrs[FRAME_ATTR_WORDS];
+    frame_attributes(-1, attrs, nullptr, 0);
+    new_frame(attrs, "");
+  }
   Gwmain = 1;
   if (Start_screen_dismissed == 0) {
     Initial_screen = 1;

@@ -31,10 +31,14 @@
 #include "ui/prompt.h"
 #include "ui/transf_buttons.h"
 #include "ui/window_codes.h"
+#include "view/frame_logic.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
 #include "view/ui/viewport_panel.h"
 #include "view/view_cmdproc.h"
+// z-clip section and stored views
+#include "view/stored_views.h"
+#include "view/ui/zclip_section.h"
 
 static Screen_ops Motif_screen;
 
@@ -99,7 +103,8 @@ void screen_motif_install() {
   data_windep_install();
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
-  frame_icons_refresh_windep = frame_panel_refresh;
+  // frames: the panel filler of the frame logic
+  Frame_windep.panel = frame_genericattr_windep;
   toggle_stereo_buffer_windep = toggle_stereo_buffer;
   Data_setup_format_windep = data_setup_format_windep;
   viewport_windep_install();
@@ -110,4 +115,7 @@ void screen_motif_install() {
   Part_apply_windep.mainprt_list_refresh = mainprt_list_refresh;
   Part_apply_windep.editor_list_refresh = part_list_refresh;
   Part_apply_windep.partinterf_refresh = mainprt_partinterf_refresh;
+  // z-clip section and stored views
+  zclip_windep_install();
+  Stored_views_control_key = &Quivane_cntrlkey_down;
 }

@@ -6,19 +6,23 @@ extern int Axiso2;  // 1 = global axis triad shown
 extern int Axiso3;  // 1 = direction triad shown
 
 // ---- frame table ---------------------------------------------------------------
-// The frame table, its dialogs and the frame-mode editing arrive with the
-// frames subsystem; until then no frame exists, nothing is selected and the
-// panel's icons change nothing.
-extern int Num_frames;               // frames in the frame table; 0 until the table exists
+// Frame 0, the global frame, is made at the first graphics initialisation
+// and is never deleted; before that the table is empty and frame_record
+// answers an identity frame for every number.
+extern int Num_frames;               // frames in the frame table
 extern int Frame_current_transmode;  // frame panel choice: 1 transform, 10 define
 
-// Frame n's number and name (room for 50); 1, or -1 when there is no frame n.
+// The number and name (room for 50) of the frame at list position n; 1, or
+// -1 when there is no such position.
 int frame_get(int n, int *number, char *name);
 // Mode 0: the selected frames in frame-number order into list (room for
-// 5000), their count into *count.  1.
+// 5000), their count into *count.  Mode 1: exactly the *count frames of
+// list become selected (numbers without a frame skipped) and the tools are
+// carried from the previous single selected frame to the new one.  1.
 int current_selected_frames(int *count, int *list, int mode);
 // Part numbers of the non-group parts assigned to the given frames, in a
-// new heap list (caller frees); count 0 and no list when none.  1.
+// new heap list (caller frees); a frame listed twice gives its parts twice;
+// count 0 and no list when none.  1, or -1 when memory runs out.
 int given_frames_return_parts(int nframes, const int *frames, int *count, int **list);
 // Brings the frame panel in line with the selected frames (through the
 // panel's refresher, nothing without a screen).
@@ -36,11 +40,13 @@ extern float Axis_size_div20;  // Axis_size / 20, kept for the frames archive
 // Axis_size = size, the default frame's three axis lengths = size.
 void axiscl(float size);
 
-// The frame-to-global matrix of frame n (row vectors, translation in 12-14).
-// No frame table exists yet: every frame is the global frame, the identity.
+// The frame-to-global matrix of frame n (row vectors, translation in 12-14);
+// frame 0's for a number without a frame.
 void frame_to_global_matrix(int frame, float m[16]);
 
 // ---- frame records ---------------------------------------------------------------
+#include <cstddef>
+
 #include "view/view_matrix.h"
 
 #define MAX_FRAMES 5000
@@ -73,6 +79,11 @@ extern int Frame_drawn_count;
 // The record of frame number n; frame 0's for a number outside the table
 // or without a record.
 const Frame_rec *frame_record(int n);
+// Frees every record and empties the table (the first graphics
+// initialisation, before it makes frame 0).
+void frames_table_reset();
+// The allocator of frame records (calloc); tests swap it to see a failure.
+extern void *(*Frame_calloc)(size_t count, size_t size);
 
 // ---- lookup ----------------------------------------------------------------------
 int does_frame_exist(int number);
@@ -94,11 +105,18 @@ void list_a_display(int frame, float visible);
 void fix_defined_frames();
 
 // ---- creation, placement, assignment, deletion -----------------------------------
-int new_frame(const float *attrs, const char *name);  // number, or -1 when all are taken
+// The new frame's number (lowest free, listed last, selected alone), or -1
+// when all are taken or its record cannot be allocated (reported; nothing
+// added).  An empty name gives "Coord. frame N".
+int new_frame(const float *attrs, const char *name);
 void local_ctm_init(int count, const int *parts, int frame);
-int assign_frame(int count, const int *parts, int frame);  // 1, or -1 refused
+// 1, or -1 refused with nothing changed: a periodic instance part would
+// change frame, or the frame does not exist.
+int assign_frame(int count, const int *parts, int frame);
+#define FRAME_DELETE_REFUSED (-3)
 // -1 deleted; -2 no such frame; the part-table index of a part still using
-// it (nothing deleted); frame 0 is never deleted.
+// it (nothing deleted); FRAME_DELETE_REFUSED for frame 0, which is never
+// deleted ("Frame 0 cannot be deleted." shown).
 int delete_local_ctm(int frame);
 
 // ---- selection -------------------------------------------------------------------

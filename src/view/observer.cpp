@@ -28,5 +28,3 @@ void observer_increments_default() {
   Vewvalues[8] = 0.1f;   // zoom: increment and limit
   Vewvalues[9] = 0.5f;
 }
-
-void adjust_floating_z_planes() {}

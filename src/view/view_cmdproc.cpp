@@ -1,6 +1,5 @@
-// Command entry points of the transformations and frames ("viewport:" is in
-// viewp_cmdproc.cpp).  Frames are not loaded, so "frame:" refuses every
-// keyword; "view_transf:" knows only the mode and drag action ("function",
+// Command entry points of the transformations ("viewport:" is in
+// viewp_cmdproc.cpp, "frame:" in frame_cmdproc.cpp); "view_transf:" knows only the mode and drag action ("function",
 // "action"), which set What_trans and Vewglb; its refresh brings the
 // transformation buttons in line.
 #include "view/view_cmdproc.h"
@@ -25,7 +24,6 @@ const Cmd_keyword_rec Cmds_viewtransf[] = {
     {"action", 1, 's', 0, VIEWTRANSF_ACTION, Vt_action},
     CMD_KEYWORD_END,
 };
-const Cmd_keyword_rec Cmds_frame[] = {CMD_KEYWORD_END};
 
 static int Vis_changed_pattern = 0;  // viewports named by the last viewport_vis change
 
@@ -76,18 +74,7 @@ int transf_cmdproc(const char *, const char *, const char *keyword, const char *
   return 1;
 }
 
-int frame_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
-                  int, int, const int *, int) {
-  return cmd_refuse_unbuilt(cat_index, keyword);
-}
-
-int frame_cmdrec(int mode, int cmd_id, const char *category, int slot, float *saved, float *newv,
-                 const char *text, int *flags) {
-  return cmd_test_rec(mode, cmd_id, category, slot, saved, newv, text, flags);
-}
-
 void transf_ref(int cat_index) {
   if (transf_buttons_windep) transf_buttons_windep();
   cmd_clear_refresh(cat_index);
 }
-void frame_ref(int cat_index) { cmd_clear_refresh(cat_index); }

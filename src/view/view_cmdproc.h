@@ -1,8 +1,7 @@
 // Command language entry points of Viewports, frames and view transforms: the processors, special
 // recorders, refresh functions and keyword tables that Cmds_cat names.
-// "viewport:" is built (viewp_cmdproc.h); "frame:" still refuses every
-// keyword with the category's " - Bad parameter" message and has an empty
-// keyword table, and "view_transf:" knows only "function" and "action".
+// "viewport:" is built (viewp_cmdproc.h), "frame:" too (frame_cmdproc.h),
+// and "view_transf:" knows only "function" and "action".
 #pragma once
 
 #include "client/cmd_tables.h"

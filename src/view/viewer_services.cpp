@@ -24,6 +24,3 @@ void recheck_all_parts_against_2d_viewport(int) {}
 
 void check_part_against_2d_viewports(int, int, float **, int, int, int) {}
 
-int View_centred = 0;
-
-void center() { View_centred = 1; }

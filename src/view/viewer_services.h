@@ -3,7 +3,8 @@
 // as if nothing were loaded; the real ones replace them in place.
 #pragma once
 
-#include "view/frames.h"  // frames()
+#include "view/frames.h"    // frames()
+#include "view/recentre.h"  // center, View_centred
 
 // Bit v of *out from newmask where viewport v is in use, else from oldmask.
 void modify_viewport_part_visibility_attribute(int newmask, int oldmask, int *out);
@@ -17,7 +18,3 @@ void recheck_all_parts_against_2d_viewport(int v);
 // Placeholder: no viewport is two-dimensional yet, nothing.
 void check_part_against_2d_viewports(int n, int node_count, float **coords, int, int, int);
 
-extern int View_centred;  // 1 once the view has been centred on the loaded parts
-// Recentres and resets the view on all loaded parts and sets View_centred.
-// Placeholder until the recentring arrives: only sets the flag.
-void center();

@@ -25,6 +25,7 @@
 #include "view/viewport_background.h"
 #include "view/viewport_select.h"
 #include "view/viewer_services.h"
+#include "view/stored_views.h"
 #include "view/viewer_state.h"
 
 #include "client/defaults.h"
@@ -520,8 +521,6 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode) {
 
 // ---- neighbours not built yet --------------------------------------------------------------
 
-void switch_views_init_viewport() {}
-
 void change_viewport_to_2d(int viewport) {
   Viewport_rec &vp = Viewports[viewport];
   vp.attributes[VP_VIEW_DIMENSION] = 1.0f;
@@ -538,5 +537,4 @@ void manage_part_viewport_vis_gl(int) {}
 void draw_background_editor() {}
 void set_current_background_color(float, float, float) {}
 void viewp_bgcolortext_chng(float, float, float) {}
-void draw_zclipp_area_gl() {}
 void draw_atfrom_gl() {}

@@ -109,8 +109,6 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode);
 // above it in the stacking order that meet it, or meet one that does, and so
 // on; mode 0 copies the list out (Num_viewports_overlapping entries).
 void viewport_overlap(int viewport, int list[MAX_VIEWPORTS], int mode);
-// Stored views of the current viewport start again (none kept yet).
-void switch_views_init_viewport();
 // A viewport asked to become 2-D stays 3-D, with a message.
 void change_viewport_to_2d(int viewport);
 

@@ -18,21 +18,6 @@
 
 namespace {
 
-std::string field(Widget w) {
-  char *text = XmTextFieldGetString(w);
-  std::string s = text ? text : "";
-  XtFree(text);
-  return s;
-}
-
-// Types text into a field and presses Return in it.
-void enter(Widget w, const char *text) {
-  XmTextFieldSetString(w, const_cast<char *>(text));
-  XmAnyCallbackStruct cbs{};
-  cbs.reason = XmCR_ACTIVATE;
-  XtCallCallbacks(w, XmNactivateCallback, &cbs);
-}
-
 class EntlblDialog : public testing::Test {
  protected:
   void SetUp() override {
@@ -56,18 +41,18 @@ TEST_F(EntlblDialog, OpensFilledFromTheValuesInForce) {
   char *title = nullptr;
   XtVaGetValues(XtParent(Entity_label_dialog), XmNtitle, &title, nullptr);
   EXPECT_STREQ(title, "Node/Element Labeling Attributes");
-  EXPECT_EQ(field(Entlbl_nodelowfilt_text), "1");
-  EXPECT_EQ(field(Entlbl_nodehighfilt_text), "100");
-  EXPECT_EQ(field(Entlbl_elemhighfilt_text), "1000000");
-  for (Widget w : Entlbl_coltext) EXPECT_EQ(field(w), "1.00");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_nodelowfilt_text), "1");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_nodehighfilt_text), "100");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_elemhighfilt_text), "1000000");
+  for (Widget w : Entlbl_coltext) EXPECT_EQ(qtest::xt_field_text(w), "1.00");
   // Command lines refresh the shown dialog.
   for (const char *line : {"annot_entlbl: node_rgb 0.25 0.5 0.75",
                            "annot_entlbl: element_threshold_low 3",
                            "annot_entlbl: element_thresholds high"})
     EXPECT_GE(cmd_process_and_refresh(line), 0) << line;
-  EXPECT_EQ(field(Entlbl_coltext[0]), "0.25");
-  EXPECT_EQ(field(Entlbl_coltext[2]), "0.75");
-  EXPECT_EQ(field(Entlbl_elemlowfilt_text), "3");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_coltext[0]), "0.25");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_coltext[2]), "0.75");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_elemlowfilt_text), "3");
   EXPECT_EQ(XtarvOptionMenuCurrentState(Entlbl_elemthresh_optmen, Entlbl_elemthresh_menu), 3);
 }
 
@@ -83,12 +68,12 @@ TEST_F(EntlblDialog, BandRecordsOneLine) {
 TEST_F(EntlblDialog, HighBelowLowIsRefusedAndTheFieldsShowTheOldBounds) {
   std::string rec = qtest::recorded_lines([] {
     XmTextFieldSetString(Entlbl_nodelowfilt_text, const_cast<char *>("20"));
-    enter(Entlbl_nodehighfilt_text, "10");
+    qtest::xt_enter_text(Entlbl_nodehighfilt_text, "10");
   });
   EXPECT_EQ(rec, "");
   EXPECT_EQ(qtest::xt_take_error(), "ERROR: High value must not be less than Low value.");
-  EXPECT_EQ(field(Entlbl_nodelowfilt_text), "1");
-  EXPECT_EQ(field(Entlbl_nodehighfilt_text), "100");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_nodelowfilt_text), "1");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_nodehighfilt_text), "100");
   int low, high, type;
   node_label_filters(&low, &high, &type, 0);
   EXPECT_EQ(low, 1);
@@ -96,20 +81,20 @@ TEST_F(EntlblDialog, HighBelowLowIsRefusedAndTheFieldsShowTheOldBounds) {
 }
 
 TEST_F(EntlblDialog, ReturnInAColourFieldRecordsTheSectionsColour) {
-  std::string rec = qtest::recorded_lines([] { enter(Entlbl_coltext[0], "0.5"); });
+  std::string rec = qtest::recorded_lines([] { qtest::xt_enter_text(Entlbl_coltext[0], "0.5"); });
   EXPECT_EQ(rec, "annot_entlbl: node_rgb 0.500000 1.000000 1.000000\n");
-  EXPECT_EQ(field(Entlbl_coltext[0]), "0.50");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_coltext[0]), "0.50");
   // Out of range: refused, nothing recorded, the field shows 0.50 again.
-  rec = qtest::recorded_lines([] { enter(Entlbl_coltext[4], "1.5"); });
+  rec = qtest::recorded_lines([] { qtest::xt_enter_text(Entlbl_coltext[4], "1.5"); });
   EXPECT_EQ(rec, "");
   EXPECT_EQ(qtest::xt_take_error(), "ERROR: RGB values must be in range [0.0 - 1.0].");
-  EXPECT_EQ(field(Entlbl_coltext[4]), "1.00");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_coltext[4]), "1.00");
 }
 
 // "Mix..." starts the chooser from the section's fields; its apply updates
 // the section's colour as a Return would.
 TEST_F(EntlblDialog, MixAppliesTheChoosersColourToItsSection) {
-  enter(Entlbl_coltext[3], "0.5");
+  qtest::xt_enter_text(Entlbl_coltext[3], "0.5");
   qtest::xt_activate(XtNameToWidget(Entity_label_dialog, "*EntityLblElemMixPushBG"));
   ASSERT_NE(Colorselect_dialog, nullptr);
   float r = 0, g = 0, b = 0;
@@ -120,7 +105,7 @@ TEST_F(EntlblDialog, MixAppliesTheChoosersColourToItsSection) {
   std::string rec = qtest::recorded_lines([] { colorsel_applyCB(nullptr, nullptr, nullptr); });
   XtUnmanageChild(Colorselect_dialog);
   EXPECT_EQ(rec, "annot_entlbl: element_rgb 0.200000 0.400000 0.600000\n");
-  EXPECT_EQ(field(Entlbl_coltext[5]), "0.60");
+  EXPECT_EQ(qtest::xt_field_text(Entlbl_coltext[5]), "0.60");
   float node[3], elem[3], part[3];
   getlabel_color(node, elem, part);
   EXPECT_FLOAT_EQ(elem[1], 0.4f);

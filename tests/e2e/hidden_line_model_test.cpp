@@ -12,6 +12,7 @@
 #include <set>
 #include <vector>
 
+#include "model_view.h"
 #include "model_window_test.h"
 #include "parts/attribute.h"
 #include "parts/elem_coord.h"
@@ -45,26 +46,6 @@ class HiddenLineModel : public qtest::ModelWindowTest {
     reset_active_objects();
     qtest::ModelWindowTest::TearDown();
   }
-  // What the last redraw presented: the main graphics window's pixels,
-  // bottom row first as GL gives them.
-  static std::vector<unsigned char> shown(int w, int h) {
-    std::vector<unsigned char> rgb(3 * w * h, 0);
-    Widget area = Gwxwidget[0];
-    glFinish();
-    XSync(XtDisplay(area), False);
-    XImage *img = XGetImage(XtDisplay(area), XtWindow(area), 0, 0, w, h, AllPlanes, ZPixmap);
-    if (!img) return rgb;
-    for (int y = 0; y < h; y++)
-      for (int x = 0; x < w; x++) {
-        const unsigned long p = XGetPixel(img, x, h - 1 - y);
-        unsigned char *q = &rgb[3 * (y * w + x)];
-        q[0] = (unsigned char)((p & img->red_mask) >> 16);
-        q[1] = (unsigned char)((p & img->green_mask) >> 8);
-        q[2] = (unsigned char)(p & img->blue_mask);
-      }
-    XDestroyImage(img);
-    return rgb;
-  }
 };
 
 TEST_F(HiddenLineModel, TheToggleHidesRearEdgesAndAddsNothing) {
@@ -76,7 +57,7 @@ TEST_F(HiddenLineModel, TheToggleHidesRearEdgesAndAddsNothing) {
   glGetDoublev(GL_MODELVIEW_MATRIX, model);
   glGetDoublev(GL_PROJECTION_MATRIX, proj);
   const int w = vp[0] + vp[2], h = vp[1] + vp[3];
-  const std::vector<unsigned char> wire = shown(w, h);
+  const std::vector<unsigned char> wire = qtest::graphics_window_pixels(w, h);
 
   std::set<int> colours;  // the parts' colours as 0xRRGGBB
   for (int i = 0; i < Num_p_loaded; i++) {
@@ -93,7 +74,7 @@ TEST_F(HiddenLineModel, TheToggleHidesRearEdgesAndAddsNothing) {
 
   XmToggleButtonSetState(Main_hline_tggl, True, True);
   ASSERT_EQ(Hlinet, 1);
-  const std::vector<unsigned char> hidden = shown(w, h);
+  const std::vector<unsigned char> hidden = qtest::graphics_window_pixels(w, h);
 
   long in_wire = 0, in_hidden = 0, added = 0;
   for (int y = 0; y < h; y++)

@@ -24,59 +24,6 @@
 
 namespace {
 
-// The largest window of the display's tree (the main graphics window's
-// drawing area is the largest one inside the main window).
-struct Found {
-  Window w = 0;
-  int width = 0, height = 0;
-};
-
-void largest_gl_window(Display *dpy, Window w, int depth, Found *best) {
-  Window root, parent, *children = nullptr;
-  unsigned int n = 0;
-  if (!XQueryTree(dpy, w, &root, &parent, &children, &n)) return;
-  for (unsigned int i = 0; i < n; i++) {
-    XWindowAttributes a;
-    if (XGetWindowAttributes(dpy, children[i], &a) && a.map_state == IsViewable) {
-      // Below the top level: the shell's own window is larger than any area in it.
-      if (depth >= 2 && a.width * a.height > best->width * best->height && a.width < 1200) {
-        best->w = children[i];
-        best->width = a.width;
-        best->height = a.height;
-      }
-      largest_gl_window(dpy, children[i], depth + 1, best);
-    }
-  }
-  if (children) XFree(children);
-}
-
-// The window's pixels as a PPM file, and the distinct colours in them.
-bool window_ppm(const std::string &display, const std::string &path, std::set<unsigned long> *colours,
-                int *width, int *height) {
-  Display *dpy = XOpenDisplay(display.c_str());
-  if (!dpy) return false;
-  Found f;
-  largest_gl_window(dpy, DefaultRootWindow(dpy), 0, &f);
-  bool ok = false;
-  if (f.w) {
-    // Read from the root window over the graphics window's place: what the
-    // screen shows there, whatever the GL window's own buffer still holds.
-    int rx = 0, ry = 0;
-    Window child;
-    XTranslateCoordinates(dpy, f.w, DefaultRootWindow(dpy), 0, 0, &rx, &ry, &child);
-    XImage *img =
-        XGetImage(dpy, DefaultRootWindow(dpy), rx, ry, f.width, f.height, AllPlanes, ZPixmap);
-    ok = qtest::write_ppm(img, path, colours);
-    if (ok) {
-      *width = img->width;
-      *height = img->height;
-    }
-    if (img) XDestroyImage(img);
-  }
-  XCloseDisplay(dpy);
-  return ok;
-}
-
 TEST(RedrawModel, ACommandFileReadsTheModelAndTheRedrawShowsIt) {
   qtest::TempDir files("qredraw");
   const std::string data = qtest::test_data();
@@ -111,7 +58,7 @@ TEST(RedrawModel, ACommandFileReadsTheModelAndTheRedrawShowsIt) {
   std::string previous;
   for (int tries = 0; tries < 60; tries++) {
     colours.clear();
-    ASSERT_TRUE(window_ppm(c.xvfb.display(), shot, &colours, &w, &h));
+    ASSERT_TRUE(qtest::graphics_window_ppm(c.xvfb.display(), shot, &colours, &w, &h));
     const std::string now = qtest::read_file(shot);
     if (now == previous && only_part_hues(colours)) break;
     previous = now;

@@ -5,6 +5,7 @@
 
 #include "ui/menus.h"
 #include "ui/qedit_icons.h"
+#include "view/frame_logic.h"
 #include "view/frames.h"
 
 Widget Transf_whichframe_list = nullptr;
@@ -33,22 +34,35 @@ void frame_panel_refresh() {
                              False);
 }
 
+void frame_genericattr_windep(const Frame_panel_fields *) { frame_panel_refresh(); }
+
 // The transform/define choice: the panel keeps one of the two set.
-void frame_transf_chngCB(Widget, XtPointer mode, XtPointer) {
-  Frame_current_transmode = (int)(long)mode;
+void frame_transf_chngCB(Widget, XtPointer mode, XtPointer call) {
+  auto *cb = static_cast<XmToggleButtonCallbackStruct *>(call);
+  if (cb && !cb->set) return;
+  frame_transf_chng((int)(long)mode);
   frame_icons_refresh();
 }
 
-QEDIT_UNBUILT_CB(frame_newCB)
-QEDIT_UNBUILT_CB(frame_assignpartsCB)
+void frame_newCB(Widget, XtPointer, XtPointer) { frame_new(0); }
+void frame_assignpartsCB(Widget, XtPointer, XtPointer) { frame_assignparts(); }
+void frame_selectallCB(Widget, XtPointer, XtPointer) { frame_selectall(0); }
+void frame_deleteCB(Widget, XtPointer, XtPointer) {
+  frame_delete(0, Frame_wrking_framecnt, Frame_wrking_frameids);
+}
+void frame_rgb_manageselectCB(Widget, XtPointer, XtPointer) { frame_rgb_manageselect(); }
+void frame_linew_chngCB(Widget, XtPointer width, XtPointer) {
+  const float value = (float)(long)width;
+  frame_attr_updt(FRAME_LINE_WIDTH, &value, nullptr, nullptr, 3, 0);
+}
+void frame_type_chngCB(Widget, XtPointer type, XtPointer) {
+  const float value = (float)(long)type;
+  frame_attr_updt(FRAME_TYPE, &value, nullptr, nullptr, 3, 0);
+}
+
 QEDIT_UNBUILT_CB(frame_vis_chngCB)
-QEDIT_UNBUILT_CB(frame_rgb_manageselectCB)
 QEDIT_UNBUILT_CB(frame_axisattr_manageCB)
 QEDIT_UNBUILT_CB(frame_csymattr_manageCB)
 QEDIT_UNBUILT_CB(frame_locattr_manageCB)
 QEDIT_UNBUILT_CB(frame_localvis_chngCB)
-QEDIT_UNBUILT_CB(frame_selectallCB)
-QEDIT_UNBUILT_CB(frame_deleteCB)
 QEDIT_UNBUILT_CB(frame_globalvis_chngCB)
-QEDIT_UNBUILT_CB(frame_linew_chngCB)
-QEDIT_UNBUILT_CB(frame_type_chngCB)

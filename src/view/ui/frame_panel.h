@@ -12,8 +12,11 @@ extern Menu_item_rec Frame_transf_menu[2];  // toggles "Transform" (1) and "Defi
 extern Menu_item_rec Frame_linew_menu[4];   // "1 Pixel " .. "4 Pixels"
 extern Menu_item_rec Frame_type_menu[3];    // "Rectangular", "Cylindrical", "Spherical"
 
+struct Frame_panel_fields;
 // The Transform / Definition toggles follow Frame_current_transmode.
 void frame_panel_refresh();
+// The panel filler the frame logic calls (Frame_windep.panel).
+void frame_genericattr_windep(const Frame_panel_fields *fields);
 
 void frame_newCB(Widget w, XtPointer client, XtPointer call);
 void frame_assignpartsCB(Widget w, XtPointer client, XtPointer call);

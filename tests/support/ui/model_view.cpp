@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 #include <X11/Intrinsic.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,25 @@
 #include "ui/interf_init.h"
 
 namespace qtest {
+
+std::vector<unsigned char> graphics_window_pixels(int w, int h) {
+  std::vector<unsigned char> rgb(3 * w * h, 0);
+  Widget area = Gwxwidget[0];
+  glFinish();
+  XSync(XtDisplay(area), False);
+  XImage *img = XGetImage(XtDisplay(area), XtWindow(area), 0, 0, w, h, AllPlanes, ZPixmap);
+  if (!img) return rgb;
+  for (int y = 0; y < h; y++)
+    for (int x = 0; x < w; x++) {
+      const unsigned long p = XGetPixel(img, x, h - 1 - y);
+      unsigned char *q = &rgb[3 * (y * w + x)];
+      q[0] = (unsigned char)((p & img->red_mask) >> 16);
+      q[1] = (unsigned char)((p & img->green_mask) >> 8);
+      q[2] = (unsigned char)(p & img->blue_mask);
+    }
+  XDestroyImage(img);
+  return rgb;
+}
 
 void model_faces(int part, std::vector<ModelFace> *faces) {
   const Part_rec *p = parts[part];

@@ -30,6 +30,9 @@ ModelView set_model_view(const float lo[3], const float hi[3], float clear_r = 0
                          float clear_g = 0, float clear_b = 0);
 // The back buffer's RGB pixels, bottom row first.
 std::vector<unsigned char> model_view_pixels(const ModelView &v);
+// What the last redraw presented: the main graphics window's w x h RGB
+// pixels read from the X server, bottom row first as GL gives them.
+std::vector<unsigned char> graphics_window_pixels(int w, int h);
 // r + g + b of pixel (x, y).
 int pixel_brightness(const std::vector<unsigned char> &rgb, const ModelView &v, int x, int y);
 

@@ -29,6 +29,11 @@ struct Pixels {
 // Reads the file; an empty Pixels (ok() false) when it cannot be read.
 Pixels read_pixels(const std::string &image);
 
+// What the screen shows over the main graphics window's drawing area (the
+// largest window inside the main window) as a PPM file, its distinct colours
+// into colours (may be null) and its size; true on success.
+bool graphics_window_ppm(const std::string &display, const std::string &path,
+                         std::set<unsigned long> *colours, int *width, int *height);
 // Writes the root window of display into a PNG file; true on success.
 bool capture_root(const std::string &display, const std::string &png);
 // Number of pixels of a and b whose colours differ by more than fuzz

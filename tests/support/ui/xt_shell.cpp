@@ -2,6 +2,7 @@
 
 #include <Xm/Form.h>
 #include <Xm/PushB.h>
+#include <Xm/TextF.h>
 #include <Xm/Xm.h>
 
 #include <chrono>
@@ -109,6 +110,20 @@ bool xt_ui_shell() {
   get_needed_ui_colors();
   snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s", source_home().c_str());
   return true;
+}
+
+std::string xt_field_text(Widget field) {
+  char *text = XmTextFieldGetString(field);
+  std::string s = text ? text : "";
+  XtFree(text);
+  return s;
+}
+
+void xt_enter_text(Widget field, const char *text) {
+  XmTextFieldSetString(field, const_cast<char *>(text));
+  XmAnyCallbackStruct cbs{};
+  cbs.reason = XmCR_ACTIVATE;
+  XtCallCallbacks(field, XmNactivateCallback, &cbs);
 }
 
 }  // namespace qtest

@@ -35,6 +35,11 @@ void xt_app_after(XtAppContext app, int delay_ms, std::function<void()> fn);
 // Activates a push button (widget or gadget) as a click would.
 void xt_activate(Widget button);
 
+// The text of a text field, and typing text into one followed by Return
+// (its activate callbacks run with an activate reason).
+std::string xt_field_text(Widget field);
+void xt_enter_text(Widget field, const char *text);
+
 // Text of a label's or button's labelString.
 std::string xt_label_text(Widget w);
 

@@ -277,6 +277,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
     } else if (c.proc == viewp_cmdproc) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(err, "ERROR: Illegal viewport command.\n");
+    } else if (c.proc == frame_cmdproc) {  // frames
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: Illegal frame command.\n");
     } else {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);

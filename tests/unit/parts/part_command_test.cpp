@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "client/command_dlog.h"
+#include "cmd_lines.h"
 #include "parts/modatr.h"
 #include "parts/part_apply.h"
 #include "parts/part_record.h"
@@ -49,12 +50,7 @@ class PartCommand : public PartsTest {
   }
   // Runs the lines; the result of the last one and what went to stderr.
   int run(const std::vector<std::string> &lines, std::string *err = nullptr) {
-    testing::internal::CaptureStderr();
-    int r = 0;
-    for (const std::string &l : lines) r = cmd_process(l.c_str());
-    std::string e = testing::internal::GetCapturedStderr();
-    if (err) *err = e;
-    return r;
+    return qtest::run_lines(lines, err);
   }
   int run_block(const std::vector<std::string> &attrs, std::string *err = nullptr) {
     std::vector<std::string> lines = {"part: select_begin", " 1", "part: select_end",

@@ -1,0 +1,102 @@
+// View lines in the real client with the real stand-in server: the mixed
+// model read at start and built by a command file is recentred in the
+// graphics area; then "view_transf:" lines sent by the command driver turn
+// the view, store and recall it, and move the z-clip planes, each step
+// checked on a capture of the graphics area.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "case_servers.h"
+#include "client_proc.h"
+#include "driver_client.h"
+#include "harness.h"
+#include "screenshot.h"
+
+namespace {
+
+// The pixels of the graphics area that are not background black.
+struct Model_pixels {
+  long count = 0;
+  int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;
+};
+
+Model_pixels model_pixels(const qtest::Pixels &px) {
+  Model_pixels m;
+  for (int y = 0; y < px.h; y++)
+    for (int x = 0; x < px.w; x++) {
+      const unsigned char *p = px.at(x, y);
+      if (p[0] + p[1] + p[2] <= 24) continue;
+      m.count++;
+      m.x0 = std::min(m.x0, x), m.x1 = std::max(m.x1, x);
+      m.y0 = std::min(m.y0, y), m.y1 = std::max(m.y1, y);
+    }
+  return m;
+}
+
+class ViewTransf : public testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string D = qtest::test_data();
+    files_ = std::make_unique<qtest::TempDir>("qviewtransf");
+    qtest::write_file(files_->file("build.cmd"),
+                      "VERSION 7.1\ndata_partbuild: begin\ndata_partbuild: select_all\n"
+                      "data_partbuild: create\ndata_partbuild: end\n");
+    c_ = std::make_unique<qtest::DrivenClient>(
+        std::vector<std::string>{"-c", "-case", D + "/vtk/mixed.vtk", "-p", files_->file("build.cmd")});
+    ASSERT_TRUE(c_->xvfb.ok());
+    ASSERT_TRUE(c_->driver.connect(c_->port, 30000)) << c_->client->err();
+    ASSERT_EQ(c_->driver.greeting(), "Hello Command Driver");
+    ASSERT_EQ(send("command: delay 0"), "ok") << c_->client->err();
+  }
+  void TearDown() override {
+    if (!c_ || !c_->driver.connected()) return;
+    EXPECT_TRUE(c_->driver.send_only("quit"));
+    EXPECT_EQ(c_->client->wait_exit(std::chrono::seconds(30)), 0) << c_->client->err();
+  }
+  std::string send(const std::string &line) { return c_->driver.send(line, 30000); }
+
+  // The graphics area once two captures a moment apart agree (the client
+  // handles its X events between driven lines).
+  qtest::Pixels shot(const std::string &name) {
+    const std::string path = files_->file(name + ".ppm");
+    std::string previous;
+    int w = 0, h = 0;
+    for (int tries = 0; tries < 40; tries++) {
+      if (!qtest::graphics_window_ppm(c_->xvfb.display(), path, nullptr, &w, &h)) break;
+      std::string now = qtest::read_file(path);
+      if (now == previous) break;
+      previous = now;
+      send("command: delay 0");
+      usleep(200000);
+    }
+    return qtest::read_pixels(path);
+  }
+
+  std::unique_ptr<qtest::TempDir> files_;
+  std::unique_ptr<qtest::DrivenClient> c_;
+};
+
+TEST_F(ViewTransf, LoadedModelIsRecentredInTheGraphicsArea) {
+  qtest::Pixels px = shot("start");
+  ASSERT_TRUE(px.ok());
+  ASSERT_GT(px.w, 200);
+  Model_pixels m = model_pixels(px);
+  ASSERT_GT(m.count, 500) << "the model shows";
+  // No edge of the area is touched, and the model's box is centred.
+  EXPECT_GT(m.x0, 0);
+  EXPECT_GT(m.y0, 0);
+  EXPECT_LT(m.x1, px.w - 1);
+  EXPECT_LT(m.y1, px.h - 1);
+  EXPECT_NEAR((m.x0 + m.x1) / 2.0, px.w / 2.0, px.w / 10.0);
+  EXPECT_NEAR((m.y0 + m.y1) / 2.0, px.h / 2.0, px.h / 10.0);
+}
+
+}  // namespace
