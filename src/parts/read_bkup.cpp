@@ -31,7 +31,6 @@
 
 int Part_build_start[4] = {0, 1, 1, 1};
 float Constant_values[READ_BKUP_CONSTANTS];
-float topctmsav[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 Matcher_file_rec *Matcher_file = nullptr;
 int Matcher_file_cnt = 0;
 char Default_match_file[READ_BKUP_MATCH_NAME];

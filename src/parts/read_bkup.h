@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include "view/recentre.h"  // topctmsav
+
 #define READ_BKUP_CONSTANTS 300    // constant values, indexed by variable id
 #define READ_BKUP_MATCH_NAME 256   // bytes of a match-file name
 #define READ_BKUP_MAX_COUNT 4999   // largest per-case count or record count a restore accepts
@@ -18,7 +20,6 @@ struct Matcher_file_rec {
 
 extern int Part_build_start[4];  // [0] first part number of a build; [1..3] kept, 1 after reset
 extern float Constant_values[READ_BKUP_CONSTANTS];  // by variable id
-extern float topctmsav[16];       // saved top-level model transformation, 4x4
 extern Matcher_file_rec *Matcher_file;   // Matcher_file_cnt records, null when none
 extern int Matcher_file_cnt;
 extern char Default_match_file[READ_BKUP_MATCH_NAME];  // empty = none
