@@ -286,3 +286,25 @@ int srv_shrink(int ch) {
   if (n > 0 && ccsfl2_s3(ch, centres.data(), n, 3) != 0) return -1;
   return 0;
 }
+
+// ---- part deletion ----------------------------------------------------------------
+//
+//   "delete"          <- int part; no reply.  The part is dropped from the
+//                        model; a number the server does not hold is ignored.
+int srv_delete(int ch) {
+  int number = 0;
+  if (ccrint(ch, 1, &number) != 0) return -1;
+  bool held = false;
+  for (auto *list : {&Srv_made_parts, &Srv_case.parts}) {
+    auto at = std::find_if(list->begin(), list->end(),
+                           [number](const Ds_part_rec &p) { return p.number == number; });
+    if (at != list->end()) {
+      list->erase(at);
+      held = true;
+      break;
+    }
+  }
+  Last_angle.erase(number);
+  srv_log("delete %d%s", number, held ? "" : " (not held)");
+  return 0;
+}

@@ -26,6 +26,7 @@ int srv_max_file_size(int ch);
 int srv_velocity_offset(int ch);
 int srv_delete_feature(int ch);
 int srv_shrink(int ch);
+int srv_delete(int ch);
 int srv_get_node_labels(int ch);
 int srv_get_elem_labels(int ch);
 struct Ds_part_rec;

@@ -17,6 +17,7 @@ static const Srv_request_rec Requests[] = {
     {"velocity offset", srv_velocity_offset},
     {"delete feature", srv_delete_feature},
     {"shrink", srv_shrink},
+    {"delete", srv_delete},
     {"get node labels", srv_get_node_labels},
     {"get elem labels", srv_get_elem_labels},
     {"set file path", srv_set_file_path},

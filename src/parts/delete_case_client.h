@@ -2,7 +2,10 @@
 // file names go, and its slot in the case table becomes free.
 #pragma once
 
-// Frees case slot case_index (in-use flag 0, empty name) and lowers
-// Case_cnt; the tables its geometry read made (part-build table, PLOT3D
-// zones, N3S tables) are released. 1, or -1 for a slot not in use.
+// Removes every client trace of case slot case_index just before its
+// server is stopped or replaced: its part records (no "delete" is sent),
+// its column of the variable table, the values of variables that only it
+// had in every other part, its file names and read flags, the tables its
+// geometry read made; the slot becomes free and Case_cnt goes down.  1, or
+// -1 for a slot not in use.
 int delete_case_client(int case_index);

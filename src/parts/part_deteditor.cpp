@@ -22,10 +22,5 @@ void part_clear_changeindicators(int *, int) {}
 void part_manage_create_sect(int) {}
 void part_immedmode_change() {}
 
-void part_delete_from_list(int) {}
-void part_copy_from_list(int) {}
-void part_group_from_list(int) {}
-void part_ungroup_from_list(int) {}
 void part_createassign_viewports(int) {}
-void part_general_extract_merge(int, int, int) {}
 void mainpart_cut_parts(int) {}

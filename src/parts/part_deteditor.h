@@ -5,6 +5,8 @@
 // does not exist and the operations find nothing to act on.
 #pragma once
 
+#include "parts/part_list_ops.h"
+
 #define PART_ATTR_SLOTS 108  // slots of a part's pending attribute vector
 #define PART_ROUT_ROWS 17    // part types 0..16 that have routines
 
@@ -48,15 +50,7 @@ void part_manage_create_sect(int feature);
 // Apply Changes insensitive while immediate modification is on (not in subsets).
 void part_immedmode_change();
 
-// List operations on the main list (1) or the editor's list (0); each
-// records its command and reports its own errors.
-void part_delete_from_list(int list_flag);
-void part_copy_from_list(int list_flag);
-void part_group_from_list(int list_flag);
-void part_ungroup_from_list(int list_flag);
 // One new viewport for all selected parts (1) or one per part (0).
 void part_createassign_viewports(int single);
-// Extracts (operation 0) or merges (1) the parts selected in the main list.
-void part_general_extract_merge(int, int, int operation);
 // Cuts the selected parts with the clip tool: 0 split, 1 remove.
 void mainpart_cut_parts(int remove);

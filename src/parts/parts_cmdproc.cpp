@@ -20,6 +20,7 @@
 #include "client/screen.h"
 #include "parts/attribute.h"
 #include "parts/part_apply.h"
+#include "parts/part_list_ops.h"
 #include "parts/read.h"
 #include "variables/variables.h"
 #include "view/view_cmdproc.h"
@@ -456,24 +457,50 @@ static const char *const Cut_remove_refusal =
     "because the part number does not match.  You will have to recreate the rest of this "
     "command file from hand and resave it.";
 
-// The list operations arrive with the structure operations.
+// Cutting and putting parts into new viewports need engines this build
+// does not have.
 static int unavailable(const char *keyword) {
   char msg[96];
   snprintf(msg, sizeof msg, "part: %s is not available in this build.", keyword);
   return fail(msg);
 }
 
+static int group_result(int r) {
+  if (r == PART_GROUP_DONE) return 1;
+  part_group_report(r);
+  return fail(nullptr);
+}
+
 static int list_action(const char *keyword, const char *params, int id) {
+  const int count = Cmd_part_wrking_extnumber ? Cmd_part_wrking_cnt : 0;
+  const int *numbers = Cmd_part_wrking_extnumber;
   if (id == 52 || id == 53) {
     if (Current_cmdfile_version < 6.1f)
       return fail(id == 52 ? Cut_split_refusal : Cut_remove_refusal);
-  } else if (id == 51) {
+    return unavailable(keyword);
+  }
+  if (id == 51) {
     int n = atoi(params);
     if (partxid_check(n) < 0 || n <= 0) return fail("update parts: Invalid part id specified.");
-  } else if (id == 65 && !params[0]) {
-    return fail("Part group name doesn't exist.");
+    return part_updt_parent(n, count, numbers, 1) < 0 ? (Command_proc_err = 1, -1) : 1;
   }
-  return unavailable(keyword);
+  if (id == 65 && !params[0]) return fail("Part group name doesn't exist.");
+  if (id == 67 || id == 68) return unavailable(keyword);
+  if (count <= 0 || numbers[0] < 0) return fail("No parts selected.");
+  switch (id) {
+    case 48: return part_copy(count, numbers) < 0 ? (Command_proc_err = 1, -1) : 1;
+    case 49: case 59: return part_general_extract_merge(0, 1, id == 59);
+    case 50: return part_delete(count, numbers) < 0 ? (Command_proc_err = 1, -1) : 1;
+    case 65: return group_result(part_group(count, numbers, params));
+    case 66: {
+      int r = part_ungroup(count, numbers);
+      if (r == PART_GROUP_DONE) return 1;
+      char msg[80];
+      snprintf(msg, sizeof msg, "Part %d is not a group.", r);
+      return fail(msg);
+    }
+    default: return unavailable(keyword);
+  }
 }
 
 int part_cmdproc(const char *line, const char *, const char *keyword, const char *params,

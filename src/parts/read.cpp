@@ -317,13 +317,10 @@ int part_alloc_variable_tables(Part_rec *p, int defined) {
   return bad ? -1 : 0;
 }
 
-void part_rec_free(Part_rec *p) {
+void part_free_shared_arrays(Part_rec *p) {
   if (!p) return;
-  free(p->creation_desc);
   free(p->elem_offsets);
   free(p->connectivity);
-  free(p->attributes);
-  free(p->children);
   free(p->emitter_group_ids);
   free(p->point_times);
   free_rows(p->point_vectors);
@@ -332,9 +329,6 @@ void part_rec_free(Part_rec *p) {
   free(p->trace_c);
   free(p->trace_d);
   free(p->contour_seg_flags);
-  display_object_free(&p->solid_object);
-  display_object_free(&p->line_object);
-  display_object_free(&p->flipbook_object);
   free_rows(p->coords);
   for (int v = 0; v < Var_array_size; v++) {
     if (p->scalars) free(p->scalars[v]);
@@ -342,13 +336,23 @@ void part_rec_free(Part_rec *p) {
     if (p->vectors) free(p->vectors[v]);
     if (p->vectors_imag) free(p->vectors_imag[v]);
   }
+  free(p->tensors);
+  free(p->elem_colors);
+  free(p->elem_normals);
+}
+
+void part_rec_free_own(Part_rec *p) {
+  if (!p) return;
+  free(p->creation_desc);
+  free(p->attributes);
+  free(p->children);
+  display_object_free(&p->solid_object);
+  display_object_free(&p->line_object);
+  display_object_free(&p->flipbook_object);
   free(p->scalars);
   free(p->scalars_imag);
   free(p->vectors);
   free(p->vectors_imag);
-  free(p->tensors);
-  free(p->elem_colors);
-  free(p->elem_normals);
   free_rows(p->shrink_points);
   free(p->sclmin);
   free(p->sclmax);
@@ -366,6 +370,11 @@ void part_rec_free(Part_rec *p) {
   free(p->scalar_caps);
   free(p->vector_caps);
   free(p);
+}
+
+void part_rec_free(Part_rec *p) {
+  part_free_shared_arrays(p);
+  part_rec_free_own(p);
 }
 
 int create_one_part(int n, char *desc, int type, int extents) {

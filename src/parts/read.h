@@ -185,8 +185,15 @@ int create_one_part(int n, char *desc, int type, int extents);
 // the value of every entry of var_defined.  0, or -1 after a failure (the
 // tables made stay).
 int part_alloc_variable_tables(Part_rec *p, int defined);
-// Frees a record and everything it owns (arrays, attributes, tables).
+// Frees a record and every array it points to (arrays, attributes, tables).
 void part_rec_free(Part_rec *p);
+// The arrays a copy shares with its source part: element offsets and
+// connectivity, coordinates, value arrays, tensors, trace arrays, element
+// colours and normals.  Freed only through a part that is not a copy.
+void part_free_shared_arrays(Part_rec *p);
+// Everything else of the record (attributes, children, display objects,
+// per-variable tables and ranges, shrink points, texts) and the record.
+void part_rec_free_own(Part_rec *p);
 // Makes the array of kind k of the record at index i hold at least count
 // elements; v is the variable id of kinds 12, 13, 18, 19 (0 otherwise).
 // Arrays never shrink; a failed growth keeps the old array and capacity.

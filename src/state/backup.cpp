@@ -16,6 +16,8 @@
 #include "state/bkup_section.h"
 #include "client/screen.h"
 #include "render/active.h"
+// reader state section
+#include "parts/read_bkup.h"
 
 char Bkup_autorestore_name[257];
 
@@ -31,6 +33,8 @@ void file_backup_reinitializeall() {
   connect_bkup(nullptr, BKUP_RESET);
   disobj_bkup(nullptr, BKUP_RESET);
   data_interf_bkup(nullptr, BKUP_RESET);
+  // reader state section
+  read_bkup(nullptr, BKUP_RESET);
 }
 
 int quit_server(int case_index) {

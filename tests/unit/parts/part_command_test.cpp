@@ -115,7 +115,7 @@ TEST_F(PartCommand, BadValuesFailTheLineWithTheKeywordsMessage) {
       {{"part: updtparts 77"}, "update parts: Invalid part id specified."},
       {{"part: select_begin", " 1 5000", "part: select_end"}, "part: Invalid part id specified."},
       {{"part: select_begin", " 4", "part: select_end"}, "part: Invalid part id specified."},
-      {{"part: copy"}, "part: copy is not available in this build."},
+      {{"part: copy"}, "No parts selected."},
   };
   for (auto &c : cases) {
     SCOPED_TRACE(c.lines.back());
