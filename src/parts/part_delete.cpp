@@ -203,12 +203,13 @@ static bool parent_pass(int p) {
     if (r->group) {
       memcpy(r->children, rest.data(), sizeof(int) * rest.size());
       r->children_count = (int)rest.size();
-    } else if (Part_delete_calls.change_created_parts) {
-      Part_delete_calls.change_created_parts(r->number, (int)rest.size(), rest.data());
     }
+    int number = r->number;  // the change may replace or free r
+    if (!r->group && Part_delete_calls.change_created_parts)
+      Part_delete_calls.change_created_parts(number, (int)rest.size(), rest.data());
     // change_created_parts may not take the new list (a subset keeps its
     // description): p is dropped here so that the pass moves on.
-    if (part_by_number(r->number) == r && lists(r, p)) {
+    if (part_by_number(number) == r && lists(r, p)) {
       memcpy(r->children, rest.data(), sizeof(int) * rest.size());
       r->children_count = (int)rest.size();
     }
@@ -223,8 +224,9 @@ static bool clip_pass(int p) {
     if (r->type != PART_CLIP || r->group || !r->attributes) continue;
     const float *a = r->attributes;
     if (our_rint(a[SLOT_CLIP_TOOL]) == CLIP_TOOL_1D_PART && our_rint(a[SLOT_CLIP_1D_PART]) == p) {
+      int number = r->number;  // r may be freed by drop_orphan
       drop_orphan(r);
-      if (part_by_number(r->number) == r) {
+      if (part_by_number(number) == r) {
         r->attributes[SLOT_CLIP_1D_PART] = -1;  // kept: it no longer names p
         continue;
       }
