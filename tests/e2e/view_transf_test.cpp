@@ -111,8 +111,9 @@ long differing(const qtest::Pixels &a, const qtest::Pixels &b) {
   return n;
 }
 
-// Runs once "view_transf:" carries out its turning, view and z-clip lines.
-TEST_F(ViewTransf, DISABLED_TurnsStoredViewsAndZclipPlanesByCommand) {
+// Turning, stored views and z-clip planes driven by "view_transf:" lines,
+// each step judged on a screenshot against the start picture.
+TEST_F(ViewTransf, TurnsStoredViewsAndZclipPlanesByCommand) {
   qtest::Pixels start = shot("start");
   ASSERT_TRUE(start.ok());
   const long few = start.w * start.h / 500;
