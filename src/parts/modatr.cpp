@@ -40,6 +40,7 @@
 #include "render/solid.h"
 #include "variables/variables.h"
 #include "derived/contour.h"
+#include "data/part_create.h"
 #include "derived/profile.h"
 #include "flow/tensor.h"
 #include "flow/trace.h"
@@ -58,6 +59,11 @@ static int palette_type(int palette, int component) {
   int type = -1;
   getpaltype(palette, component, name, &type);
   return type;
+}
+
+// A structured model part fetched again with its new node ranges.
+static void structured_ranges(int n) {
+  if (n > 0 && n < MAX_PART_NUMBER && Part_cross[n] >= 0) update_structured_parts(Part_cross[n]);
 }
 
 static int run_periodicity(int frame, int, int n) {
@@ -90,6 +96,7 @@ static Modatr_hooks real_calls() {
   h.modify_tensor_glyph = modify_tensor_glyph;
   h.modify_particle_trace = modify_particle_trace;
   h.modify_vector_arrow = modify_vector_arrow;
+  h.update_structured_parts = structured_ranges;
   return h;
 }
 const Modatr_hooks Modatr_real_calls = real_calls();

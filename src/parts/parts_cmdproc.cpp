@@ -3,7 +3,7 @@
 // collect pending values; the modify_end that applies them; the list
 // actions), its special recorder for the per-viewport visibility and its
 // refresh.  It owns the name list of a select_partname block.  The "model:"
-// half is still a placeholder.
+// category lives with the model parts (model_rout.h).
 #include "parts/parts_cmdproc.h"
 
 #include <strings.h>
@@ -136,13 +136,6 @@ const Cmd_keyword_rec Cmds_part[] = {
     {"transparency", 1, 'f', 0, 44, nullptr},
     {"entity_label_part", 1, 'n', 0, 71, nullptr},
     CMD_KEYWORD_END};
-
-const Cmd_keyword_rec Cmds_model[] = {CMD_KEYWORD_END};
-
-int model_cmdproc(const char *, const char *, const char *keyword, const char *, int cat_index,
-                  int, int, const int *, int) {
-  return cmd_refuse_unbuilt(cat_index, keyword);
-}
 
 // ---- helpers ---------------------------------------------------------------------------
 

@@ -1,13 +1,12 @@
-// Command language entry points of Parts: the "part:" and "model:"
-// processors, the special recorder, the refresh functions and the keyword
-// tables that Cmds_cat names.  The "model:" processor still refuses every
-// keyword and its table is empty.
+// Command language entry points of Parts: the "part:" processor, the
+// special recorder, the refresh functions and the keyword table that
+// Cmds_cat names; the "model:" processor and table come from model_rout.h.
 #pragma once
 
 #include "client/cmd_tables.h"
+#include "parts/model_rout.h"
 
 extern const Cmd_keyword_rec Cmds_part[];
-extern const Cmd_keyword_rec Cmds_model[];
 
 extern int Cmd_select_allmatchingparts;  // 1 = a name selects every part with that name (start)
 extern int Cmd_partname_mode;            // 1 between select_partname_begin and _end
@@ -19,7 +18,6 @@ extern int (*part_palette_by_name)(const char *name);
 extern void (*part_select_mainlist_all_windep)();
 
 int part_cmdproc(CMD_PROC_PARAMS);
-int model_cmdproc(CMD_PROC_PARAMS);
 // Records the per-viewport visibility lines of slot 2; other slots nothing. 0.
 int part_cmdrec(CMD_REC_PARAMS);
 void part_ref(int cat_index);

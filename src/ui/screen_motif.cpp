@@ -18,6 +18,7 @@
 #include "render/ui/entlbl_dialog.h"
 #include "render/ui/part_show_window.h"
 #include "parts/part_apply.h"
+#include "parts/ui/part_detedit_windep.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
@@ -115,6 +116,8 @@ void screen_motif_install() {
   Part_apply_windep.mainprt_list_refresh = mainprt_list_refresh;
   Part_apply_windep.editor_list_refresh = part_list_refresh;
   Part_apply_windep.partinterf_refresh = mainprt_partinterf_refresh;
+  // part detailed editor
+  part_detedit_windep_install();
   // z-clip section and stored views
   zclip_windep_install();
   Stored_views_control_key = &Quivane_cntrlkey_down;

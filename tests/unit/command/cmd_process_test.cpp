@@ -270,6 +270,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: Bad data passed to part_cmdproc()\n");
+    } else if (c.proc == model_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: Illegal command.\n");
     } else if (c.proc == data_cmdproc) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
