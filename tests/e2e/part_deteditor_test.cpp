@@ -291,6 +291,36 @@ TEST_F(PartEditor, StructuredPartShowsItsRangesAndMaxima) {
   }
 }
 
+TEST_F(PartEditor, RangeFieldsAreCheckedBeforeTheyApply) {
+  Part_rec *p = part_by_number(2);
+  const float block[12] = {1, 8, 1, 1, 6, 1, 1, 3, 1, 8, 6, 3};
+  for (int k = 0; k < 12; k++) p->attributes[63 + k] = block[k];
+  struct Case {
+    int row, column;  // the field typed into: I, J, K by From, To, Step
+    const char *text, *message;
+  } cases[] = {
+      {0, 1, "0", "Min/Max values must be >= 1 and Min must be <= Max"},
+      {1, 2, "0", "Step values must be >= 1."},
+      {2, 1, "9", "Maximum value must be <= maximum data values of (MaxX = 8, MaxY = 6, MaxZ = 3)."},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.text);
+    select_rows({2});  // refills the fields from the part
+    Widget w = Pattr_createstftstep_text[c.row][c.column];
+    XmTextFieldSetString(w, const_cast<char *>(c.text));
+    XtCallCallbacks(w, XmNactivateCallback, nullptr);
+    std::string err = error_text();
+    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    for (int k = 0; k < 9; k++) EXPECT_EQ(slot(2, 63 + k), block[k]) << 63 + k;
+    EXPECT_EQ(field_text(w), c.text);
+  }
+  select_rows({2});
+  XmTextFieldSetString(Pattr_createstftstep_text[0][0], const_cast<char *>("5"));
+  XtCallCallbacks(Pattr_createstftstep_text[0][0], XmNactivateCallback, nullptr);
+  EXPECT_EQ(error_text(), "");
+  EXPECT_EQ(slot(2, 63), 5.0f);
+}
+
 TEST_F(PartEditor, UpdateParentNeedsAMainSelectionAndOnePart) {
   XmListDeselectAllItems(Main_part_list);
   select_rows({1});
