@@ -120,7 +120,7 @@ static int fail(const char *message) {
 
 // The pending ranges over each selected part's own (or the defaults'):
 // every structured part must accept them before anything is sent.
-static int command_ranges_acceptable() {
+int model_command_ranges_acceptable() {
   int axes = 0;  // the axes whose ranges the command changes
   for (int k = 0; k < 9; k++)
     if (Part_modchng_flags[MODEL_RANGE_FIRST + k]) axes |= 1 << (k / 3);
@@ -171,7 +171,7 @@ int model_cmdproc(const char *, const char *, const char *, const char *params, 
   if (Cmd_partbatchmod_mode) return 1;
   if (Cmd_part_wrking_cnt <= 0 || !Cmd_part_wrking_extnumber)
     return fail("No parts selected by commands to act on.");
-  if (!command_ranges_acceptable()) {
+  if (!model_command_ranges_acceptable()) {
     // Nothing is sent: the refused ranges stay out of the next change too.
     part_clear_chngflags(Part_modchng_flags);
     return fail(nullptr);

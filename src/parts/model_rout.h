@@ -23,5 +23,10 @@ int model_is_structured(const float *attr);
 // known, to <= maximum.  1, or 0 after the error box.
 int model_check_ranges(const float *attr, int axes);
 
+// The command side's pending ranges over each part of the command
+// selection (or the model defaults): 1 when every structured one accepts
+// them, else 0 after the error box.  Nothing pending passes.
+int model_command_ranges_acceptable();
+
 // The "model:" processor (both processor slots of its category row).
 int model_cmdproc(CMD_PROC_PARAMS);

@@ -432,6 +432,12 @@ static int modify_end() {
   int first = Cmd_part_wrking_extnumber[0];
   int deflt = first == -1 ? 1 : 0;
   int type = deflt ? Cmd_part_wrking_defaulttype : 0;
+  // Node ranges gathered by "model:" lines inside the block are checked
+  // before anything reaches a server.
+  if (type == PART_MODEL && !model_command_ranges_acceptable()) {
+    part_clear_chngflags(Part_modchng_flags);
+    return fail(nullptr);
+  }
   part_apply(PART_SRC_COMMAND, type, deflt, Part_mod_attr, Part_modchng_flags, Part_mod_desc,
              Part_modchng_desc_flag, Part_mod_subsetdesc, Cmd_part_wrking_cnt,
              Cmd_part_wrking_extnumber, 0, 1);

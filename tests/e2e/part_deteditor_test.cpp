@@ -316,8 +316,13 @@ TEST_F(PartEditor, RangeFieldsAreCheckedBeforeTheyApply) {
   }
   select_rows({2});
   XmTextFieldSetString(Pattr_createstftstep_text[0][0], const_cast<char *>("5"));
-  XtCallCallbacks(Pattr_createstftstep_text[0][0], XmNactivateCallback, nullptr);
+  std::string rec = qtest::recorded_lines(
+      [] { XtCallCallbacks(Pattr_createstftstep_text[0][0], XmNactivateCallback, nullptr); });
   EXPECT_EQ(error_text(), "");
+  EXPECT_EQ(rec,
+            "part: select_begin\n 2\npart: select_end\npart: modify_begin\n"
+            "model: noderangestep_i 5 8 1\nmodel: noderangestep_j 1 6 1\n"
+            "model: noderangestep_k 1 3 1\npart: modify_end\n");
   EXPECT_EQ(slot(2, 63), 5.0f);
 }
 

@@ -130,6 +130,18 @@ TEST_F(ModelCommand, RefusedLinesSayWhyAndSendNothing) {
   EXPECT_EQ(server.finish(), "");
 }
 
+TEST_F(ModelCommand, RangesGatheredInAModifyBlockAreCheckedAtItsEnd) {
+  CaseLink &s = connect_case(0);
+  ScriptedCase server(&s.peer, {});
+  std::vector<std::string> lines = Select_both;
+  lines.insert(lines.end(), {"part: modify_begin", "model: noderangestep_k 1 9 1", "part: modify_end"});
+  std::string err;
+  EXPECT_EQ(run_lines(lines, &err), -1);
+  EXPECT_NE(err.find("Maximum value must be <= maximum data values"), std::string::npos) << err;
+  EXPECT_EQ(server.finish(), "");
+  EXPECT_EQ(part_by_number(2)->attributes[70], 4.0f);
+}
+
 TEST_F(ModelCommand, NothingSelectedIsRefused) {
   std::string err;
   EXPECT_EQ(run_lines({"model: noderangestep_i 1 5 1"}, &err), -1);
