@@ -26,6 +26,16 @@ int srv_max_file_size(int ch);
 int srv_velocity_offset(int ch);
 int srv_delete_feature(int ch);
 int srv_shrink(int ch);
+struct Ds_part_rec;
+// A copy of a part's geometry and values under another number and name.
+#include <string>
+Ds_part_rec copy_held_part(const Ds_part_rec &p, int number, const std::string &name);
+// Parts made from other parts (extracts, iblank parts, periodic instances).
+int srv_extract_part(int ch);
+int srv_bnd_part(int ch);
+int srv_periodicity(int ch);
+int srv_remove_boundary_for_group(int ch);
+int srv_check_match(int ch);
 int srv_get_node_labels(int ch);
 int srv_get_elem_labels(int ch);
 struct Ds_part_rec;
