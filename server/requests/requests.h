@@ -29,6 +29,9 @@ int srv_shrink(int ch);
 int srv_delete(int ch);
 int srv_get_node_labels(int ch);
 int srv_get_elem_labels(int ch);
+// "set_threads" <- int count; no reply.  The count is kept in Srv_thread_count.
+extern int Srv_thread_count;
+int srv_set_threads(int ch);
 struct Ds_part_rec;
 // The part the server holds under this number (made by a loader request,
 // or of the loaded dataset); null when none.
