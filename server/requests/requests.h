@@ -41,6 +41,9 @@ int srv_remove_boundary_for_group(int ch);
 int srv_check_match(int ch);
 int srv_get_node_labels(int ch);
 int srv_get_elem_labels(int ch);
+// "set_threads" <- int count; no reply.  The count is kept in Srv_thread_count.
+extern int Srv_thread_count;
+int srv_set_threads(int ch);
 // The part the server holds under this number (made by a loader request,
 // or of the loaded dataset); null when none.
 Ds_part_rec *held_part(int number);

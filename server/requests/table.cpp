@@ -25,6 +25,7 @@ static const Srv_request_rec Requests[] = {
     {"check match", srv_check_match},
     {"get node labels", srv_get_node_labels},
     {"get elem labels", srv_get_elem_labels},
+    {"set_threads", srv_set_threads},
     {"set file path", srv_set_file_path},
     {"set data type", srv_set_data_type},
     {"use part numbers", srv_use_part_numbers},

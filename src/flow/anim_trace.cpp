@@ -11,3 +11,4 @@ int Move_realtime_traces = 0;
 void update_atraces() {}
 void draw_anim_trace() {}
 void realtime_particle_traces() {}
+int init_ani_trace() { return 1; }

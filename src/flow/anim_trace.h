@@ -9,3 +9,6 @@ extern int Move_realtime_traces;  // 1 = realtime traces follow a moving tool
 void update_atraces();
 void draw_anim_trace();
 void realtime_particle_traces();
+// Restarts the trace animation after it was switched on; 1 (no traces to
+// animate yet).
+int init_ani_trace();
