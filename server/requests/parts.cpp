@@ -534,16 +534,17 @@ void forget_instances_of(const std::vector<int> &bases) {
 }
 
 // A face or edge as the sorted rounded coordinates of its nodes, hashed.
+// The arithmetic is unsigned so that large coordinates wrap instead of
+// overflowing.
 long long shape_key(const float *x, const float *y, const float *z, const int *nodes, int n) {
-  std::vector<long long> c;
+  auto q = [](float v) { return (unsigned long long)std::llround((double)v * 1e4); };
+  std::vector<unsigned long long> c;
   for (int k = 0; k < n; k++)
-    c.push_back((std::llround(x[nodes[k]] * 1e4) * 1000003LL + std::llround(y[nodes[k]] * 1e4)) *
-                    1000033LL +
-                std::llround(z[nodes[k]] * 1e4));
+    c.push_back((q(x[nodes[k]]) * 1000003ULL + q(y[nodes[k]])) * 1000033ULL + q(z[nodes[k]]));
   std::sort(c.begin(), c.end());
-  long long h = n;
-  for (long long v : c) h = h * 0x100000001b3LL ^ v;
-  return h;
+  unsigned long long h = (unsigned long long)n;
+  for (unsigned long long v : c) h = h * 0x100000001b3ULL ^ v;
+  return (long long)h;
 }
 
 std::vector<long long> border_keys(Ds_part_rec *p, int kind, float angle) {
