@@ -121,8 +121,7 @@ static void pop_gl_state() {
   glPopAttrib();
 }
 
-// The tools that are shown, with the seam curves of developed surfaces.
-static void draw_tools() {
+void viewport_draw_tools() {
   if (Curson) tracur();
   if (Lineon) tralin();
   if (Planon) trapln();
@@ -145,7 +144,7 @@ static void draw_viewport_content(bool full) {
     if (Do_realtime_clips != -1) clip_realtime_update_part();
   }
   if (Axiso1 || Axiso2 || Axiso3) axis_display();
-  draw_tools();
+  viewport_draw_tools();
   if (!Hlinet && !Flprun) disobj(3, 0);
   if (full) {
     display_iq_values();
