@@ -117,6 +117,14 @@ TEST_F(SavedView, FileHoldsTheListedFramesAndSixteenBlocks) {
   EXPECT_EQ(bytes().size(), 13900u + 80u);
 }
 
+TEST_F(SavedView, WritesThatFailAreReported) {
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(savvew("/dev/full"), -1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("savvew:"), std::string::npos);
+  EXPECT_EQ(savvew(dir_->file("no/such/dir").c_str()), -1);
+  EXPECT_EQ(rstvew(dir_->file("none.sav").c_str()), -1);
+}
+
 TEST_F(SavedView, ReadingCreatesMissingFramesAndRestoresTheViews) {
   ASSERT_EQ(new_frame(frame_defaults().data(), "two"), 1);
   ASSERT_EQ(new_frame(frame_defaults().data(), "two"), 2);
