@@ -15,3 +15,5 @@ void realtime_particle_traces() {}
 void ani_trace_attribute(float *attributes, int mode) {
   if (mode == 0 && attributes) attributes[0] = 1.0f;
 }
+
+int init_ani_trace() { return 1; }

@@ -26,6 +26,7 @@
 #include "palette/function.h"
 #include "palette/palette_cmdproc.h"
 #include "parts/attribute.h"
+#include "parts/part_copy.h"
 #include "parts/part_delete.h"
 #include "parts/part_rebuild.h"
 #include "parts/periodic.h"
@@ -60,6 +61,11 @@ static int palette_type(int palette, int component) {
   return type;
 }
 
+// The extract rebuild is called by part number; it works by table index.
+static void rebuild_extract(int n) {
+  if (n > 0 && n < MAX_PART_NUMBER && Part_cross[n] >= 0) modify_extract_merge_part(Part_cross[n]);
+}
+
 static int run_periodicity(int frame, int, int n) {
   do_periodicity(frame, 1, &n);
   return 0;
@@ -90,6 +96,7 @@ static Modatr_hooks real_calls() {
   h.modify_tensor_glyph = modify_tensor_glyph;
   h.modify_particle_trace = modify_particle_trace;
   h.modify_vector_arrow = modify_vector_arrow;
+  h.modify_extract_merge_part = rebuild_extract;
   return h;
 }
 const Modatr_hooks Modatr_real_calls = real_calls();

@@ -21,6 +21,7 @@
 #include "render/disobj.h"
 #include "render/display.h"
 #include "render/hidden_line.h"
+#include "render/redraw.h"
 #include "render/vector_print.h"
 #include "view/frames.h"
 #include "view/viewport_redraw.h"
@@ -140,7 +141,7 @@ void print_viewport(int v) {
   if (Do_realtime_clips != -1) capture(clip_realtime_update_part);
   capture([] {
     if (Axiso1 || Axiso2 || Axiso3) axis_display();
-    viewport_draw_tools();
+    draw_tools();
   });
   display_iq_values();
   display_query_locations();

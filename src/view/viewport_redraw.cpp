@@ -121,16 +121,6 @@ static void pop_gl_state() {
   glPopAttrib();
 }
 
-void viewport_draw_tools() {
-  if (Curson) tracur();
-  if (Lineon) tralin();
-  if (Planon) trapln();
-  if (Curve_clip_tool == 1 || Seam_Display == 1 || Seam_Display == 5) tracylinder();
-  if (Curve_clip_tool == 3 || Seam_Display == 3) tracone();
-  if (Curve_clip_tool == 2 || Seam_Display == 2) trasphere();
-  if (Curve_clip_tool == 4 || Seam_Display == 4) trarevtool();
-}
-
 // Passes 3 to 9 of a visible viewport, after its set-up and background.
 static void draw_viewport_content(bool full) {
   if (Hlinet)
@@ -144,7 +134,7 @@ static void draw_viewport_content(bool full) {
     if (Do_realtime_clips != -1) clip_realtime_update_part();
   }
   if (Axiso1 || Axiso2 || Axiso3) axis_display();
-  viewport_draw_tools();
+  draw_tools();
   if (!Hlinet && !Flprun) disobj(3, 0);
   if (full) {
     display_iq_values();

@@ -33,10 +33,6 @@ void save_viewport_mode_image();
 // buffer: 0 over the viewport where no viewport above it lies, 1 elsewhere.
 void viewport_create_stencil_buffer();
 
-// The tools that are shown, with the seam curves of developed surfaces
-// (pass 6; the vector print draws them too).
-void viewport_draw_tools();
-
 // One eye of the stereo passes: the off-axis frustum and the shift of the
 // viewing matrix's x translation.
 struct Stereo_eye_rec {

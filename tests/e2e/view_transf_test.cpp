@@ -19,6 +19,7 @@
 #include "client_proc.h"
 #include "driver_client.h"
 #include "harness.h"
+#include "model_client.h"
 #include "screenshot.h"
 
 namespace {
@@ -42,48 +43,7 @@ Model_pixels model_pixels(const qtest::Pixels &px) {
   return m;
 }
 
-class ViewTransf : public testing::Test {
- protected:
-  void SetUp() override {
-    const std::string D = qtest::test_data();
-    files_ = std::make_unique<qtest::TempDir>("qviewtransf");
-    qtest::write_file(files_->file("build.cmd"),
-                      "VERSION 7.1\ndata_partbuild: begin\ndata_partbuild: select_all\n"
-                      "data_partbuild: create\ndata_partbuild: end\n");
-    c_ = std::make_unique<qtest::DrivenClient>(
-        std::vector<std::string>{"-c", "-case", D + "/vtk/mixed.vtk", "-p", files_->file("build.cmd")});
-    ASSERT_TRUE(c_->xvfb.ok());
-    ASSERT_TRUE(c_->driver.connect(c_->port, 30000)) << c_->client->err();
-    ASSERT_EQ(c_->driver.greeting(), "Hello Command Driver");
-    ASSERT_EQ(send("command: delay 0"), "ok") << c_->client->err();
-  }
-  void TearDown() override {
-    if (!c_ || !c_->driver.connected()) return;
-    EXPECT_TRUE(c_->driver.send_only("quit"));
-    EXPECT_EQ(c_->client->wait_exit(std::chrono::seconds(30)), 0) << c_->client->err();
-  }
-  std::string send(const std::string &line) { return c_->driver.send(line, 30000); }
-
-  // The graphics area once two captures a moment apart agree (the client
-  // handles its X events between driven lines).
-  qtest::Pixels shot(const std::string &name) {
-    const std::string path = files_->file(name + ".ppm");
-    std::string previous;
-    int w = 0, h = 0;
-    for (int tries = 0; tries < 40; tries++) {
-      if (!qtest::graphics_window_ppm(c_->xvfb.display(), path, nullptr, &w, &h)) break;
-      std::string now = qtest::read_file(path);
-      if (now == previous) break;
-      previous = now;
-      send("command: delay 0");
-      usleep(200000);
-    }
-    return qtest::read_pixels(path);
-  }
-
-  std::unique_ptr<qtest::TempDir> files_;
-  std::unique_ptr<qtest::DrivenClient> c_;
-};
+class ViewTransf : public qtest::ModelClientTest {};
 
 TEST_F(ViewTransf, LoadedModelIsRecentredInTheGraphicsArea) {
   qtest::Pixels px = shot("start");
