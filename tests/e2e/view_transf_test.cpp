@@ -123,4 +123,41 @@ TEST_F(ViewTransf, TurnsStoredViewsAndZclipPlanesByCommand) {
   }
 }
 
+// The saved-view file written and read by command: a turned view saved,
+// the view reset, the file restored shows the turned view again, and the
+// restore does not record its own line; a missing file is refused.
+TEST_F(ViewTransf, SavedViewFileBringsATurnedViewBack) {
+  qtest::Pixels start = shot("start");
+  ASSERT_TRUE(start.ok());
+  const long few = start.w * start.h / 500;
+  ASSERT_EQ(send("view_transf: rotate 0 90 0"), "ok") << c_->client->err();
+  qtest::Pixels turned = shot("turned");
+  ASSERT_GT(differing(turned, start), few) << "the turn shows";
+
+  const std::string saved = files_->file("v.sav");
+  ASSERT_EQ(send("view_transf: save_view " + saved), "ok") << c_->client->err();
+  EXPECT_EQ(qtest::read_file(saved).size(), 9356u) << "frame 0 and sixteen viewport blocks";
+  ASSERT_EQ(send("view_transf: reset_rot_trn_scl"), "ok");
+  EXPECT_LT(differing(shot("reset"), start), few);
+  ASSERT_EQ(send("view_transf: restore_view " + saved), "ok") << c_->client->err();
+  EXPECT_LT(differing(shot("restored"), turned), few);
+
+  const std::string none = files_->file("none.sav");
+  EXPECT_EQ(send("view_transf: restore_view " + none), "ERROR");
+  EXPECT_NE(c_->client->err().find("File '" + none + "' cannot be read."), std::string::npos)
+      << c_->client->err();
+
+  const std::string record = qtest::session_record_name(c_->client->err());
+  ASSERT_NE(record, "") << c_->client->err();
+  const std::string lines = qtest::read_file(record);
+  // The driven lines stand once each: the restore did not record itself again.
+  auto count = [&](const std::string &line) {
+    size_t n = 0;
+    for (size_t at = lines.find(line); at != std::string::npos; at = lines.find(line, at + 1)) n++;
+    return n;
+  };
+  EXPECT_EQ(count("view_transf: save_view " + saved + "\n"), 1u) << lines;
+  EXPECT_EQ(count("view_transf: restore_view " + saved + "\n"), 1u) << lines;
+}
+
 }  // namespace
