@@ -140,7 +140,9 @@ Ds_part_rec cut_block(const Ds_case_rec &c, const Ds_part_rec &p, const std::vec
   return out;
 }
 
-Ds_part_rec copy_part(const Ds_part_rec &p, int number, const std::string &name) {
+}  // namespace
+
+Ds_part_rec copy_held_part(const Ds_part_rec &p, int number, const std::string &name) {
   Ds_part_rec out;
   out.number = number;
   out.name = name;
@@ -160,6 +162,8 @@ Ds_part_rec copy_part(const Ds_part_rec &p, int number, const std::string &name)
   }
   return out;
 }
+
+namespace {
 
 void hold(Ds_part_rec part, const Made_source &how) {
   for (size_t i = 0; i < Srv_made_parts.size(); i++)
@@ -227,7 +231,7 @@ int create_file_parts(int ch, bool userd) {
       hold(cut_block(Srv_case, src, ranges[i], domains[i], numbers[i], src.name),
            {numbers[i], ids[i] - 1, ranges[i], domains[i]});
     else
-      hold(copy_part(src, numbers[i], src.name), {numbers[i], ids[i] - 1, {}, 2});
+      hold(copy_held_part(src, numbers[i], src.name), {numbers[i], ids[i] - 1, {}, 2});
   }
   std::string log;
   for (int k : numbers) log += " " + std::to_string(k);

@@ -1,5 +1,8 @@
-// Requests for the id labels of a part, answered from the case model.
+// Requests for the id labels of a part, answered from the case model, and
+// the client's thread-count setting.
 //
+//   "set_threads"     <- int count; no reply.  Kept and logged; the stand-in
+//                        computes on one thread whatever the count.
 //   "get node labels" <- int part; -> int, int (1, 1 when the part is held
 //                        and has nodes, else 0, 0 and nothing more);
 //                     <- int representation, int displacement variable,
@@ -129,3 +132,13 @@ static int labels_request(int ch, bool elements) {
 int srv_get_node_labels(int ch) { return labels_request(ch, false); }
 
 int srv_get_elem_labels(int ch) { return labels_request(ch, true); }
+
+int Srv_thread_count = 1;
+
+int srv_set_threads(int ch) {
+  int count = 0;
+  if (ccrint(ch, 1, &count) != 0) return -1;
+  Srv_thread_count = count;
+  srv_log("set_threads %d", count);
+  return 0;
+}

@@ -4,6 +4,10 @@
 // -1 when the link failed.
 #pragma once
 
+#include <string>
+
+struct Ds_part_rec;
+
 struct Srv_request_rec {
   const char *keyword;     // as the client sends it, without a NUL
   int (*handler)(int ch);  // reads the request's values, writes the reply
@@ -27,9 +31,19 @@ int srv_velocity_offset(int ch);
 int srv_delete_feature(int ch);
 int srv_shrink(int ch);
 int srv_delete(int ch);
+// A copy of a part's geometry and values under another number and name.
+Ds_part_rec copy_held_part(const Ds_part_rec &p, int number, const std::string &name);
+// Parts made from other parts (extracts, iblank parts, periodic instances).
+int srv_extract_part(int ch);
+int srv_bnd_part(int ch);
+int srv_periodicity(int ch);
+int srv_remove_boundary_for_group(int ch);
+int srv_check_match(int ch);
 int srv_get_node_labels(int ch);
 int srv_get_elem_labels(int ch);
-struct Ds_part_rec;
+// "set_threads" <- int count; no reply.  The count is kept in Srv_thread_count.
+extern int Srv_thread_count;
+int srv_set_threads(int ch);
 // The part the server holds under this number (made by a loader request,
 // or of the loaded dataset); null when none.
 Ds_part_rec *held_part(int number);

@@ -43,6 +43,7 @@
 #include "state/bkup_section.h"
 #include "client/screen.h"
 #include "client/defaults.h"
+#include "render/display_toggles.h"
 
 char Con_mach[CON_SLOTS][CON_TEXT];
 char Con_exec[CON_SLOTS][CON_TEXT];
@@ -472,6 +473,7 @@ int conect(int local, int pid, const char *name1, const char *name2) {
   int threads = 0;
   if (ccsint(ch, 1) != 0 || handshake_int(ch, pid, &threads) != 0) return server_failed(ch, pid);
   Server_threads[Case_num] = threads;
+  number_threads_for_server(&threads, 2);
   First_connection = 0;
   return 1;
 }

@@ -525,8 +525,8 @@ int read_measure(const char *measured, int *mstatus, int *new_part) {
       fix_up_case_vis_part(number);
       load_part(number);
       *new_part = number;
-      int frame = part_frame_periodic_check(number);
-      if (frame != -1) do_periodicity(frame, 1, &number);
+      int frame = -1;
+      if (part_frame_periodic_check(number, &frame) != -1) do_periodicity(frame, 1, &number);
     }
   }
   if (get_time_steps(1) == -1 || get_the_results() == -1) return 5;

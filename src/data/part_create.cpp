@@ -89,8 +89,8 @@ static void build_objects(int number) {
 
 static void finish_one(int number) {
   build_objects(number);
-  int frame = part_frame_periodic_check(number);
-  if (frame != -1) do_periodicity(frame, 1, &number);
+  int frame = -1;
+  if (part_frame_periodic_check(number, &frame) != -1) do_periodicity(frame, 1, &number);
   center();
   redraw();
 }
@@ -114,8 +114,8 @@ static void finish_many(const std::vector<int> &made, bool show_lone_nodes) {
     }
   for (int number : made)
     if (part_by_number(number)) build_objects(number);
-  int frame = part_frame_periodic_check(made[0]);
-  if (frame != -1) {
+  int frame = -1;
+  if (part_frame_periodic_check(made[0], &frame) != -1) {
     std::vector<int> list(made);  // filtered in place by the instancing
     do_periodicity(frame, (int)list.size(), list.data());
   }

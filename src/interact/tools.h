@@ -7,4 +7,10 @@ extern int Middle_Mouse_Setting;  // middle button's role: 0 rotate, 1 translate
 extern int Right_Mouse_Setting;   // right button's role, same codes
 
 void tools_menu_init();
+// Shows one tool alone: which 0 cursor, 1 line, 2 plane, 3 the quadric
+// tool of Curve_clip_tool; the others are hidden.
+void tools_manage_oneatatime(int which);
+// Sets the Tools menu's quadric radio toggles so that only kind is on (no
+// menu entries yet: nothing).
+void tools_adjust_dep_srftggls(int kind);
 void draw_revtool_area_gl();

@@ -25,3 +25,10 @@ void load_dynamic_strings();
 // The annotation texts, lines, logos and markers over the scene arrive with
 // annotation: nothing is drawn.
 void showtext();
+
+// Vertices the annotation gives a vector print's overlay capture: 0 while
+// none exists.
+int get_annotate_vertex_count();
+// 1 with the pixel box of logo slot i (0..310) when it is shown, else 0:
+// no logo is shown until annotation arrives.
+int return_logo_location(int i, int *x0, int *x1, int *y0, int *y1);

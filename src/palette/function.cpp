@@ -22,3 +22,5 @@ void fncedt_getfile_saveallpalettes() {}
 void fncedt_getfile_restorepalettes() {}
 
 void draw_legend_bars() {}
+
+int get_legendbars_vertex_count() { return 0; }

@@ -28,3 +28,7 @@ void fncedt_getfile_restorepalettes();
 
 // The legends over the scene arrive with the palettes: nothing is drawn.
 void draw_legend_bars();
+
+// Vertices the legends give a vector print's overlay capture: 0 while no
+// legend is drawn.
+int get_legendbars_vertex_count();

@@ -685,8 +685,8 @@ static void second_light_rule() {
     highlight = a && our_rint(a[SLOT_ELT_REP]) != ELT_REP_NOT_LOADED && a[SLOT_VISIBLE] != 0 &&
                 a[SLOT_LIGHT_HINT] != 0;
   }
-  if (highlight && Lighting_two_lights) toggle_two_lights(0, 1);
-  if (!highlight && !Lighting_two_lights) toggle_two_lights(1, 1);
+  int two = highlight ? 0 : 1;
+  if (two != Lighting_two_lights) toggle_two_lights(&two, 1);
 }
 
 static int read_part(Part_rec *p, float *a, char *desc, char **creation) {

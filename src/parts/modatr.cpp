@@ -26,6 +26,7 @@
 #include "palette/function.h"
 #include "palette/palette_cmdproc.h"
 #include "parts/attribute.h"
+#include "parts/part_copy.h"
 #include "parts/part_delete.h"
 #include "parts/part_rebuild.h"
 #include "parts/periodic.h"
@@ -61,9 +62,17 @@ static int palette_type(int palette, int component) {
   return type;
 }
 
+// The table index of part number n, or -1.
+static int index_of(int n) { return n > 0 && n < MAX_PART_NUMBER ? Part_cross[n] : -1; }
+
+// The extract rebuild is called by part number; it works by table index.
+static void rebuild_extract(int n) {
+  if (index_of(n) >= 0) modify_extract_merge_part(index_of(n));
+}
+
 // A structured model part fetched again with its new node ranges.
 static void structured_ranges(int n) {
-  if (n > 0 && n < MAX_PART_NUMBER && Part_cross[n] >= 0) update_structured_parts(Part_cross[n]);
+  if (index_of(n) >= 0) update_structured_parts(index_of(n));
 }
 
 static int run_periodicity(int frame, int, int n) {
@@ -96,6 +105,7 @@ static Modatr_hooks real_calls() {
   h.modify_tensor_glyph = modify_tensor_glyph;
   h.modify_particle_trace = modify_particle_trace;
   h.modify_vector_arrow = modify_vector_arrow;
+  h.modify_extract_merge_part = rebuild_extract;
   h.update_structured_parts = structured_ranges;
   return h;
 }

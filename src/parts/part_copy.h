@@ -18,3 +18,8 @@ int modify_extract_merge_part(int i);
 // list, named from name; fills *new_count and new_parts. 1, or -1.
 int bnd_iblank_part(int count, const int *list, int kind, char *name, int *new_count,
                     int *new_parts);
+// Checks a front end makes before it records a group or ungroup line: the
+// number of groups group_parts would make of the list, and the number of
+// listed parts that are groups.
+int groups_to_make(int n, const int *list);
+int groups_listed(int n, const int *list);

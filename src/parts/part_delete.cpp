@@ -85,7 +85,7 @@ void delete_part_stuff(int i) {
     }
     if (Dpy_cnt > 1 && Dpy_current != 0) make_display_current(0);
   }
-  if (!r->copy_of && !r->group) part_free_shared_arrays(r);
+  if (!r->group) part_free_shared_arrays(r);  // a copy gives back only what it owns
   if (Part_delete_calls.update_iso_realtime) Part_delete_calls.update_iso_realtime(number);
   part_rec_free_own(r);
   for (int j = i; j < Num_p_loaded - 1; j++) {

@@ -319,6 +319,22 @@ int part_alloc_variable_tables(Part_rec *p, int defined) {
 
 void part_free_shared_arrays(Part_rec *p) {
   if (!p) return;
+  // Copies: the geometry and values belong to the source part.
+  if (p->copy_of > 0) {
+    p->elem_offsets = p->connectivity = nullptr;
+    p->coords = nullptr;
+    p->point_times = nullptr;
+    p->point_vectors = nullptr;
+    p->trace_a = p->trace_b = nullptr;
+    p->trace_c = p->trace_d = nullptr;
+    p->tensors = nullptr;
+    for (int v = 0; v < Var_array_size; v++) {
+      if (p->scalars) p->scalars[v] = nullptr;
+      if (p->scalars_imag) p->scalars_imag[v] = nullptr;
+      if (p->vectors) p->vectors[v] = nullptr;
+      if (p->vectors_imag) p->vectors_imag[v] = nullptr;
+    }
+  }
   free(p->elem_offsets);
   free(p->connectivity);
   free(p->emitter_group_ids);

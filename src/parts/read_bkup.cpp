@@ -31,9 +31,6 @@
 
 int Part_build_start[4] = {0, 1, 1, 1};
 float Constant_values[READ_BKUP_CONSTANTS];
-Matcher_file_rec *Matcher_file = nullptr;
-int Matcher_file_cnt = 0;
-char Default_match_file[READ_BKUP_MATCH_NAME];
 
 namespace {
 
@@ -96,7 +93,7 @@ bool get_pbuild(FILE *fp, Pbuild_rec *r) {
 void free_match_records() {
   free(Matcher_file);
   Matcher_file = nullptr;
-  Matcher_file_cnt = 0;
+  Matcher_file_count = 0;
 }
 
 int save(FILE *fp) {
@@ -112,7 +109,7 @@ int save(FILE *fp) {
     row[5] = Num_unstruct[c];
     row[6] = Extpn_to_filepn[c] ? Num_extpn_to_filepn[c] : 0;
   }
-  w[116] = Matcher_file ? Matcher_file_cnt : 0;
+  w[116] = Matcher_file ? Matcher_file_count : 0;
   for (int c = 0; c < MAX_CASES; c++) w[117 + c] = Kperio[c];
   if (!put_float(fp, Version)) return failed();
   for (int v : w)
@@ -134,7 +131,7 @@ int save(FILE *fp) {
     if (!put_int(fp, Matcher_file[k].changed) ||
         !put_bytes(fp, Matcher_file[k].name, READ_BKUP_MATCH_NAME))
       return failed();
-  if (!put_bytes(fp, Default_match_file, Default_name) || !put_int(fp, View_centred) ||
+  if (!put_bytes(fp, Matcher_default_name, Default_name) || !put_int(fp, View_centred) ||
       !put_int(fp, Shared_border_removal))
     return failed();
   return 1;
@@ -202,7 +199,7 @@ int restore(FILE *fp) {
       report_alloc_failure(__LINE__, __FILE__, "read_bkup - Matcher_file");
       return -1;
     }
-    Matcher_file_cnt = w[116];
+    Matcher_file_count = w[116];
     for (int k = 0; k < w[116]; k++) {
       if (!get_int(fp, &Matcher_file[k].changed) ||
           !get_bytes(fp, Matcher_file[k].name, READ_BKUP_MATCH_NAME))
@@ -212,8 +209,8 @@ int restore(FILE *fp) {
   }
   char name[Default_name];
   if (!get_bytes(fp, name, Default_name)) return failed();
-  memset(Default_match_file, 0, sizeof Default_match_file);
-  memcpy(Default_match_file, name, strnlen(name, Default_name));
+  memset(Matcher_default_name, 0, sizeof Matcher_default_name);
+  memcpy(Matcher_default_name, name, strnlen(name, Default_name));
   if (!get_int(fp, &View_centred) || !get_int(fp, &Shared_border_removal)) return failed();
   return 1;
 }
@@ -225,7 +222,7 @@ void reset() {
   for (int k = 0; k < 3; k++) Part_max_ijk[k][0] = 1;
   for (float &v : Constant_values) v = 0.0f;
   free_match_records();
-  Default_match_file[0] = '\0';
+  Matcher_default_name[0] = '\0';
   char empty[PATH_TEXT] = "";
   for (int c = 0; c < MAX_CASES; c++) {
     which_path(c, empty, 1);

@@ -6,23 +6,16 @@
 
 #include <cstdio>
 
+#include "parts/periodic.h"  // the match-file records
 #include "view/recentre.h"  // topctmsav
 
 #define READ_BKUP_CONSTANTS 300    // constant values, indexed by variable id
-#define READ_BKUP_MATCH_NAME 256   // bytes of a match-file name
+#define READ_BKUP_MATCH_NAME MATCH_NAME_LEN  // bytes of a match-file name
 #define READ_BKUP_MAX_COUNT 4999   // largest per-case count or record count a restore accepts
 #define READ_BKUP_EMPTY_BYTES 2079 // the section with no case data and no match records
 
-struct Matcher_file_rec {
-  int changed;                      // 1 = the file was changed since it was checked
-  char name[READ_BKUP_MATCH_NAME];  // NUL-terminated file name
-};
-
 extern int Part_build_start[4];  // [0] first part number of a build; [1..3] kept, 1 after reset
 extern float Constant_values[READ_BKUP_CONSTANTS];  // by variable id
-extern Matcher_file_rec *Matcher_file;   // Matcher_file_cnt records, null when none
-extern int Matcher_file_cnt;
-extern char Default_match_file[READ_BKUP_MATCH_NAME];  // empty = none
 
 // Modes 0 save, 2 restore, 4 reset, 5 scenario write and 6 scenario read
 // (version and topctmsav only); any other mode does nothing.  1, or -1

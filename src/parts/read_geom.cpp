@@ -128,8 +128,8 @@ void create_all_parts() {
     Num_p_loaded++;
     Num_parts_cases[c]++;
     Num_p_partlist++;
-    int frame = part_frame_periodic_check(p);
-    if (frame >= 0 && periodic) {
+    int frame = -1;
+    if (part_frame_periodic_check(p, &frame) != -1 && periodic) {
       periodic[nperiodic++] = p;
       periodic_frame = frame;
     }

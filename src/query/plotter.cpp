@@ -9,3 +9,5 @@ static const Global_defaults Defaults(DEFAULTS_AT_RESET, Plttog);
 void plotter_move_manage(int) {}
 
 void display_plots() {}
+
+int get_plotter_vertex_count() { return 0; }

@@ -12,6 +12,7 @@
 #include "client/interf_settings.h"
 #include "parts/attribute.h"
 #include "parts/read.h"
+#include "render/display_toggles.h"
 #include "render/part_services.h"
 #include "view/frames.h"
 #include "render/disobj.h"
@@ -222,7 +223,9 @@ void initial_screen(int dpy) {
 }
 
 
-void view_menu_init() {}
+void view_menu_init() {
+  if (View_menu_windep) View_menu_windep();
+}
 
 int display_lists_context_enter() {
   if (Dpy_cnt != 2 || Dpy_current != 0) return 0;

@@ -37,6 +37,17 @@ float Stereo_left = 0.0f, Stereo_right = 0.0f, Stereo_top = 0.0f, Stereo_bottom 
 float Stereo_eye = 0.0f;
 void (*toggle_stereo_buffer_windep)(int buffer) = nullptr;
 
+// The tools that are shown, with the seam curves of developed surfaces.
+void draw_tools() {
+  if (Curson) tracur();
+  if (Lineon) tralin();
+  if (Planon) trapln();
+  if (Curve_clip_tool == 1 || Seam_Display == 1 || Seam_Display == 5) tracylinder();
+  if (Curve_clip_tool == 3 || Seam_Display == 3) tracone();
+  if (Curve_clip_tool == 2 || Seam_Display == 2) trasphere();
+  if (Curve_clip_tool == 4 || Seam_Display == 4) trarevtool();
+}
+
 namespace {
 
 void real_stereo_buffer(int buffer) {
@@ -120,16 +131,6 @@ void flipbook_step(bool *traces_advanced) {
   }
 }
 
-void tools() {
-  if (Curson) tracur();
-  if (Lineon) tralin();
-  if (Planon) trapln();
-  if (Curve_clip_tool == 1 || Seam_Display == 1 || Seam_Display == 5) tracylinder();
-  if (Curve_clip_tool == 3 || Seam_Display == 3) tracone();
-  if (Curve_clip_tool == 2 || Seam_Display == 2) trasphere();
-  if (Curve_clip_tool == 4 || Seam_Display == 4) trarevtool();
-}
-
 // What one variant draws per viewport, after the background.
 struct Pass_plan {
   bool hidden = false;        // the hidden-line pass in place of the parts pass
@@ -152,7 +153,7 @@ void viewport_passes(const Pass_plan &p) {
   if (Do_realtime_iso && p.full) iso_realtime_redo_all();
   if (Move_realtime_traces && p.full) realtime_particle_traces();
   if (!p.axes_first && axes) axis_display();
-  tools();
+  draw_tools();
   if (p.transparent) Calls.disobj(3, 0);
   if (p.cross_eye >= 0 && Input_6d) draw_imersa_cross(Stereo_mode, p.cross_eye);
   if (p.full) {

@@ -60,3 +60,6 @@ struct Redraw_calls {
   void (*viewport_mode)();
 };
 void redraw_calls(const Redraw_calls *calls);
+
+// Draws the tools that are shown and the seam curves of developed surfaces.
+void draw_tools();

@@ -18,6 +18,8 @@
 #include "render/active.h"
 // reader state section
 #include "parts/read_bkup.h"
+// viewports, frames and view transforms sections
+#include "view/view_bkup.h"
 
 char Bkup_autorestore_name[257];
 
@@ -35,6 +37,10 @@ void file_backup_reinitializeall() {
   data_interf_bkup(nullptr, BKUP_RESET);
   // reader state section
   read_bkup(nullptr, BKUP_RESET);
+  // viewports, frames and view transforms sections
+  frames_bkup(nullptr, BKUP_RESET);
+  transforms_bkup(nullptr, BKUP_RESET);
+  viewports_bkup(nullptr, BKUP_RESET);
 }
 
 int quit_server(int case_index) {

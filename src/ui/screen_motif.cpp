@@ -25,6 +25,9 @@
 #include "ui/event_loop.h"
 #include "ui/file_select.h"
 #include "ui/general_windep.h"
+#include "render/display_toggles.h"
+#include "render/ui/view_menu.h"
+#include "ui/main_toggles.h"
 #include "ui/graphics_windows.h"
 #include "ui/interf_init.h"
 #include "ui/message_window.h"
@@ -121,4 +124,9 @@ void screen_motif_install() {
   // z-clip section and stored views
   zclip_windep_install();
   Stored_views_control_key = &Quivane_cntrlkey_down;
+  // display toggles: the View menu, the main view and tool toggles, the overlay prompt
+  View_menu_windep = view_menu_init_windep;
+  Main_viewtggls_windep = main_viewtggls_init;
+  Main_tooltggls_windep = main_tooltggls_init;
+  View_hline_prompt_windep = view_genhline_prompt;
 }

@@ -126,3 +126,67 @@ void transf_link_viewports(int on, int from_command) {
   set_unset_viewport_locks(on);
   record_user_line(from_command, "viewport_link", on ? On : Off);
 }
+
+// ---- the saved-view file ------------------------------------------------------------
+#include <cstring>
+
+#include "client/file_select_comm.h"
+#include "client/textutil.h"
+#include "view/saved_view.h"
+
+#define SAVED_VIEW_PATH 255  // room for an expanded name, NUL included
+
+// Expands a leading "~" of name into path; 1, or -1 with the message.
+static int expand_view_name(const char *name, char *path, const char *empty_message) {
+  int nchars = (int)strlen(name), capacity = SAVED_VIEW_PATH;
+  int r = nchars > 0 ? expfnam(name, &nchars, path, &capacity) : -1;
+  if (r == -2) {
+    disperr("File and path name too long when expanding '~'.");
+    return -1;
+  }
+  if (r < 0 && nchars > 0) {
+    disperr("Could not expand file '~', try using full path name.");
+    return -1;
+  }
+  if (r <= 0 || !path[0]) {
+    disperr(empty_message);
+    return -1;
+  }
+  return 1;
+}
+
+int transf_save_view(const char *name, int from_command) {
+  char path[SAVED_VIEW_PATH] = "";
+  if (expand_view_name(name ? name : "", path, "Incorrect file name to save transformation view.") <
+      0)
+    return -1;
+  int mode = 1, interactive = from_command ? 0 : 1;
+  if (!chkfil(path, &mode, &interactive)) return -1;
+  if (savvew(path) < 0) {
+    disperr("Save of view states failed.");
+    return -1;
+  }
+  record_user_line(from_command, "save_view", name);
+  return 1;
+}
+
+int transf_restore_view(const char *name, int from_command) {
+  if (keyframes_being_made()) {
+    disperr("Restoring a view state when keyframe animation is being\n created will cause "
+            "problems in the animation.  Operation Ignored.");
+    return -1;
+  }
+  char path[SAVED_VIEW_PATH] = "";
+  if (expand_view_name(name ? name : "", path,
+                       "Incorrect file name to restore transformation view.") < 0)
+    return -1;
+  // An unreadable file is reported to the command's sender as well.
+  int mode = 0, interactive = 1;
+  if (!chkfil(path, &mode, &interactive)) return -1;
+  if (rstvew(path) < 0) {
+    disperr("Restore of view states failed.");
+    return -1;
+  }
+  record_user_line(from_command, "restore_view", name);
+  return 1;
+}

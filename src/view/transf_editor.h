@@ -42,3 +42,14 @@ int transf_copy_state(int from_command);
 void transf_paste_state(int from_command);
 // Links (on 1) or unlinks the selected viewports for interactive transforms.
 void transf_link_viewports(int on, int from_command);
+
+// ---- the saved-view file (saved_view.h) ---------------------------------------------
+// Writes the file named (a leading "~" expanded).  From the editor
+// (from_command 0) an existing file asks before it is overwritten and a
+// file that cannot be created is reported, and the line is recorded; from a
+// command the checks are silent and nothing is recorded.  1, or -1.
+int transf_save_view(const char *name, int from_command);
+// Reads the file named and applies it; refused while a keyframe animation
+// is being made.  A file that cannot be read is reported either way; only
+// the editor's call (from_command 0) records the line.  1, or -1.
+int transf_restore_view(const char *name, int from_command);

@@ -340,9 +340,9 @@ int transf_cmdproc(const char *, const char *, const char *, const char *params,
       Command_proc_err = 0;
       return zclip_result(zclip_minattr_updt(v[0], 1));
     case VIEWTRANSF_SAVE_VIEW:
-      return transf_refuse("view_transf: save_view is not available yet.");
+      return transf_save_view(text, 1) < 0 ? -1 : 1;
     case VIEWTRANSF_RESTORE_VIEW:
-      return transf_refuse("view_transf: restore_view is not available yet.");
+      return transf_restore_view(text, 1) < 0 ? -1 : 1;
     case VIEWTRANSF_AXIS: {
       const int axis = cmd_process_strparams(text, cat_index, kw_row);
       if (axis < 0) return transf_refuse("view_transf: Incorrect axis.");

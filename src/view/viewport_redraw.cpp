@@ -121,17 +121,6 @@ static void pop_gl_state() {
   glPopAttrib();
 }
 
-// The tools that are shown, with the seam curves of developed surfaces.
-static void draw_tools() {
-  if (Curson) tracur();
-  if (Lineon) tralin();
-  if (Planon) trapln();
-  if (Curve_clip_tool == 1 || Seam_Display == 1 || Seam_Display == 5) tracylinder();
-  if (Curve_clip_tool == 3 || Seam_Display == 3) tracone();
-  if (Curve_clip_tool == 2 || Seam_Display == 2) trasphere();
-  if (Curve_clip_tool == 4 || Seam_Display == 4) trarevtool();
-}
-
 // Passes 3 to 9 of a visible viewport, after its set-up and background.
 static void draw_viewport_content(bool full) {
   if (Hlinet)

@@ -51,6 +51,10 @@ static const float Start_defaults[VIEWPORT_ATTRS] = {
     0, 1, 1, 1, 1,                                  // 27..31 blend positions
     1, 0.3f, 0.3f, 0.2f, 0.2f, 1, 1, 1};            // 32..39
 
+void viewport_start_defaults(float out[VIEWPORT_ATTRS]) {
+  memcpy(out, Start_defaults, sizeof Start_defaults);
+}
+
 // Start-up grid origin of viewport k = 1 + 4c + r (c, r = 0..3), each step
 // taken in double from the previous float.
 static void grid_origin(int k, float *x, float *y) {

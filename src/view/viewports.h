@@ -60,6 +60,8 @@ extern int Floating_z_planes;    // 1 = z-clip planes follow the scene
 // The start-up table: viewport 0 over the whole window, 1..15 not in use on
 // a 4 x 4 grid of origins.
 void global_init_viewports();
+// The vector new viewports take at start-up (the archive reset's defaults).
+void viewport_start_defaults(float out[VIEWPORT_ATTRS]);
 // Mode 0 reads the name and vector (viewport -1: the defaults, empty name);
 // mode 1 sets them with the table's rules; redraw 1 redraws all viewports
 // when the change is visible.  Viewports -1..15; other modes nothing.

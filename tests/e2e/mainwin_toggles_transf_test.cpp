@@ -108,7 +108,7 @@ TEST(MainToggles, InitShowsTheSettingsWithoutRunningCallbacks) {
   Solidt = 1;
   Hlinet = 0;
   Axiso3 = 1;
-  Box_mode = 1;
+  Box_mode_toggle = 1;
   EXPECT_EQ(main_viewtggls_init(), 1);
   EXPECT_TRUE(XmToggleButtonGetState(Main_hsurf_tggl));
   EXPECT_FALSE(XmToggleButtonGetState(Main_hline_tggl));
@@ -122,7 +122,7 @@ TEST(MainToggles, InitShowsTheSettingsWithoutRunningCallbacks) {
   XmToggleButtonSetState(Main_axis_tggl, False, True);
   EXPECT_EQ(Axiso3, 0);
   XmToggleButtonSetState(Main_fastdisplay_tggl, False, True);
-  EXPECT_EQ(Box_mode, 0);
+  EXPECT_EQ(Box_mode_toggle, 0);
 }
 
 }  // namespace

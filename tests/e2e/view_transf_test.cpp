@@ -19,6 +19,7 @@
 #include "client_proc.h"
 #include "driver_client.h"
 #include "harness.h"
+#include "model_client.h"
 #include "screenshot.h"
 
 namespace {
@@ -42,48 +43,7 @@ Model_pixels model_pixels(const qtest::Pixels &px) {
   return m;
 }
 
-class ViewTransf : public testing::Test {
- protected:
-  void SetUp() override {
-    const std::string D = qtest::test_data();
-    files_ = std::make_unique<qtest::TempDir>("qviewtransf");
-    qtest::write_file(files_->file("build.cmd"),
-                      "VERSION 7.1\ndata_partbuild: begin\ndata_partbuild: select_all\n"
-                      "data_partbuild: create\ndata_partbuild: end\n");
-    c_ = std::make_unique<qtest::DrivenClient>(
-        std::vector<std::string>{"-c", "-case", D + "/vtk/mixed.vtk", "-p", files_->file("build.cmd")});
-    ASSERT_TRUE(c_->xvfb.ok());
-    ASSERT_TRUE(c_->driver.connect(c_->port, 30000)) << c_->client->err();
-    ASSERT_EQ(c_->driver.greeting(), "Hello Command Driver");
-    ASSERT_EQ(send("command: delay 0"), "ok") << c_->client->err();
-  }
-  void TearDown() override {
-    if (!c_ || !c_->driver.connected()) return;
-    EXPECT_TRUE(c_->driver.send_only("quit"));
-    EXPECT_EQ(c_->client->wait_exit(std::chrono::seconds(30)), 0) << c_->client->err();
-  }
-  std::string send(const std::string &line) { return c_->driver.send(line, 30000); }
-
-  // The graphics area once two captures a moment apart agree (the client
-  // handles its X events between driven lines).
-  qtest::Pixels shot(const std::string &name) {
-    const std::string path = files_->file(name + ".ppm");
-    std::string previous;
-    int w = 0, h = 0;
-    for (int tries = 0; tries < 40; tries++) {
-      if (!qtest::graphics_window_ppm(c_->xvfb.display(), path, nullptr, &w, &h)) break;
-      std::string now = qtest::read_file(path);
-      if (now == previous) break;
-      previous = now;
-      send("command: delay 0");
-      usleep(200000);
-    }
-    return qtest::read_pixels(path);
-  }
-
-  std::unique_ptr<qtest::TempDir> files_;
-  std::unique_ptr<qtest::DrivenClient> c_;
-};
+class ViewTransf : public qtest::ModelClientTest {};
 
 TEST_F(ViewTransf, LoadedModelIsRecentredInTheGraphicsArea) {
   qtest::Pixels px = shot("start");
@@ -161,6 +121,43 @@ TEST_F(ViewTransf, TurnsStoredViewsAndZclipPlanesByCommand) {
       case Step::MODEL_SHOWS: EXPECT_GT(model, 500); break;
     }
   }
+}
+
+// The saved-view file written and read by command: a turned view saved,
+// the view reset, the file restored shows the turned view again, and the
+// restore does not record its own line; a missing file is refused.
+TEST_F(ViewTransf, SavedViewFileBringsATurnedViewBack) {
+  qtest::Pixels start = shot("start");
+  ASSERT_TRUE(start.ok());
+  const long few = start.w * start.h / 500;
+  ASSERT_EQ(send("view_transf: rotate 0 90 0"), "ok") << c_->client->err();
+  qtest::Pixels turned = shot("turned");
+  ASSERT_GT(differing(turned, start), few) << "the turn shows";
+
+  const std::string saved = files_->file("v.sav");
+  ASSERT_EQ(send("view_transf: save_view " + saved), "ok") << c_->client->err();
+  EXPECT_EQ(qtest::read_file(saved).size(), 9356u) << "frame 0 and sixteen viewport blocks";
+  ASSERT_EQ(send("view_transf: reset_rot_trn_scl"), "ok");
+  EXPECT_LT(differing(shot("reset"), start), few);
+  ASSERT_EQ(send("view_transf: restore_view " + saved), "ok") << c_->client->err();
+  EXPECT_LT(differing(shot("restored"), turned), few);
+
+  const std::string none = files_->file("none.sav");
+  EXPECT_EQ(send("view_transf: restore_view " + none), "ERROR");
+  EXPECT_NE(c_->client->err().find("File '" + none + "' cannot be read."), std::string::npos)
+      << c_->client->err();
+
+  const std::string record = qtest::session_record_name(c_->client->err());
+  ASSERT_NE(record, "") << c_->client->err();
+  const std::string lines = qtest::read_file(record);
+  // The driven lines stand once each: the restore did not record itself again.
+  auto count = [&](const std::string &line) {
+    size_t n = 0;
+    for (size_t at = lines.find(line); at != std::string::npos; at = lines.find(line, at + 1)) n++;
+    return n;
+  };
+  EXPECT_EQ(count("view_transf: save_view " + saved + "\n"), 1u) << lines;
+  EXPECT_EQ(count("view_transf: restore_view " + saved + "\n"), 1u) << lines;
 }
 
 }  // namespace

@@ -11,6 +11,18 @@
 
 namespace qtest {
 
+// Frame 0, as the first graphics initialisation makes it, for tests that
+// run without a graphics window; selected alone.
+inline void ensure_frame_zero() {
+  if (!Ctm_part[0]) {
+    float attrs[FRAME_ATTR_WORDS];
+    frame_attributes(-1, attrs, nullptr, 0);
+    new_frame(attrs, "");
+  }
+  int none = 0;
+  current_selected_frames(&none, &none, 1);
+}
+
 class Test_frame {
  public:
   // x and y are unit and perpendicular; z = x cross y.

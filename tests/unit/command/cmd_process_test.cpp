@@ -285,6 +285,10 @@ TEST(CmdTable, EveryCategoryIsWiredAndUnbuiltOnesRefuse) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(Command_proc_err, 1);
       EXPECT_EQ(err, "ERROR: Illegal frame command.\n");
+    } else if (c.proc == view_cmdproc) {
+      EXPECT_EQ(r, -1);
+      EXPECT_EQ(Command_proc_err, 1);
+      EXPECT_EQ(err, "ERROR: The command does not exist.\n");
     } else if (c.proc == transf_cmdproc) {
       EXPECT_EQ(r, -1);
       EXPECT_EQ(err, "ERROR: view_transf: The command does not exist.\n");

@@ -143,21 +143,20 @@ TEST_F(GenericLoader, IblankTextHoldsAPlaceForEveryParent) {
   Bytes names = i32(2) + str("inside") + str("outside");
   ScriptedCase server(&s.peer, {{str("get bnd list"), names}, {str("get bnd list"), names}});
   run({"data_type structured", "select_begin", "4 7", "select_end", "iblank_type OUTSIDE"});
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(cmd_process("data_partbuild: create_iblank"), -1);  // no iblank parts in this build
-  std::string err = testing::internal::GetCapturedStderr();
+  // Parts 4 and 7 have no records here: the server is asked for nothing
+  // more, and nothing is made.
+  EXPECT_GE(cmd_process("data_partbuild: create_iblank"), 0);
   EXPECT_EQ(server.finish(), "");
-  EXPECT_NE(err.find("Creation of the iblank part failed. Memory allocation failed."), std::string::npos)
-      << err;
-  std::string placeholder = "#" + std::string(11, ' ');
+  EXPECT_EQ(Num_p_loaded, 0);
+  // Each parent's placeholder is filled with its number once the part is asked for.
   EXPECT_STREQ(Data_pbuildcmds,
-               ("# data_partbuild: description \n"
-                "# data_partbuild: data_type structured\n"
-                "# data_partbuild: select_begin\n" +
-                placeholder + "\n" + placeholder +
-                "\n# data_partbuild: select_end\n"
-                "# data_partbuild: iblank_type outside")
-                   .c_str());
+               "# data_partbuild: description \n"
+               "# data_partbuild: data_type structured\n"
+               "# data_partbuild: select_begin\n"
+               "#          4\n#          7\n"
+               "# data_partbuild: select_end\n"
+               "# data_partbuild: iblank_type outside\n"
+               "# data_partbuild: create_iblank");
   pbuildcmds_fill_selection(0, 4);
   pbuildcmds_fill_selection(1, 7);
   EXPECT_NE(std::string(Data_pbuildcmds).find("select_begin\n#          4\n#          7\n#"),

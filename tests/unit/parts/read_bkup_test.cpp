@@ -34,7 +34,7 @@ class ReadView : public testing::Test {
   static void set_matches(int n, const char *prefix) {
     free(Matcher_file);
     Matcher_file = static_cast<Matcher_file_rec *>(calloc((size_t)n, sizeof(Matcher_file_rec)));
-    Matcher_file_cnt = n;
+    Matcher_file_count = n;
     for (int k = 0; k < n; k++) {
       Matcher_file[k].changed = k % 2;
       snprintf(Matcher_file[k].name, READ_BKUP_MATCH_NAME, "%s%d.match", prefix, k);
@@ -50,7 +50,7 @@ TEST_F(ReadView, EmptySectionRoundTrips) {
   Pasper[2][0] = 45.0f;
   Constant_values[299] = 3.5f;
   topctmsav[13] = -2.0f;
-  strcpy(Default_match_file, "default.match");
+  strcpy(Matcher_default_name, "default.match");
   View_centred = 1;
   Shared_border_removal = 0;
   ASSERT_EQ(read_bkup(fp_, 0), 1);
@@ -65,10 +65,10 @@ TEST_F(ReadView, EmptySectionRoundTrips) {
   EXPECT_EQ(Pasper[2][0], 45.0f);
   EXPECT_EQ(Constant_values[299], 3.5f);
   EXPECT_EQ(topctmsav[13], -2.0f);
-  EXPECT_STREQ(Default_match_file, "default.match");
+  EXPECT_STREQ(Matcher_default_name, "default.match");
   EXPECT_EQ(View_centred, 1);
   EXPECT_EQ(Shared_border_removal, 0);
-  EXPECT_EQ(Matcher_file_cnt, 0);
+  EXPECT_EQ(Matcher_file_count, 0);
 }
 
 // Per-case tables and three match records come back as they were; the
@@ -88,7 +88,7 @@ TEST_F(ReadView, CaseTablesAndMatchRecordsRestore) {
   set_matches(1, "held");
   Pbuild[2][1].id = 0;
   ASSERT_EQ(read_bkup(fp_, 2), 1);
-  ASSERT_EQ(Matcher_file_cnt, 3);
+  ASSERT_EQ(Matcher_file_count, 3);
   EXPECT_STREQ(Matcher_file[2].name, "saved2.match");
   EXPECT_EQ(Matcher_file[1].changed, 1);
   EXPECT_EQ(Pbuild[2][1].id, 8);
@@ -129,7 +129,7 @@ TEST_F(ReadView, CountsOutsideTheTableAreRefused) {
     rewind(fp_);
     set_matches(1, "kept");
     EXPECT_EQ(read_bkup(fp_, 2), -1) << r.word;
-    EXPECT_EQ(Matcher_file_cnt, 1) << r.word;
+    EXPECT_EQ(Matcher_file_count, 1) << r.word;
     rewind(fp_);
   }
 }

@@ -76,6 +76,9 @@ class FrameCommands : public testing::Test {
     Frame_modchng_matchfile[0] = Frame_modchng_desc[0] = '\0';
     Frame_modify_pending = 0;
     Frame_wrking_framecnt = 0;
+    // No match file named yet, for the default frame or any other.
+    Matcher_default_name[0] = '\0';
+    for (int k = 0; k < Matcher_file_count; k++) Matcher_file[k] = Matcher_file_rec{};
     Command_proc_err = 0;
     Recrdr = 0;
     cmd_select_reset();
@@ -132,8 +135,7 @@ TEST_F(FrameCommands, LinesCollectApplyOrFail) {
       {"type word", {"frame: type oval"}, -1, "frame: Bad command parameter", 1, 0},
       {"type cylindrical", {"frame: type cylindrical"}, 1, "", 1, 1},
       {"symmetry none typed", {"frame: symmetry_type none"}, 1, "", 27, 3},
-      {"rotational needs instances", {"frame: symmetry_type rotational"}, -1,
-       "Periodic symmetry is not available in this build.", 27, 3},
+      {"symmetry rotational", {"frame: symmetry_type rotational"}, 1, "", 27, 1},
       {"unknown keyword", {"frame: spin"}, -1, "Illegal frame command.", -1, 0},
       {"empty description", {"frame: description"}, -1, "frame: Bad description.", -1, 0},
       {"80 character description", {"frame: description " + long80}, -1,

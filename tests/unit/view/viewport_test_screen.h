@@ -10,6 +10,7 @@
 
 #include "client/command_dlog.h"
 #include "client/screen.h"
+#include "parts/attribute.h"
 #include "view/observer.h"
 #include "render/display.h"
 #include "view/viewer_state.h"
@@ -78,6 +79,13 @@ inline std::vector<int> selected() {
 
 inline std::vector<int> stacking() {
   return std::vector<int>(Viewport_display_order, Viewport_display_order + Num_active_viewports);
+}
+
+// The attributes a new frame takes.
+inline std::vector<float> frame_defaults() {
+  std::vector<float> a(FRAME_ATTR_WORDS);
+  frame_attributes(-1, a.data(), nullptr, 0);
+  return a;
 }
 
 }  // namespace vptest

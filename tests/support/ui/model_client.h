@@ -1,0 +1,32 @@
+// An end-to-end fixture: the real client under its own Xvfb, started with
+// the real stand-in server, the mixed legacy-VTK model read at start and
+// built by a command file, and driven over the command driver; plus a
+// settled capture of its graphics area.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "case_servers.h"
+#include "harness.h"
+#include "screenshot.h"
+
+namespace qtest {
+
+class ModelClientTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // One driven line; its answer ("ok", "ERROR", "<fail>").
+  std::string send(const std::string &line);
+  // The graphics area once two captures a moment apart agree (the client
+  // handles its X events between driven lines), kept as <name>.ppm in files_.
+  Pixels shot(const std::string &name);
+
+  std::unique_ptr<TempDir> files_;
+  std::unique_ptr<DrivenClient> c_;
+};
+
+}  // namespace qtest
