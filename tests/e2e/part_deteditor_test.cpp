@@ -440,3 +440,17 @@ TEST_F(PartEditorList, AnEmptyListEditsTheDefaults) {
 }
 
 }  // namespace
+
+namespace {
+
+// The editor holds the small viewport picker, a GL area of its own.
+TEST_F(PartEditor, HoldsTheViewportPickerArea) {
+  ASSERT_NE(Partvpviswidget, nullptr);
+  EXPECT_STREQ(XtName(Partvpviswidget), "GlViewportVisDrawArea");
+  Dimension w = 0, h = 0;
+  XtVaGetValues(Partvpviswidget, XmNwidth, &w, XmNheight, &h, nullptr);
+  EXPECT_EQ(w, 125);
+  EXPECT_EQ(h, 110);
+}
+
+}  // namespace

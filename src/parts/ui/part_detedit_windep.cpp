@@ -37,6 +37,7 @@
 #include "ui/color_chooser.h"
 #include "ui/detail_editor.h"
 #include "ui/general_windep.h"
+#include "ui/window_codes.h"
 #include "ui/interf_init.h"
 #include "ui/textc_windep.h"
 #include "ui/menus.h"
@@ -711,6 +712,11 @@ static void gen_gnrlattr_info_sect(Widget body) {
   Widget top = row(body, "PartGenAttrTop");
   for (int s : {1, 5, 6}) add_toggle(top, s);
   label(top, "PartAttrInVpLabel", "Visible In\nViewport(s)");
+  // The viewport picker: the layout drawn small; a click toggles a viewport.
+  Arg vp[2];
+  XtSetArg(vp[0], XmNwidth, 125);
+  XtSetArg(vp[1], XmNheight, 110);
+  gwin_partviewpvis_create(top, vp, 2);
   add_choice(body, 38);
   Pattr_symm_frame = XtVaCreateManagedWidget("PartAttrSymFrame", xmFrameWidgetClass, body, XmNshadowThickness, 0, nullptr);
   Widget bar = XmCreateMenuBar(Pattr_symm_frame, const_cast<char *>("PartAttrSymMenuBar"), nullptr, 0);
