@@ -117,10 +117,12 @@ TEST(PipeCreatingSide, GreetingProblemsCloseTheChannelAndRemoveTheFifos) {
       {"greeting too long", "exec 3<\"$2\" 4>\"$1\"\nprintf '\\000\\000\\000\\015qqqqqqqqqqqqq' >&4\nexec sleep 10\n",
        "do not fit"},
       {"never greets", "exec 3<\"$2\" 4>\"$1\"\nexec sleep 10\n", "pccacpt: No greeting within 6 seconds."},
-      {"dies before greeting", "exec 3<\"$2\" 4>\"$1\"\nsleep 0.3\nkill -9 $$\n", "ccp: Connection broken."},
-      {"ends without opening its end", "exec 3<\"$2\"\nsleep 0.3\n",
+      {"dies before greeting", "exec 3<\"$2\" 4>\"$1\"\nsleep 2\nkill -9 $$\n", "ccp: Connection broken."},
+      {"ends without opening its end", "exec 3<\"$2\"\nsleep 2\n",
        "pccacpt: The server ended before it greeted."},
   };
+  // The fakes that end wait 2 s first, so that the opening of their FIFOs
+  // has happened even on a loaded machine.
   for (const auto &c : cases) {
     qtest::TempDir dir;
     int pid, ch = -1;
