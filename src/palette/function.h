@@ -28,3 +28,13 @@ void fncedt_getfile_restorepalettes();
 
 // The legends over the scene arrive with the palettes: nothing is drawn.
 void draw_legend_bars();
+
+// ---- palettes of variables ---------------------------------------------------------
+extern int Fncedt_tot_pals;  // palettes in use (the pseudo-variables make it 3)
+// Makes the palette of key and component named name: the palettes arrive
+// with subsystem 9, until then nothing is made.
+void new_palette(int key, int component, const char *name);
+// Gives a palette its default levels, colours and limits for a variable of
+// var_type: nothing until the palettes arrive.
+void palette_default(int key, int component, int var_type, int a, int b, int c, float wx, float wy,
+                     float wz, int d, int e);
