@@ -109,6 +109,20 @@ inline float *add_mesh_part(int n, int type, const std::vector<float> &xyz,
   return a;
 }
 
+// Plain drawing state of a part: thin unstippled lines, full ambient and no
+// highlight, no box, clipped by the user clip planes, global frame.
+inline void plain_draw_attributes(float *a) {
+  a[SLOT_LINE_WIDTH] = 1;
+  a[SLOT_LINE_STYLE] = 0;
+  a[SLOT_FILL_PATTERN] = 0;
+  a[SLOT_LIGHT_DIFF] = 1;
+  a[SLOT_LIGHT_HINT] = 0;
+  a[SLOT_LIGHT_SHIN] = 0;
+  a[SLOT_BOUNDING_REP] = 0;
+  a[SLOT_CLIP] = 1;
+  a[SLOT_FRAME] = 0;
+}
+
 inline void fill_parts(const std::vector<TestPart> &table) {
   clear_parts();
   for (const TestPart &t : table) add_part(t);
