@@ -43,6 +43,8 @@
 #include "state/bkup_section.h"
 #include "client/screen.h"
 #include "client/defaults.h"
+#include "client/interf_settings.h"
+#include "render/display.h"
 #include "render/display_toggles.h"
 
 char Con_mach[CON_SLOTS][CON_TEXT];
@@ -581,6 +583,10 @@ int connect_slot(int slot) {
   if (r != 1) return -1;
   Online[slot] = 1;
   conest();
+  // The first case's server is there: the start screen is drawn afresh on
+  // every display (nothing once data has been read).
+  if (slot == 0)
+    for (int d = 0; d < Dpy_cnt && d < 2; d++) initial_screen(d);
   return 1;
 }
 

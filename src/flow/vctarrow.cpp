@@ -31,3 +31,6 @@ int get_created_part_list(int number, int *count, int **list) {
 }
 
 void modify_vector_arrow(int, int, int, int) {}
+
+void build_arrows_fast(int, int, int, float *const[3], const int *, int, const float *,
+                       const float (*)[3], int, int) {}

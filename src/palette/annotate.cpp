@@ -22,3 +22,16 @@ void showtext() {}
 
 int get_annotate_vertex_count() { return 0; }
 int return_logo_location(int, int *, int *, int *, int *) { return 0; }
+void get_text_attributes(Text_attr_rec *slots) {
+  if (!slots) return;
+  for (int k = 0; k < TEXT_SLOTS; k++) {
+    Text_attr_rec &t = slots[k];
+    t = Text_attr_rec{};
+    t.visible = 1;
+    t.x = 0.5f;
+    t.justification = 1;
+    t.rgb[0] = t.rgb[1] = t.rgb[2] = 1.0f;
+  }
+}
+
+void set_text_attributes(const Text_attr_rec *) {}

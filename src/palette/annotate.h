@@ -32,3 +32,22 @@ int get_annotate_vertex_count();
 // 1 with the pixel box of logo slot i (0..310) when it is shown, else 0:
 // no logo is shown until annotation arrives.
 int return_logo_location(int i, int *x0, int *x1, int *y0, int *y1);
+// ---- text slots -------------------------------------------------------------------
+#define TEXT_SLOTS 311
+#define TEXT_LINE_LEN 256
+struct Text_attr_rec {
+  char text[TEXT_LINE_LEN];
+  int visible;        // 1 shown
+  float x, y;         // location, fractions of the viewport
+  int justification;  // 0 left, 1 centred, 2 right
+  float size;         // character size
+  float rgb[3];
+  float rotation;     // degrees
+};
+// Reads the TEXT_SLOTS text slots.  Until annotation arrives every slot
+// reads as text_line_init leaves it: empty text, visible, x 0.5, centred,
+// white, no rotation.
+void get_text_attributes(Text_attr_rec *slots);
+// Writes the TEXT_SLOTS text slots back: nothing is kept until annotation
+// arrives.
+void set_text_attributes(const Text_attr_rec *slots);

@@ -11,6 +11,10 @@ static const Global_defaults Start_values(DEFAULTS_AT_START, Use_10_range);
 static const Global_defaults Reset_values(DEFAULTS_AT_RESET, Auto_legend_replace, Legenf, Fringt);
 
 void update_function() {}
+
+int Fncedt_tot_pals = 0;
+void new_palette(int, int, const char *) {}
+void palette_default(int, int, int, int, int, int, float, float, float, int, int) {}
 void update_function_hist() {}
 int function_legend_level() { return 0; }
 void fncedt_palcurlev_set(int) {}

@@ -32,3 +32,12 @@ void draw_legend_bars();
 // Vertices the legends give a vector print's overlay capture: 0 while no
 // legend is drawn.
 int get_legendbars_vertex_count();
+// ---- palettes of variables ---------------------------------------------------------
+extern int Fncedt_tot_pals;  // palettes in use (the pseudo-variables make it 3)
+// Makes the palette of key and component named name: the palettes arrive
+// with subsystem 9, until then nothing is made.
+void new_palette(int key, int component, const char *name);
+// Gives a palette its default levels, colours and limits for a variable of
+// var_type: nothing until the palettes arrive.
+void palette_default(int key, int component, int var_type, int a, int b, int c, float wx, float wy,
+                     float wz, int d, int e);

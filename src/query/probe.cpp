@@ -5,3 +5,5 @@ void iq_attributes(float *, int) {}
 
 void display_iq_values() {}
 void display_query_locations() {}
+
+void update_realtime_query(int, int) {}

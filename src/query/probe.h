@@ -11,3 +11,7 @@ void iq_attributes(float attributes[IQ_ATTRIBUTES], int mode);
 // query subsystem: nothing is drawn.
 void display_iq_values();
 void display_query_locations();
+
+// Refreshes query `query` from the realtime surface of n nodes per element
+// that follows the tool.  The queries arrive with subsystem 12: nothing.
+void update_realtime_query(int query, int n);

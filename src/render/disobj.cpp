@@ -67,8 +67,6 @@ void parts_visible_by_case(int case_index, int *mask, int mode) {
   if (changed) viewports_display_all();
 }
 
-void clear_initial_screen() {}
-
 // ---- the part passes ------------------------------------------------------------------
 // disobj draws the active parts of the current viewport: per part the GL
 // state its attributes ask for, its frame, its object or box, its labels and

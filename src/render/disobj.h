@@ -35,8 +35,9 @@ extern int Case_viewport_visibility[16];  // per case slot
 extern int Case_viewport_visibility_set;  // 0 = masks set to 0xffff at next use
 void parts_visible_by_case(int case_index, int *mask, int mode);
 
-// Removes the start screen before the first geometry read. Nothing is drawn
-// on it until rendering arrives: does nothing.
+// Ends the start screen before the first geometry read: frees the picture,
+// brings the View menu up to date and sets Start_screen_dismissed so that
+// no later display set-up shows it (start_screen.cpp).
 void clear_initial_screen();
 
 // ---- the part passes -------------------------------------------------------------

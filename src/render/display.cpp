@@ -216,11 +216,6 @@ void clear_current_window() {
   swapbuffers();
 }
 
-void initial_screen(int dpy) {
-  int code = 0;
-  gwin_gl_curwin(&code, 1, &dpy);
-  clear_current_window();
-}
 
 
 void view_menu_init() {

@@ -40,7 +40,10 @@ void machine_epsilons(float *single, double *twice);
 // any of its four components from the last one sent to the current
 // display; GL_CLEAR forgets the display's last values.  Other names: nothing.
 void open_gl_lighting_parameters(int which, const float v[4]);
-// Draws the start screen of display dpy.
+// Draws the start screen of display dpy while Initial_screen is 1: the
+// picture (read once from the installation directory unless
+// Dont_use_start_screen) on display 1 of two or the only display, the two
+// title lines otherwise (start_screen.cpp).
 void initial_screen(int dpy);
 // Clears the current window to the background colour and presents it.
 void clear_current_window();

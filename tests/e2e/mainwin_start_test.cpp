@@ -64,8 +64,8 @@ TEST_F(MainWindow, ReadyAndTheWindowAsStored) {
   auto client = start({});
   std::string shot = home.file("shot.png");
   std::string baseline = qtest::baseline_path("mainwin_start.png");
-  // Menu bar, feature strip, toggle row, quick-edit column and the cleared
-  // graphics area: the whole screen within a small tolerance, once the
+  // Menu bar, feature strip, toggle row, quick-edit column and the start
+  // picture in the graphics area: the whole screen within a small tolerance, once the
   // window has been drawn (a loaded machine may take a while).
   const long tolerance = 1280 * 1024 / 500;
   long diff = -1;

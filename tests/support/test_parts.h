@@ -92,6 +92,37 @@ inline void plain_solid_attributes(float *a) {
   a[SLOT_NODE_SIZE_BY] = 0;
 }
 
+// Adds part number n of the type in case 0 with the mesh (see set_mesh),
+// plainly shaded, shown as itself in every viewport, no mirror copies; its
+// attributes.
+inline float *add_mesh_part(int n, int type, const std::vector<float> &xyz,
+                            const std::vector<std::vector<int>> &elements) {
+  add_part({n, 0, type, "p", -1, {}, false});
+  const int i = Part_cross[n];
+  set_mesh(i, xyz, elements);
+  float *a = parts[i]->attributes;
+  plain_solid_attributes(a);
+  a[SLOT_VISIBLE] = 1;
+  a[SLOT_VIEWPORT_VIS] = 0xffff;
+  a[SLOT_MIRROR_ORIGINAL] = 1;
+  for (int m = SLOT_MIRROR_Z; m <= SLOT_MIRROR_XYZ; m++) a[m] = 0;
+  return a;
+}
+
+// Plain drawing state of a part: thin unstippled lines, full ambient and no
+// highlight, no box, clipped by the user clip planes, global frame.
+inline void plain_draw_attributes(float *a) {
+  a[SLOT_LINE_WIDTH] = 1;
+  a[SLOT_LINE_STYLE] = 0;
+  a[SLOT_FILL_PATTERN] = 0;
+  a[SLOT_LIGHT_DIFF] = 1;
+  a[SLOT_LIGHT_HINT] = 0;
+  a[SLOT_LIGHT_SHIN] = 0;
+  a[SLOT_BOUNDING_REP] = 0;
+  a[SLOT_CLIP] = 1;
+  a[SLOT_FRAME] = 0;
+}
+
 inline void fill_parts(const std::vector<TestPart> &table) {
   clear_parts();
   for (const TestPart &t : table) add_part(t);

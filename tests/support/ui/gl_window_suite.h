@@ -33,6 +33,17 @@ class GlWindowSuite : public testing::Test {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
   }
+  // The GL state the part passes expect of the window: the whole window as
+  // the GL viewport, depth test LEQUAL with depth writes, no blending, no
+  // light 0.
+  static void scene_gl_state() {
+    glViewport(0, 0, W, H);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_LIGHT0);
+  }
   static inline std::unique_ptr<Xvfb> xvfb_;
   static inline std::unique_ptr<GlWindow> window_;
 };

@@ -74,13 +74,8 @@ class HiddenLine : public qtest::GlWindowSuite<Size, Size> {
   // Part number n (index n - 1), green, in hidden line, active.
   static Part_rec *add(int n, int type, const std::vector<float> &xyz,
                        const std::vector<std::vector<int>> &elements) {
-    qtest::add_part({n, 0, type, "p", -1, {}, false});
-    const int i = Part_cross[n];
-    qtest::set_mesh(i, xyz, elements);
-    float *a = parts[i]->attributes;
-    qtest::plain_solid_attributes(a);
+    float *a = qtest::add_mesh_part(n, type, xyz, elements);
     a[SLOT_VIEWPORT_VIS] = 1;
-    a[SLOT_MIRROR_ORIGINAL] = 1;
     a[SLOT_HIDDEN_LINE] = 1;
     a[SLOT_HIDDEN_SURFACE] = 0;
     a[SLOT_LINE_WIDTH] = 1;
@@ -88,7 +83,7 @@ class HiddenLine : public qtest::GlWindowSuite<Size, Size> {
     a[SLOT_RGB_G] = 1;
     a[SLOT_RGB_B] = 0;
     actobj(n);
-    return parts[i];
+    return parts[Part_cross[n]];
   }
   static std::vector<unsigned char> draw() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

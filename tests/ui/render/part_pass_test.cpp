@@ -91,12 +91,7 @@ class PartPass : public qtest::GlWindowSuite<Size, Size> {
   void SetUp() override {
     GlWindowSuite::SetUp();
     if (HasFatalFailure()) return;
-    glViewport(0, 0, Size, Size);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glDisable(GL_BLEND);
-    glDepthMask(GL_TRUE);
-    glDisable(GL_LIGHT0);
+    scene_gl_state();
     const float none[4] = {0, 0, 0, 0};
     open_gl_lighting_parameters(GL_CLEAR, none);
     Viewport_current = 0;
@@ -148,15 +143,7 @@ class PartPass : public qtest::GlWindowSuite<Size, Size> {
       a[SLOT_VIEWPORT_VIS] = 0xffff;
       a[SLOT_MIRROR_ORIGINAL] = 1;
       for (int m = SLOT_MIRROR_Z; m <= SLOT_MIRROR_XYZ; m++) a[m] = 0;
-      a[SLOT_LINE_WIDTH] = 1;
-      a[SLOT_LINE_STYLE] = 0;
-      a[SLOT_FILL_PATTERN] = 0;
-      a[SLOT_LIGHT_DIFF] = 1;
-      a[SLOT_LIGHT_HINT] = 0;
-      a[SLOT_LIGHT_SHIN] = 0;
-      a[SLOT_BOUNDING_REP] = 0;
-      a[SLOT_CLIP] = 1;
-      a[SLOT_FRAME] = 0;
+      qtest::plain_draw_attributes(a);
       build_objects((int)k);
       actobj((int)k + 1);
     }
