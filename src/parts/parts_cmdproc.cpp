@@ -24,6 +24,7 @@
 #include "parts/read.h"
 #include "variables/variables.h"
 #include "view/view_cmdproc.h"
+#include "view/viewport_part_vis.h"
 #include "view/viewports.h"
 
 #define PART_NAME_LIST_MAX 5000  // part numbers one name selection may hold
@@ -456,8 +457,7 @@ static const char *const Cut_remove_refusal =
     "because the part number does not match.  You will have to recreate the rest of this "
     "command file from hand and resave it.";
 
-// Cutting and putting parts into new viewports need engines this build
-// does not have.
+// Cutting parts needs an engine this build does not have.
 static int unavailable(const char *keyword) {
   char msg[96];
   snprintf(msg, sizeof msg, "part: %s is not available in this build.", keyword);
@@ -484,7 +484,12 @@ static int list_action(const char *keyword, const char *params, int id) {
     return part_updt_parent(n, count, numbers, 1) < 0 ? (Command_proc_err = 1, -1) : 1;
   }
   if (id == 65 && !params[0]) return fail("Part group name doesn't exist.");
-  if (id == 67 || id == 68) return unavailable(keyword);
+  if (id == 67 || id == 68) {  // new viewports for the selected parts
+    if (count <= 0 || numbers[0] < 0) return fail("No parts selected.");
+    if (from_gui_new_part_in_new_viewport(numbers, count, id == 67) < 0)
+      return fail(id == 67 ? "Could not create the new viewport." : "Could not create the new viewports.");
+    return 1;
+  }
   if (count <= 0 || numbers[0] < 0) return fail("No parts selected.");
   switch (id) {
     case 48: return part_copy(count, numbers) < 0 ? (Command_proc_err = 1, -1) : 1;

@@ -18,9 +18,4 @@ void modify_viewport_part_visibility_attribute(int newmask, int oldmask, int *ou
   if (out) *out = merged;
 }
 
-int viewport_is_2d(int) { return 0; }
-
-void recheck_all_parts_against_2d_viewport(int) {}
-
-void check_part_against_2d_viewports(int, int, float **, int, int, int) {}
 

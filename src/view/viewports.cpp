@@ -25,6 +25,7 @@
 #include "view/viewport_background.h"
 #include "view/viewport_select.h"
 #include "view/viewer_services.h"
+#include "view/planar.h"
 #include "view/stored_views.h"
 #include "view/viewer_state.h"
 
@@ -525,12 +526,6 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode) {
 
 // ---- neighbours not built yet --------------------------------------------------------------
 
-void change_viewport_to_2d(int viewport) {
-  Viewport_rec &vp = Viewports[viewport];
-  vp.attributes[VP_VIEW_DIMENSION] = 1.0f;
-  vp.two_d = 0;
-  caddtxt("WARNING: Two-dimensional viewports are not available; the viewport stays three-dimensional.");
-}
 
 
 // ---- graphics-window side --------------------------------------------------

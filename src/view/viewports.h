@@ -111,8 +111,6 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode);
 // above it in the stacking order that meet it, or meet one that does, and so
 // on; mode 0 copies the list out (Num_viewports_overlapping entries).
 void viewport_overlap(int viewport, int list[MAX_VIEWPORTS], int mode);
-// A viewport asked to become 2-D stays 3-D, with a message.
-void change_viewport_to_2d(int viewport);
 
 // ---- graphics-window side of the viewports -------------------------------
 // The redraw request: a complete new frame on every display, drawn and

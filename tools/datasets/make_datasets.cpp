@@ -6,6 +6,9 @@
 //     vtk/mixed_unit.vtk                 the same model moved and scaled into
 //                                        the default view volume -1..1
 //     vtk/series/mixed_000N.vtk          the same over five steps, values changing
+//     vtk/plate_cube.vtk                 two parts: a flat plate of four
+//                                        quadrilaterals at z = 0 and a cube
+//                                        standing off that plane
 //     plot3d/zones3_*.xyz, *.q           a 3-zone iblanked grid and its solution in
 //                                        ASCII, C binary of either byte order,
 //                                        Fortran little- and big-endian, and
@@ -246,6 +249,41 @@ bool write_mixed(const std::string &path, bool binary, int step, bool in_unit_bo
   return true;
 }
 
+// Part 1: a 2x2 plate of quadrilaterals over 0..2 x 0..2 at z = 0.  Part 2:
+// one hexahedron over 3..4 x 0..1 x 0.5..1.5, wholly off the plate's plane.
+bool write_plate_cube(const std::string &path) {
+  Model m;
+  int g[3][3];
+  for (int j = 0; j < 3; j++)
+    for (int i = 0; i < 3; i++) g[i][j] = m.node(i, j, 0);
+  for (int j = 0; j < 2; j++)
+    for (int i = 0; i < 2; i++) m.cell(VTK_QUAD, 1, {g[i][j], g[i + 1][j], g[i + 1][j + 1], g[i][j + 1]});
+  int c[8];
+  for (int k = 0; k < 8; k++) c[k] = m.node(3 + ((k ^ (k >> 1)) & 1), (k >> 1) & 1, 0.5 + (k >> 2));
+  m.cell(VTK_HEXAHEDRON, 2, {c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]});
+  Out o;
+  if (!o.open(path)) return false;
+  o.text("# vtk DataFile Version 3.0\nplate and cube\nASCII\nDATASET UNSTRUCTURED_GRID\n");
+  fprintf(o.f, "FIELD FieldData 1\npart_names 1 2 string\nPlate\nCube\n");
+  fprintf(o.f, "POINTS %zu float\n", m.x.size());
+  std::vector<double> xyz;
+  for (size_t i = 0; i < m.x.size(); i++) xyz.insert(xyz.end(), {m.x[i], m.y[i], m.z[i]});
+  vtk_values(o, false, xyz, 3);
+  size_t size = 0;
+  for (auto &cell : m.cells) size += cell.size() + 1;
+  fprintf(o.f, "CELLS %zu %zu\n", m.cells.size(), size);
+  for (auto &cell : m.cells) {
+    fprintf(o.f, "%zu", cell.size());
+    for (int v : cell) fprintf(o.f, " %d", v);
+    o.text("\n");
+  }
+  fprintf(o.f, "CELL_TYPES %zu\n", m.cells.size());
+  for (int t : m.cell_type) fprintf(o.f, "%d\n", t);
+  fprintf(o.f, "CELL_DATA %zu\nFIELD FieldData 1\npart 1 %zu int\n", m.cells.size(), m.cells.size());
+  for (int p : m.cell_part) fprintf(o.f, "%d\n", p);
+  return true;
+}
+
 // ---- PLOT3D --------------------------------------------------------------------
 
 enum { ASCII, C_BINARY, FORTRAN };
@@ -383,7 +421,8 @@ bool write_small(const std::string &dir) {
   std::string vtk = dir + "/vtk", series = vtk + "/series", p3d = dir + "/plot3d";
   if (!make_dir(dir) || !make_dir(vtk) || !make_dir(series) || !make_dir(p3d)) return false;
   bool ok = write_mixed(vtk + "/mixed.vtk", false, 0) && write_mixed(vtk + "/mixed_bin.vtk", true, 0) &&
-            write_mixed(vtk + "/mixed_unit.vtk", false, 0, true);
+            write_mixed(vtk + "/mixed_unit.vtk", false, 0, true) &&
+            write_plate_cube(vtk + "/plate_cube.vtk");
   for (int s = 0; ok && s < 5; s++) {
     char name[64];
     snprintf(name, sizeof name, "/mixed_%04d.vtk", s);

@@ -16,7 +16,7 @@ void ModelClientTest::SetUp() {
              "VERSION 7.1\ndata_partbuild: begin\ndata_partbuild: select_all\n"
              "data_partbuild: create\ndata_partbuild: end\n");
   c_ = std::make_unique<DrivenClient>(
-      std::vector<std::string>{"-c", "-case", D + "/vtk/mixed.vtk", "-p", files_->file("build.cmd")});
+      std::vector<std::string>{"-c", "-case", D + model_file(), "-p", files_->file("build.cmd")});
   ASSERT_TRUE(c_->xvfb.ok());
   ASSERT_TRUE(c_->driver.connect(c_->port, 30000)) << c_->client->err();
   ASSERT_EQ(c_->driver.greeting(), "Hello Command Driver");

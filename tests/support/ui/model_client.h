@@ -19,6 +19,8 @@ class ModelClientTest : public testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // The dataset read at start, under the test data directory.
+  virtual std::string model_file() const { return "/vtk/mixed.vtk"; }
   // One driven line; its answer ("ok", "ERROR", "<fail>").
   std::string send(const std::string &line);
   // The graphics area once two captures a moment apart agree (the client

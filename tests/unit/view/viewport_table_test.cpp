@@ -68,11 +68,13 @@ TEST_F(ViewportTable, MainViewportKeepsItsBackgroundAndStaysThreeDimensional) {
   EXPECT_EQ(Viewports[0].two_d, 0);
 }
 
-TEST_F(ViewportTable, AViewportAskedToBecomeTwoDimensionalStaysThreeDimensional) {
+TEST_F(ViewportTable, AViewportAskedToBecomeTwoDimensionalDoesSo) {
   ASSERT_EQ(make_new_viewport(), 1);
+  set_slot(1, VP_PERSPECTIVE, 1.0f);
   set_slot(1, VP_VIEW_DIMENSION, 0.0f);
-  EXPECT_EQ(slot(1, VP_VIEW_DIMENSION), 1.0f);
-  EXPECT_EQ(Viewports[1].two_d, 0);
+  EXPECT_EQ(slot(1, VP_VIEW_DIMENSION), 0.0f);
+  EXPECT_EQ(slot(1, VP_PERSPECTIVE), 0.0f);
+  EXPECT_EQ(Viewports[1].two_d, 1);
 }
 
 TEST_F(ViewportTable, TinyLocationChangesAreStoredButDrawNothing) {
