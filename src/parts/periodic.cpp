@@ -228,8 +228,7 @@ int periodicity(float dx, float dy, float dz, float angle, float ox, float oy, f
     }
   }
   size_t next = 0;
-  const float delta[3] = {dx, dy, dz}, head[4] = {dx, dy, dz, angle}, origin[3] = {ox, oy, oz};
-  (void)delta;
+  const float head[4] = {dx, dy, dz, angle}, origin[3] = {ox, oy, oz};
   for (int c = 0; c < MAX_CASES; c++) {
     if (!Case_info[c].active) continue;
     std::vector<int> here, here_old;

@@ -15,6 +15,7 @@
 #include "palette/function.h"
 #include "render/disobj.h"
 #include "render/display.h"
+#include "state/bkup_words.h"
 #include "variables/variables.h"
 #include "view/viewport_gl2d.h"
 #include "view/viewports.h"
@@ -29,20 +30,13 @@ int Initialize_coord_palette = 0;
 
 // ---- the picture --------------------------------------------------------------------
 
-static bool read_be_int(FILE *f, int *out) {
-  unsigned char b[4];
-  if (fread(b, 1, 4, f) != 4) return false;
-  *out = (int)(int32_t)((uint32_t)b[0] << 24 | (uint32_t)b[1] << 16 | (uint32_t)b[2] << 8 | b[3]);
-  return true;
-}
-
 int start_screen_read(const char *path) {
   FILE *f = path ? fopen(path, "rb") : nullptr;
   if (!f) return -1;
   int w = 0, h = 0;
   long size = -1;
   if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
-  bool ok = size >= 8 && fseek(f, 0, SEEK_SET) == 0 && read_be_int(f, &w) && read_be_int(f, &h);
+  bool ok = size >= 8 && fseek(f, 0, SEEK_SET) == 0 && bkup_get_int(f, &w) && bkup_get_int(f, &h);
   // The sizes come from the file: only a sane picture whose pixels are all
   // there is read.
   ok = ok && w > 0 && h > 0 && w <= START_SCREEN_MAX_SIDE && h <= START_SCREEN_MAX_SIDE &&
