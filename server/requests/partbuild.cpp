@@ -270,7 +270,10 @@ int srv_create_plot3d_part(int ch) {
       if (ok) hold(std::move(made), {number, z - 1, r, domain});
     }
   }
-  srv_log("create plot3d part %d zone %d domain %d -> %d", number, z, domain, ok ? 0 : -1);
+  std::string range;
+  for (int v : r) range += " " + std::to_string(v);
+  srv_log("create plot3d part %d range%s zone %d domain %d -> %d", number, range.c_str(), z, domain,
+          ok ? 0 : -1);
   return ccsint(ch, ok ? 0 : -1);
 }
 
@@ -390,6 +393,33 @@ int srv_combine_to_vector(int ch) {
 
 int srv_finish_vector_combine(int) {
   srv_log("finish vector combine");
+  return 0;
+}
+
+int srv_made_block(int number, Ds_part_rec *block) {
+  for (size_t i = 0; i < Sources.size(); i++) {
+    const Made_source &how = Sources[i];
+    if (how.number != number || how.r.size() != RANGE) continue;
+    const Ds_part_rec &src = Srv_case.parts[how.source];
+    *block = Ds_part_rec();
+    block->number = number;
+    block->structured = 1;
+    std::vector<int> ax[3];
+    for (int a = 0; a < 3; a++) {
+      ax[a] = samples(how.r[a * 3], how.r[a * 3 + 1], how.r[a * 3 + 2]);
+      block->ijk[a] = (int)ax[a].size();
+    }
+    for (int k : ax[2])
+      for (int j : ax[1])
+        for (int i : ax[0]) {
+          int s = i + src.ijk[0] * (j + src.ijk[1] * k);
+          block->x.push_back(src.x[s]);
+          block->y.push_back(src.y[s]);
+          block->z.push_back(src.z[s]);
+          if (!src.iblank.empty()) block->iblank.push_back(src.iblank[s]);
+        }
+    return 1;
+  }
   return 0;
 }
 

@@ -642,12 +642,21 @@ int srv_bnd_part(int ch) {
       ccrint(ch, 1, &kind) != 0 || ccrint(ch, 1, &number) != 0)
     return -1;
   std::vector<int> values = iblank_values();
-  bool ok = kind >= 0 && kind < (int)values.size() && number > 0 && !held_part(number);
+  // The new number must be free among the parts made for the client; the
+  // model's own parts are numbered apart when the client builds its parts
+  // from them (a PLOT3D zone 3 is not the client's part 3).
+  bool taken = derived_part(number) != nullptr;
+  for (const Ds_part_rec &p : Srv_made_parts) taken = taken || p.number == number;
+  bool ok = kind >= 0 && kind < (int)values.size() && number > 0 && !taken;
   Ds_part_rec made;
   made.number = number;
   made.elem_off.assign(1, 0);
   for (int parent : parents) {
+    // A part made from a range of a structured zone is taken as the block
+    // it samples: its cells, not only the ones its domain kept.
+    Ds_part_rec block;
     const Ds_part_rec *p = ok ? held_part(parent) : nullptr;
+    if (p && !p->structured && srv_made_block(parent, &block) == 1) p = &block;
     if (!p || !p->structured) {
       ok = false;
       break;

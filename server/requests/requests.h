@@ -81,6 +81,9 @@ int srv_finish_vector_combine(int ch);
 #include <vector>
 // The client's part map of its last "use part numbers" (5000 entries, -1 free).
 const std::vector<int> &srv_client_part_map();
+// The structured block (nodes, IJK counts, iblank) that a part made from a
+// range of a structured model part samples; 0 when number was made otherwise.
+int srv_made_block(int number, Ds_part_rec *block);
 // Forgets the parts made for the client (a new geometry was read).
 void srv_made_parts_clear();
 

@@ -61,33 +61,6 @@ static void refuse_unavailable(const char *what) {
   Command_proc_err = 1;
 }
 
-void data_plot3dpartc_init(int flag) { data_build_mark_start(flag, start_plot3d_part_create); }
-
-void data_plot3d_creatpart(int) {
-  int ijk[9] = {}, domain = 0, nsel = 0;
-  int *list = nullptr;
-  char desc[PBLD_DESC_LEN] = "";
-  plot3d_partbld_vals(ijk, &domain, desc, &nsel, &list, 0);
-  std::vector<int> zones(list, list + (list ? nsel : 0));
-  free(list);
-  std::vector<int> made(zones.size() + 1, 0);
-  set_working_cursor("**Creating Part**");
-  int r = read_plot3d_part(ijk, domain, desc, (int)zones.size(), zones.data(), made.data());
-  unset_working_cursor();
-  if (r == -1) {
-    disperr("Error creating PLOT3D part: No elements found for selection criteria chosen.");
-    Command_proc_err = 1;
-  } else if (r == 2) {
-    disperr("Error creating PLOT3D part: allocation or disk space problem with part map.");
-    Command_proc_err = 1;
-  }
-  data_build_refresh_lists();
-}
-
-void data_plot3d_creatiblankpart(int) { refuse_unavailable("Iblanked part creation"); }
-
-void data_plot3d_dismiss(int) { data_build_close(stop_plot3d_part_create); }
-
 void data_n3spartc_init(int flag) {
   if (flag == 1) refuse_unavailable("The N3S part builder");
 }

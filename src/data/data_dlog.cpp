@@ -57,18 +57,10 @@ int Cmd_data_startstep = -1;
 int Extend_plot3d_function_list = 0;
 
 static int Pending_change[3];          // geometry, result, measured file changed
-static Plot3d_read_settings_rec Plot3d_cmdflags;  // pending PLOT3D settings of the commands
 void (*Data_fileselect_show)() = nullptr;
 void (*Data_partlist_refresh)() = nullptr;
 int (*Data_fileselect_get)(Data_fileselect_rec *out) = nullptr;
 void (*Data_fileselect_set)(int field, const char *text) = nullptr;
-
-void data_plot3d_readinfo(Plot3d_read_settings_rec *rec, int mode) {
-  if (mode == 0)
-    *rec = Plot3d_cmdflags;
-  else
-    Plot3d_cmdflags = *rec;
-}
 
 int server_byte_swap_toggle(int *value, int mode) {
   int c = Case_num;

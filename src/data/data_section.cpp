@@ -14,6 +14,7 @@
 #include "data/data_dlog.h"
 #include "data/data_read.h"
 #include "data/partbuild.h"
+#include "data/plot3d_loader.h"
 #include "data/reader_prefs.h"
 
 Data_loader_windep_rec Data_loader_windep = {};
@@ -136,9 +137,12 @@ int data_read_byformat() {
         disperr("Must enter a geometry or a results file name.\n");
         return -1;
       }
-      // The PLOT3D loader's own read settings start the read once it is
-      // built; until then the section reads with the case's settings.
-      return data_setup_apply(0);
+      // The PLOT3D loader shows the server's judgement of the grid; its
+      // "Read Specified File" then reads with the settings it shows.
+      if (Data_loader_windep.plot3d_show) Data_loader_windep.plot3d_show();
+      data_plot3dread_init();
+      if (Gexist[c]) data_plot3dpartc_init(0);
+      return 1;
     case 2: case 5: case 6: case 7: case 9:
       data_simple_loader_text(code, &title, &topic);
       if (Data_loader_windep.simple_show) Data_loader_windep.simple_show(title, topic);
@@ -193,7 +197,12 @@ void data_pbuild_manageinit(int format) {
     if (Data_loader_windep.generic_mode) Data_loader_windep.generic_mode(title, click, sensitive);
     return;
   }
-  if (format == 1 || format == 3 || format == 4) {
+  if (format == 1) {
+    if (Data_loader_windep.plot3d_show) Data_loader_windep.plot3d_show();
+    data_plot3dpartc_init(0);
+    return;
+  }
+  if (format == 3 || format == 4) {
     fprintf(stderr, "E> The part loader of this format is not available in this build.\n");
     return;
   }

@@ -38,6 +38,8 @@ struct Data_loader_windep_rec {
   void (*simple_show)(const char *title, const char *topic);
   // Builds (first use) and shows the ABAQUS dialog.
   void (*abaqus_show)();
+  // Builds (first use) and shows the PLOT3D part loader.
+  void (*plot3d_show)();
 };
 extern Data_loader_windep_rec Data_loader_windep;
 

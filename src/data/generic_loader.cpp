@@ -70,12 +70,11 @@ int pbuildcmds_add_selection() {
   return add_marked(std::string(SELECTION_WIDTH, ' ').c_str(), 0, &Sel_marks);
 }
 
-int pbuildcmds_add_ranges() {
-  static const char *const heads[3] = {"data_partbuild: noderange_i ", "data_partbuild: noderange_j ",
-                                       "data_partbuild: noderange_k "};
-  for (const char *head : heads) {
-    std::string line = std::string(head) + "1" + std::string(RANGE_WIDTH - 1, ' ');
-    if (add_marked(line.c_str(), strlen(head), &Range_marks) != 0) return -1;
+int pbuildcmds_add_ranges(const char *keyword) {
+  for (const char *axis : {"_i ", "_j ", "_k "}) {
+    std::string head = std::string("data_partbuild: ") + keyword + axis;
+    std::string line = head + "1" + std::string(RANGE_WIDTH - 1, ' ');
+    if (add_marked(line.c_str(), head.size(), &Range_marks) != 0) return -1;
   }
   return 0;
 }
@@ -102,32 +101,21 @@ void pbuildcmds_fill_ranges(const int dims[3]) {
   }
 }
 
-// ---- lines ------------------------------------------------------------------------------
+// ---- lines shared by the loaders ---------------------------------------------------------
 
-namespace {
+bool Creation_lines::both(const std::string &line) {
+  record(line);
+  return pbuildcmds_add(line.c_str()) == 0;
+}
 
-// The lines of one dialog creation, recorded together once its checks pass.
-struct Creation_lines {
-  bool dialog;
-  std::vector<std::string> held;
-  void record(const std::string &line) {
-    if (dialog) held.push_back(line);
-  }
-  // Records and appends one line; false when the text cannot grow.
-  bool both(const std::string &line) {
-    record(line);
-    return pbuildcmds_add(line.c_str()) == 0;
-  }
-  void flush() {
-    if (dialog && Recrdr == 1)
-      for (const std::string &l : held) cmdrec(l.c_str());
-    held.clear();
-  }
-};
+void Creation_lines::flush() {
+  if (dialog && Recrdr == 1)
+    for (const std::string &l : held) cmdrec(l.c_str());
+  held.clear();
+}
 
 std::string pb(const char *rest) { return std::string("data_partbuild: ") + rest; }
 
-// The keyword of an option value of a "data_partbuild:" keyword.
 const char *option_word(int cmd_id, int value) {
   for (int k = 0; Cmds_partbuild[k].keyword[0]; k++) {
     const Cmd_keyword_rec &row = Cmds_partbuild[k];
@@ -138,9 +126,9 @@ const char *option_word(int cmd_id, int value) {
   return "";
 }
 
-// The recorded selection: the numbers as " %d ", sixteen to a line.
-void record_selection(Creation_lines &out, const std::vector<int> &numbers) {
-  out.record(pb("select_begin"));
+void record_selection(Creation_lines &out, const std::vector<int> &numbers, const char *begin,
+                      const char *end) {
+  out.record(pb(begin));
   std::string line;
   for (size_t k = 0; k < numbers.size(); k++) {
     line += " " + std::to_string(numbers[k]) + " ";
@@ -149,33 +137,32 @@ void record_selection(Creation_lines &out, const std::vector<int> &numbers) {
       line.clear();
     }
   }
-  out.record(pb("select_end"));
+  out.record(pb(end));
 }
 
-bool append_selection(int placeholders) {
-  if (pbuildcmds_add("data_partbuild: select_begin") != 0) return false;
+bool append_selection(int placeholders, const char *begin, const char *end) {
+  if (pbuildcmds_add(pb(begin).c_str()) != 0) return false;
   for (int k = 0; k < placeholders; k++)
     if (pbuildcmds_add_selection() != 0) return false;
-  return pbuildcmds_add("data_partbuild: select_end") == 0;
+  return pbuildcmds_add(pb(end).c_str()) == 0;
 }
 
-std::string field(int f) {
+std::string loader_field(const Generic_loader_windep_rec &w, int f) {
   std::string s;
-  if (Generic_loader_windep.get_text) Generic_loader_windep.get_text(f, &s);
+  if (w.get_text) w.get_text(f, &s);
   return s;
 }
 
-void set_field(int f, const char *text) {
-  if (Generic_loader_windep.set_text) Generic_loader_windep.set_text(f, text);
+void loader_set_field(const Generic_loader_windep_rec &w, int f, const char *text) {
+  if (w.set_text) w.set_text(f, text);
 }
 
-// A description field taken for a creation: cut to 49 characters and emptied.
-void take_description(int f, char *desc) {
-  std::string s = field(f);
+void take_description(const Generic_loader_windep_rec &w, int f, char *desc) {
+  std::string s = loader_field(w, f);
   desc[0] = '\0';
   if (s.empty()) return;
   snprintf(desc, PBLD_DESC_LEN, "%s", s.c_str());
-  set_field(f, "");
+  loader_set_field(w, f, "");
 }
 
 bool only_blanks_and_digits(const std::string &s) {
@@ -183,6 +170,8 @@ bool only_blanks_and_digits(const std::string &s) {
     if (ch != ' ' && (ch < '0' || ch > '9')) return false;
   return true;
 }
+
+namespace {
 
 // The records the selection numbers name: the n-th record of the kind
 // (0 unstructured, else structured), scanning on from the previous match.
@@ -206,55 +195,6 @@ int match_selection(int data_type, const std::vector<int> &sel, std::vector<int>
   return 0;
 }
 
-// The nine range fields of a single structured part, checked against its
-// dimensions; false after the refusal.
-bool read_single_range(const Pbuild_rec &rec, int ijk[9]) {
-  for (int k = 0; k < 9; k++) {
-    std::string s = field(GEN_RANGE + k);
-    if (!only_blanks_and_digits(s)) {
-      disperr("Minimum and Maximum values must be integers.");
-      return false;
-    }
-    ijk[k] = atoi(s.c_str());
-  }
-  for (int a = 0; a < 3; a++) {
-    if (ijk[a * 3 + 1] < ijk[a * 3]) {
-      disperr("Maximum value must be >= minimum value.");
-      return false;
-    }
-    if (ijk[a * 3] < 1) {
-      disperr("Minimum value must be >= 1.");
-      return false;
-    }
-  }
-  if (rec.dims[0] < ijk[1] || rec.dims[1] < ijk[4] || rec.dims[2] < ijk[7]) {
-    char text[160];
-    snprintf(text, sizeof text,
-             "Maximum value must be <= maximum data values of (MaxX = %d, MaxY = %d, MaxZ = %d).",
-             rec.dims[0], rec.dims[1], rec.dims[2]);
-    disperr(text);
-    return false;
-  }
-  for (int k = 0; k < 9; k++) {
-    char text[16];
-    snprintf(text, sizeof text, "%6d", ijk[k]);
-    set_field(GEN_RANGE + k, text);
-  }
-  return true;
-}
-
-bool read_steps(int ijk[9]) {
-  for (int a = 0; a < 3; a++) {
-    std::string s = field(GEN_RANGE + a * 3 + 2);
-    if (!only_blanks_and_digits(s)) {
-      disperr("Step values must be integers.");
-      return false;
-    }
-    ijk[a * 3 + 2] = atoi(s.c_str());
-  }
-  return true;
-}
-
 std::string range_line(const char *axis, int from, int to) {
   return pb("noderange_") + axis + " " + std::to_string(from) + " " + std::to_string(to);
 }
@@ -264,6 +204,75 @@ void fail_command(bool dialog) {
 }
 
 }  // namespace
+
+int check_range(const int ijk[9], const int dims[3]) {
+  for (int a = 0; a < 3; a++) {
+    if (ijk[a * 3 + 1] < ijk[a * 3]) {
+      disperr("Maximum value must be >= minimum value.");
+      return -1;
+    }
+    if (ijk[a * 3] < 1) {
+      disperr("Minimum value must be >= 1.");
+      return -1;
+    }
+  }
+  if (dims[0] < ijk[1] || dims[1] < ijk[4] || dims[2] < ijk[7]) {
+    char text[160];
+    snprintf(text, sizeof text,
+             "Maximum value must be <= maximum data values of (MaxX = %d, MaxY = %d, MaxZ = %d).",
+             dims[0], dims[1], dims[2]);
+    disperr(text);
+    return -1;
+  }
+  return 0;
+}
+
+int check_steps(const int ijk[9]) {
+  for (int a = 0; a < 3; a++)
+    if (ijk[a * 3 + 2] < 1) {
+      disperr("Step values must be >= 1.");
+      return -1;
+    }
+  return 0;
+}
+
+// Reads the fields of the k in ks (offsets from GEN_RANGE) into ijk; false
+// after message when one holds more than digits and blanks.
+static bool read_fields(const Generic_loader_windep_rec &w, std::initializer_list<int> ks, int ijk[9],
+                        const char *message) {
+  for (int k : ks) {
+    std::string s = loader_field(w, GEN_RANGE + k);
+    if (!only_blanks_and_digits(s)) {
+      disperr(message);
+      return false;
+    }
+    ijk[k] = atoi(s.c_str());
+  }
+  return true;
+}
+
+static void rewrite_fields(const Generic_loader_windep_rec &w, std::initializer_list<int> ks,
+                           const int ijk[9]) {
+  for (int k : ks) {
+    char text[16];
+    snprintf(text, sizeof text, "%6d", ijk[k]);
+    loader_set_field(w, GEN_RANGE + k, text);
+  }
+}
+
+bool read_from_to(const Generic_loader_windep_rec &w, const int dims[3], int ijk[9]) {
+  if (!read_fields(w, {0, 1, 3, 4, 6, 7}, ijk, "Minimum and Maximum values must be integers.") ||
+      check_range(ijk, dims) < 0)
+    return false;
+  rewrite_fields(w, {0, 1, 3, 4, 6, 7}, ijk);
+  return true;
+}
+
+bool read_steps(const Generic_loader_windep_rec &w, int ijk[9], const char *message) {
+  if (!read_fields(w, {2, 5, 8}, ijk, message)) return false;
+  rewrite_fields(w, {2, 5, 8}, ijk);
+  return true;
+}
 
 // ---- element representation ---------------------------------------------------------
 
@@ -297,12 +306,25 @@ static void change_elemrep(int rep, float angle) {
   part_attributes(-1, PART_MODEL, now, nullptr, nullptr, nullptr, 1);
 }
 
-void data_generic_elemrep_apply() {
-  if (!Generic_loader_windep.elemrep) return;
-  int rep = Generic_loader_windep.elemrep();
+void loader_elemrep_apply(const Generic_loader_windep_rec &w) {
+  if (!w.elemrep) return;
+  int rep = w.elemrep();
   float angle = 0.0f;
-  if (rep == 2) angle = (float)atof(field(GEN_FANGLE).c_str());
+  if (rep == 2) angle = (float)atof(loader_field(w, GEN_FANGLE).c_str());
   change_elemrep(rep, angle);
+}
+
+void data_generic_elemrep_apply() { loader_elemrep_apply(Generic_loader_windep); }
+
+void loader_show_elemrep(const Generic_loader_windep_rec &w) {
+  float attr[PART_ATTR_SLOTS];
+  model_defaults(attr);
+  Loader_saved_elemrep = (int)attr[SLOT_ELT_REP];
+  Loader_saved_fangle = attr[SLOT_FEATURE_ANGLE];
+  if (w.set_elemrep) w.set_elemrep(Loader_saved_elemrep);
+  char angle[32];
+  snprintf(angle, sizeof angle, "%5.1f", Loader_saved_fangle);
+  loader_set_field(w, GEN_FANGLE, angle);
 }
 
 void data_reset_partelemrep() {
@@ -331,19 +353,27 @@ void data_generic_zoneinit() {
   int code;
   if (recs.size() == 1) {
     const Pbuild_rec &r = Pbuild[Case_num][recs[0]];
-    for (int a = 0; a < 3; a++) {
-      char one[16], dim[16];
-      snprintf(one, sizeof one, "%6d", 1);
-      snprintf(dim, sizeof dim, "%6d", r.dims[a]);
-      set_field(GEN_RANGE + a * 3, one);
-      set_field(GEN_RANGE + a * 3 + 1, dim);
-      set_field(GEN_MINMAX + a * 2, one);
-      set_field(GEN_MINMAX + a * 2 + 1, dim);
-    }
+    loader_show_range(w, r.dims);
     code = r.iblank_option;
   } else {
     code = shared_iblank_options((int)recs.size(), recs.data());
   }
+  loader_show_domains(w, code);
+}
+
+void loader_show_range(const Generic_loader_windep_rec &w, const int dims[3]) {
+  for (int a = 0; a < 3; a++) {
+    char one[16], dim[16];
+    snprintf(one, sizeof one, "%6d", 1);
+    snprintf(dim, sizeof dim, "%6d", dims[a]);
+    loader_set_field(w, GEN_RANGE + a * 3, one);
+    loader_set_field(w, GEN_RANGE + a * 3 + 1, dim);
+    loader_set_field(w, GEN_MINMAX + a * 2, one);
+    loader_set_field(w, GEN_MINMAX + a * 2 + 1, dim);
+  }
+}
+
+void loader_show_domains(const Generic_loader_windep_rec &w, int code) {
   int inside = code == 1 || code == 2, outside = code == 0 || code == 2;
   if (w.domain_rows) w.domain_rows(inside, outside, inside ? 1 : outside ? 0 : 2);
 }
@@ -403,29 +433,27 @@ void data_genericpartc_init(int flag) {
   for (int k = 0; Pbuild[c] && k < Tot_num_quivane_parts[c]; k++)
     if ((Pbuild[c][k].kind != 0) == (structured != 0)) items.push_back(Pbuild[c][k].description);
   if (w.set_parts) w.set_parts(items);
-  float attr[PART_ATTR_SLOTS];
-  model_defaults(attr);
-  Loader_saved_elemrep = (int)attr[SLOT_ELT_REP];
-  Loader_saved_fangle = attr[SLOT_FEATURE_ANGLE];
-  if (w.set_elemrep) w.set_elemrep(Loader_saved_elemrep);
-  char angle[32];
-  snprintf(angle, sizeof angle, "%5.1f", Loader_saved_fangle);
-  set_field(GEN_FANGLE, angle);
+  loader_show_elemrep(w);
   data_structiblankitems_refresh(LOADER_GENERIC);
   data_structiblankparent_refresh(LOADER_GENERIC);
 }
 
-void data_generic_dismiss(int flag) {
+void loader_dismiss(const Generic_loader_windep_rec &w, int flag, void (*stop)()) {
   if (Gexist[Case_num]) {
     set_working_cursor("**Working**");
-    data_build_close(data_build_userd_format() ? stop_userd_part_create : stop_quivane_part_create);
-    if (Recrdr == 1 && flag == 0) cmdrec("data_partbuild: end");
     if (flag == 0) var_dialog_init();
+    data_build_close(stop);
+    if (Recrdr == 1 && flag == 0) cmdrec("data_partbuild: end");
     unset_working_cursor();
   }
   if (flag == 1) return;
-  if (Generic_loader_windep.hide) Generic_loader_windep.hide();
+  if (w.hide) w.hide();
   data_reset_partelemrep();
+}
+
+void data_generic_dismiss(int flag) {
+  loader_dismiss(Generic_loader_windep, flag,
+                 data_build_userd_format() ? stop_userd_part_create : stop_quivane_part_create);
 }
 
 // ---- creation ---------------------------------------------------------------------------
@@ -463,9 +491,9 @@ void data_generic_creatpart(int load_all, int flag) {
     if (all)
       lines.record(pb("select_all"));
     else
-      record_selection(lines, sel);
+      record_selection(lines, sel, "select_begin", "select_end");
   }
-  if (!append_selection(1)) return fail_command(dialog);
+  if (!append_selection(1, "select_begin", "select_end")) return fail_command(dialog);
   std::vector<int> recs;
   if (sel.empty()) return fail_command(dialog);
   if (match_selection(data_type, sel, recs) < 0) return;
@@ -474,19 +502,19 @@ void data_generic_creatpart(int load_all, int flag) {
     if (dialog) domain = w.domain ? w.domain() : 1;
     if (!lines.both(pb("domain ") + option_word(PBLD_DOMAIN, domain))) return fail_command(dialog);
     if (!several) {
-      if (dialog && !read_single_range(Pbuild[c][recs[0]], ijk)) return;
+      if (dialog && (!read_from_to(w, Pbuild[c][recs[0]].dims, ijk) || !read_steps(w, ijk, "Minimum and Maximum values must be integers."))) return;
       static const char *const axes[3] = {"i", "j", "k"};
       for (int a = 0; a < 3; a++)
         if (!lines.both(range_line(axes[a], ijk[a * 3], ijk[a * 3 + 1]))) return fail_command(dialog);
     } else {
-      if (pbuildcmds_add_ranges() != 0) return fail_command(dialog);
-      if (dialog && !read_steps(ijk)) return;
+      if (pbuildcmds_add_ranges("noderange") != 0) return fail_command(dialog);
+      if (dialog && !read_steps(w, ijk, "Step values must be integers.")) return;
     }
     char step[96];
     snprintf(step, sizeof step, "nodestep %d %d %d", ijk[2], ijk[5], ijk[8]);
     if (!lines.both(pb(step))) return fail_command(dialog);
   }
-  if (dialog) take_description(data_type ? GEN_ST_DESC : GEN_DESC, desc);
+  if (dialog) take_description(w, data_type ? GEN_ST_DESC : GEN_DESC, desc);
   if (!lines.both(pb("description ") + desc)) return fail_command(dialog);
   lines.flush();
 
@@ -532,8 +560,48 @@ static bool iblank_names(std::vector<std::string> *out, const char *message) {
   return true;
 }
 
-void data_generic_creatiblankpart(int flag) {
-  Generic_loader_windep_rec &w = Generic_loader_windep;
+std::vector<int> structured_parents_at(const char *who, const std::vector<int> &positions) {
+  std::vector<int> parents;
+  int seen = 0;
+  size_t next = 0;
+  each_structured_entry(who, [&](int number, const char *) {
+    ++seen;
+    if (next < positions.size() && positions[next] == seen) {
+      parents.push_back(number);
+      next++;
+    }
+  });
+  return parents;
+}
+
+// The dialog's values of an iblanked creation; false after the message.
+static bool iblank_dialog_values(const Generic_loader_windep_rec &w, const Loader_iblank_rec &how,
+                                 int *type, std::vector<int> *parents, char *desc) {
+  std::vector<int> values, positions;
+  if (how.values_first && w.selected) w.selected(GEN_LIST_IBLANK_VALUES, &values);
+  if (how.values_first && values.empty()) {
+    disperr("Please select from the Iblank values list before creating parts.");
+    return false;
+  }
+  std::vector<std::string> names;
+  if (!iblank_names(&names, "Error allocation memory for command language.")) return false;
+  take_description(w, GEN_IBLANK_DESC, desc);
+  if (w.selected) w.selected(GEN_LIST_IBLANK_PARENTS, &positions);
+  if (!positions.empty()) *parents = structured_parents_at(how.who, positions);
+  if (parents->empty()) {
+    disperr("Please select from the parent part list before creating parts.");
+    return false;
+  }
+  if (!how.values_first && w.selected) w.selected(GEN_LIST_IBLANK_VALUES, &values);
+  if (values.empty()) {
+    disperr("Please select from the Iblank values list before creating parts.");
+    return false;
+  }
+  *type = values[0] - 1;
+  return true;
+}
+
+void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const Loader_iblank_rec &how) {
   const bool dialog = flag == 0;
   Creation_lines lines{dialog, {}};
   pbuildcmds_clear();
@@ -542,61 +610,33 @@ void data_generic_creatiblankpart(int flag) {
   char desc[PBLD_DESC_LEN] = "";
   int type = 0;
   if (dialog) {
-    if (!dialog_shown()) return;
-    data_generic_elemrep_apply();
-    if (!iblank_names(&names, "Error allocation memory for command language.")) return;
-    take_description(GEN_IBLANK_DESC, desc);
-    if (!lines.both(pb("description ") + desc)) return;
-    std::vector<int> positions;
-    if (w.selected) w.selected(GEN_LIST_IBLANK_PARENTS, &positions);
-    if (positions.empty()) {
-      disperr("Please select from the parent part list before creating parts.");
-      return;
-    }
-    int seen = 0;
-    size_t next = 0;
-    each_structured_entry("data_generic_creatiblankpart()", [&](int number, const char *) {
-      ++seen;
-      if (next < positions.size() && positions[next] == seen) {
-        parents.push_back(number);
-        next++;
-      }
-    });
-    if (parents.empty()) {
-      disperr("Please select from the parent part list before creating parts.");
-      return;
-    }
-    record_selection(lines, parents);
-    if (!append_selection((int)parents.size())) return;
-    std::vector<int> values;
-    if (w.selected) w.selected(GEN_LIST_IBLANK_VALUES, &values);
-    if (values.empty()) {
-      disperr("Please select from the Iblank values list before creating parts.");
-      return;
-    }
-    type = values[0] - 1;
-    if (!iblank_names(&names, "Error allocation memory for command language.")) return;
+    if (!w.shown || w.shown() != 1) return;
+    loader_elemrep_apply(w);
+    if (!iblank_dialog_values(w, how, &type, &parents, desc)) return;
   } else {
-    int data_type = 0, nsel = 0, *list = nullptr, ijk[9];
-    generic_partbld_vals(nullptr, &data_type, &nsel, &list, desc, ijk, &type, 0);
-    if (list) parents.assign(list, list + nsel);
-    free(list);
-    if (!lines.both(pb("description ") + desc) ||
-        !lines.both(pb("data_type ") + option_word(PBLD_DATA_TYPE, data_type)) ||
-        !append_selection((int)parents.size()))
-      return fail_command(dialog);
-    if (!iblank_names(&names, "Error allocation memory for part build command language."))
-      return fail_command(dialog);
+    how.pending(&type, &parents, desc);
+  }
+  if (!lines.both(pb("description ") + desc) ||
+      (!dialog && how.type_line && !lines.both(how.type_line)))
+    return fail_command(dialog);
+  record_selection(lines, parents, "select_begin", "select_end");
+  if (!append_selection((int)parents.size(), "select_begin", "select_end")) return fail_command(dialog);
+  if (!iblank_names(&names, dialog ? "Error allocation memory for command language."
+                                   : how.names_error))
+    return fail_command(dialog);
+  if (parents.empty()) {
+    disperr("Please select from the parent part list before creating parts.");
+    return fail_command(dialog);
   }
   // An index the server's names do not reach cannot be written or sent.
-  if (type < 0 || type >= (int)names.size() || parents.empty()) {
+  if (type < 0 || type >= (int)names.size()) {
     disperr("data_partbuild: Bad iblank type.");
     return fail_command(dialog);
   }
   if (!lines.both(pb("iblank_type ") + names[type])) return fail_command(dialog);
   lines.flush();
 
-  set_working_cursor("**Creating/Reading Part**");
+  set_working_cursor(how.cursor);
   int made_count = 0;
   std::vector<int> made(parents.size() + 1, 0);
   if (bnd_iblank_part((int)parents.size(), parents.data(), type, desc, &made_count, made.data()) < 0) {
@@ -613,4 +653,22 @@ void data_generic_creatiblankpart(int flag) {
   }
   unset_working_cursor();
   data_build_refresh_lists();
+}
+
+static void generic_iblank_pending(int *type, std::vector<int> *parents, char *desc) {
+  int nsel = 0, *list = nullptr;
+  generic_partbld_vals(nullptr, nullptr, &nsel, &list, desc, nullptr, type, 0);
+  if (list) parents->assign(list, list + nsel);
+  free(list);
+}
+
+void data_generic_creatiblankpart(int flag) {
+  int data_type = 0;
+  generic_partbld_vals(nullptr, &data_type, nullptr, nullptr, nullptr, nullptr, nullptr, 0);
+  std::string type_line = pb("data_type ") + option_word(PBLD_DATA_TYPE, data_type);
+  Loader_iblank_rec how = {0, type_line.c_str(), "**Creating/Reading Part**",
+                           "data_generic_creatiblankpart()",
+                           "Error allocation memory for part build command language.",
+                           generic_iblank_pending};
+  loader_creatiblankpart(Generic_loader_windep, flag, how);
 }

@@ -58,13 +58,75 @@ void pbuildcmds_clear();
 // Appends one line; 0, or -1 after the allocation message.
 int pbuildcmds_add(const char *line);
 // Appends the selection placeholder (ten blanks) / the three range
-// placeholders of a structured creation of several parts.
+// placeholders of a structured creation of several parts, on the lines of
+// keyword "_i", "_j" and "_k" ("noderange", "plot3dnoderange").
 int pbuildcmds_add_selection();
-int pbuildcmds_add_ranges();
+int pbuildcmds_add_ranges(const char *keyword);
 // Fills the k-th selection placeholder with value ("%10d").
 void pbuildcmds_fill_selection(int k, int value);
 // Fills the range placeholders with "1 %d" of the three dimensions.
 void pbuildcmds_fill_ranges(const int dims[3]);
+
+// ---- what the loaders share ------------------------------------------------------
+// The lines of one creation: the dialog path holds them back and records
+// them together once its checks pass; both paths append them at once.
+struct Creation_lines {
+  bool dialog;                    // 1 from a dialog: lines are recorded
+  std::vector<std::string> held;  // lines waiting for flush
+  void record(const std::string &line) {
+    if (dialog) held.push_back(line);
+  }
+  // Records and appends one line; false when the text cannot grow.
+  bool both(const std::string &line);
+  void flush();
+};
+// "data_partbuild: " and rest.
+std::string pb(const char *rest);
+// The keyword of an option value of a "data_partbuild:" keyword ("" none).
+const char *option_word(int cmd_id, int value);
+// Records begin, the numbers as " %d " sixteen to a line, and end.
+void record_selection(Creation_lines &out, const std::vector<int> &numbers, const char *begin,
+                      const char *end);
+// Appends begin, placeholders selection placeholders and end.
+bool append_selection(int placeholders, const char *begin, const char *end);
+bool only_blanks_and_digits(const std::string &s);
+// A dialog's text field, and its new text.
+std::string loader_field(const Generic_loader_windep_rec &w, int f);
+void loader_set_field(const Generic_loader_windep_rec &w, int f, const char *text);
+// A description field taken for a creation: cut to 49 characters and emptied.
+void take_description(const Generic_loader_windep_rec &w, int f, char *desc);
+// Checks an IJK range against the maxima dims / its steps; -1 after the
+// message ("Minimum value must be >= 1.", "Step values must be >= 1.", ...).
+int check_range(const int ijk[9], const int dims[3]);
+int check_steps(const int ijk[9]);
+// Reads the six From and To fields (checked against dims) / the three
+// Step fields into ijk and rewrites them "%6d"; false after the message
+// (for a Step field holding more than digits and blanks, message).
+bool read_from_to(const Generic_loader_windep_rec &w, const int dims[3], int ijk[9]);
+bool read_steps(const Generic_loader_windep_rec &w, int ijk[9], const char *message);
+// Shows 1 and dims in the From/To and Min/Max fields.
+void loader_show_range(const Generic_loader_windep_rec &w, const int dims[3]);
+// The "Domain" rows a shared_iblank_options code leaves, and the row shown.
+void loader_show_domains(const Generic_loader_windep_rec &w, int code);
+// The element representation rule of a creation from the dialog.
+void loader_elemrep_apply(const Generic_loader_windep_rec &w);
+// Shows the model defaults' representation and angle and remembers them.
+void loader_show_elemrep(const Generic_loader_windep_rec &w);
+// The part numbers of the structured parent-list positions (1-based, ascending).
+std::vector<int> structured_parents_at(const char *who, const std::vector<int> &positions);
+// Closes a loader's build period (flag 1: "end" of the commands).
+void loader_dismiss(const Generic_loader_windep_rec &w, int flag, void (*stop)());
+// How one loader makes iblanked parts.
+struct Loader_iblank_rec {
+  int values_first;         // the dialog checks the value list before the names
+  const char *type_line;    // command path: a line after the description, or null
+  const char *cursor;       // working-cursor text
+  const char *who;          // console name of a bad list entry
+  const char *names_error;  // command path: the message when the names cannot be had
+  void (*pending)(int *type, std::vector<int> *parents, char *desc);  // command path values
+};
+// An iblanked creation from the dialog (flag 0) or the commands (1).
+void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const Loader_iblank_rec &how);
 
 // ---- dialog-side rules ------------------------------------------------------------
 // Element representation of new parts from the dialog's menu and angle.

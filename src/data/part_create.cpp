@@ -221,7 +221,7 @@ int read_plot3d_part(const int range[IJK_VALUES], int domain, const char *name, 
     part_name(text, sizeof text, name, head, r);
     if (make_one(number, text, nzones == 1) != 0) continue;
     set_ijk(number, r, mx, my, mz);
-    new_parts[made.size()] = number;
+    new_parts[z] = number;
     made.push_back(number);
   }
   finish_many(made, false);

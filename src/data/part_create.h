@@ -16,8 +16,9 @@ extern int Num_p_loaded_at_build;  // Num_p_loaded when the current build began
 int read_n3s_part(int selector, int n, const int *codes, const char *name, int *new_part);
 int read_estet_part(const int range[IJK_VALUES], int max_i, int max_j, int max_k, int domain,
                     const char *name, int *new_part);
-// One part per zone (zones from 1); 0, the server's status, or -1 for a zone
-// the case does not hold (nothing sent).
+// One part per zone (zones from 1), its number at the zone's position in
+// new_parts (left as it was for a zone whose part was not made); 0, the
+// server's status, or -1 for a zone the case does not hold (nothing sent).
 int read_plot3d_part(const int range[IJK_VALUES], int domain, const char *name, int nzones,
                      const int *zones, int *new_parts);
 // ids are Pbuild_rec ids of the current case. 0, the server's status, or 5.

@@ -23,6 +23,7 @@
 #include "data/data_read.h"
 #include "data/data_section.h"
 #include "data/partbuild.h"
+#include "data/ui/plot3d_dialog.h"
 #include "parts/read.h"
 #include "ui/dialog_frame.h"
 #include "ui/help_menu.h"
@@ -107,6 +108,7 @@ static int fileselect_get(Data_fileselect_rec *f) {
     tarv_partbld_vals(&f->load, 0);
   const int *p3d = Data_plot3d_rflags[Case_num];
   f->p3d = {p3d[0], p3d[1], p3d[2], p3d[3]};
+  data_plot3d_read_controls(&f->p3d);  // the PLOT3D loader's controls, once built
   Widget texts[4] = {Fileselect_path_text, Fileselect_geom_text, Fileselect_result_text,
                      Fileselect_meas_text};
   char *into[4] = {f->path, f->geom, f->result, f->meas};
@@ -198,15 +200,12 @@ Widget File_tarvdata_dialog = nullptr;
 Widget File_n3sdata_dialog = nullptr;
 Widget File_estetdata_dialog = nullptr;
 Widget File_estetvctbld_dialog = nullptr;
-Widget File_plot3ddata_dialog = nullptr;
-Widget File_plot3diblankinfo_form = nullptr;
 Widget File_genericiblankinfo_form = nullptr;
 Widget File_estetiblankinfo_form = nullptr;
 
 void gen_n3sread_dialog() {}
 void gen_estetread_dialog() {}
 void gen_estetvctbld_dialog() {}
-void gen_plot3dread_dialog() {}
 
 // ---- the simple loader and the ABAQUS dialog ---------------------------------
 #define SIMPLE_ROW 6  // Widgen_tbl row "Data Reader (MULTI)"
@@ -339,6 +338,11 @@ static void generic_show() {
   if (File_genericdata_dialog) XtManageChild(File_genericdata_dialog);
 }
 
+static void plot3d_show() {
+  gen_plot3dread_dialog();
+  if (File_plot3ddata_dialog) XtManageChild(File_plot3ddata_dialog);
+}
+
 static void generic_mode(const char *title, int click_unstruct, int struct_sensitive) {
   if (!File_genericdata_dialog) return;
   set_title(File_genericdata_dialog, title);
@@ -351,6 +355,7 @@ void data_windep_install() {
   Data_fileselect_get = fileselect_get;
   Data_fileselect_set = fileselect_set;
   Data_loader_windep = Data_loader_windep_rec{generic_show, generic_mode, data_generic_help_topics,
-                                              simple_show, abaqus_show};
+                                              simple_show, abaqus_show, plot3d_show};
   data_generic_install();
+  data_plot3d_install();
 }

@@ -21,6 +21,8 @@
 #include "data/generic_loader.h"
 #include "data/partbuild.h"
 #include "data/ui/data_windep.h"
+#include "data/ui/loader_widgets.h"
+#include "data/ui/plot3d_dialog.h"
 #include "ui/dialog_frame.h"
 #include "ui/general_windep.h"
 #include "ui/help_menu.h"
@@ -62,32 +64,6 @@ Menu_item_rec Data_generic_domain_menu[3] = {
 
 // ---- building -----------------------------------------------------------------------
 
-static Widget rowcol(Widget parent, const char *name, bool horizontal) {
-  Widget_args a;
-  a.set(XmNorientation, horizontal ? XmHORIZONTAL : XmVERTICAL);
-  return XtCreateManagedWidget(name, xmRowColumnWidgetClass, parent, a.list(), a.count());
-}
-
-static Widget label(Widget parent, const char *name, const char *text) {
-  XmString s = qvn_xmstring(text);
-  Widget_args a;
-  a.set(XmNlabelString, s).font();
-  Widget w = XtCreateManagedWidget(name, xmLabelWidgetClass, parent, a.list(), a.count());
-  XmStringFree(s);
-  return w;
-}
-
-static Widget button(Widget parent, const char *name, const char *text, XtCallbackProc cb,
-                     XtPointer client) {
-  XmString s = qvn_xmstring(text);
-  Widget_args a;
-  a.set(XmNlabelString, s).font();
-  Widget w = XtCreateManagedWidget(name, xmPushButtonWidgetClass, parent, a.list(), a.count());
-  XmStringFree(s);
-  if (cb) XtAddCallback(w, XmNactivateCallback, cb, client);
-  return w;
-}
-
 static Widget toggle(Widget parent, const char *name, const char *text, XtPointer client) {
   XmString s = qvn_xmstring(text);
   Widget_args a;
@@ -98,89 +74,71 @@ static Widget toggle(Widget parent, const char *name, const char *text, XtPointe
   return w;
 }
 
-static Widget text(Widget parent, const char *name, int columns, int maxlen, bool editable = true) {
-  Widget_args a;
-  a.set(XmNmaxLength, maxlen).set(XmNeditable, editable ? True : False).font();
-  if (columns > 0) a.set(XmNcolumns, columns);
-  Widget w = XtCreateManagedWidget(name, xmTextFieldWidgetClass, parent, a.list(), a.count());
-  XtAddCallback(w, XmNfocusCallback, XtarvTextFocus, nullptr);
-  XtAddCallback(w, XmNlosingFocusCallback, XtarvTextUnfocus, nullptr);
-  return w;
-}
-
-static Widget list(Widget parent, const char *name, unsigned char policy, int rows) {
-  Widget_args a;
-  a.set(XmNselectionPolicy, policy).set(XmNvisibleItemCount, rows).font();
-  Widget w = XmCreateScrolledList(parent, const_cast<char *>(name), a.list(), a.count());
-  XtManageChild(w);
-  return w;
-}
-
 static Widget help_button(Widget parent) {
-  return button(parent, "Help", "Help", info_manCB, (XtPointer) "HT-Read-Q6");
+  return loader_button(parent, "Help", "Help", info_manCB, (XtPointer) "HT-Read-Q6");
 }
 
 // The close and help row under a section, with its note above.
 static Widget closing_rows(Widget parent, const char *note, const char *close_name) {
-  label(parent, "DataGenericNoteLabel", note);
-  Widget row = rowcol(parent, "DataGenericCloseRow", true);
-  button(row, close_name, "Close", data_generic_dismissCB, nullptr);
+  loader_label(parent, "DataGenericNoteLabel", note);
+  Widget row = loader_rowcol(parent, "DataGenericCloseRow", true);
+  loader_button(row, close_name, "Close", data_generic_dismissCB, nullptr);
   return row;
 }
 
 static void build_unstructured(Widget parent) {
-  Data_generic_unstruct_form = rowcol(parent, "DataGenericUnstructForm", false);
-  Widget desc = rowcol(Data_generic_unstruct_form, "DataGenericDescRow", true);
-  label(desc, "DataGenericDescLabel", "New Part\nDescription");
-  Data_generic_fields[GEN_DESC] = text(desc, "DataGenericDescText", 30, PBLD_DESC_LEN - 1);
+  Data_generic_unstruct_form = loader_rowcol(parent, "DataGenericUnstructForm", false);
+  Widget desc = loader_rowcol(Data_generic_unstruct_form, "DataGenericDescRow", true);
+  loader_label(desc, "DataGenericDescLabel", "New Part\nDescription");
+  Data_generic_fields[GEN_DESC] = loader_text(desc, "DataGenericDescText", 30, PBLD_DESC_LEN - 1);
   Widget row = closing_rows(Data_generic_unstruct_form,
                             "NOTE: Variables will not be loaded for newly\ncreated parts until "
                             "this dialog is closed.  ",
                             "DataGenericUnstClose");
-  button(row, "DataGenericLoadSelected", "  Load Selected  ", data_generic_creatpartCB, (XtPointer)0);
-  button(row, "DataGenericLoadAll", "  Load All  ", data_generic_creatpartCB, (XtPointer)1);
+  loader_button(row, "DataGenericLoadSelected", "  Load Selected  ", data_generic_creatpartCB, (XtPointer)0);
+  loader_button(row, "DataGenericLoadAll", "  Load All  ", data_generic_creatpartCB, (XtPointer)1);
   Data_generic_unst_help = help_button(row);
 }
 
 static void build_ranges(Widget parent) {
-  label(parent, "DataGenericRangeLabel", "Using Node Ranges:");
-  Widget grid = rowcol(parent, "DataGenericRangeGrid", false);
-  Widget head = rowcol(grid, "DataGenericRangeHead", true);
-  for (const char *t : {" ", "From", "To", "Step", "Min", "Max"}) label(head, "DataGenericColLabel", t);
+  loader_label(parent, "DataGenericRangeLabel", "Using Node Ranges:");
+  Widget grid = loader_rowcol(parent, "DataGenericRangeGrid", false);
+  Widget head = loader_rowcol(grid, "DataGenericRangeHead", true);
+  for (const char *t : {" ", "From", "To", "Step", "Min", "Max"}) loader_label(head, "DataGenericColLabel", t);
   static const char *const axes[3] = {"I", "J", "K"};
   for (int a = 0; a < 3; a++) {
-    Widget row = rowcol(grid, "DataGenericRangeRow", true);
-    label(row, "DataGenericRowLabel", axes[a]);
+    Widget row = loader_rowcol(grid, "DataGenericRangeRow", true);
+    loader_label(row, "DataGenericRowLabel", axes[a]);
     for (int k = 0; k < 3; k++) {
-      Widget f = text(row, "DataGenericStFromToText", 6, 10);
+      Widget f = loader_text(row, "DataGenericStFromToText", 6, 10);
       XmTextFieldSetString(f, const_cast<char *>("     1"));
       Data_generic_fields[GEN_RANGE + a * 3 + k] = f;
     }
     for (int k = 0; k < 2; k++)
       Data_generic_fields[GEN_MINMAX + a * 2 + k] =
-          text(row, "DataGenericStIJKMinMaxText", 6, 10, false);
+          loader_text(row, "DataGenericStIJKMinMaxText", 6, 10, false);
   }
 }
 
 static void build_iblank(Widget parent) {
-  Widget head = rowcol(parent, "DataGenericIblankHead", true);
+  Widget head = loader_rowcol(parent, "DataGenericIblankHead", true);
   Data_generic_iblank_arrow = XtVaCreateManagedWidget(
       "DataGenericIblankArrowButton", xmArrowButtonWidgetClass, head, XmNarrowDirection,
       Sectinfo_tbl[GENERIC_SECT_ROW].open ? XmARROW_DOWN : XmARROW_RIGHT, nullptr);
   XtAddCallback(Data_generic_iblank_arrow, XmNactivateCallback, data_genericiblankexpand_routCB,
                 (XtPointer)0);
-  label(head, "DataGenericIblankLabel", "Iblanked Part Creation");
+  loader_label(head, "DataGenericIblankLabel", "Iblanked Part Creation");
   File_genericiblankinfo_form =
       XtCreateWidget("DataGenericIblankInfoForm", xmRowColumnWidgetClass, parent, nullptr, 0);
   Widget f = File_genericiblankinfo_form;
-  label(f, "DataGenericIblankParentLabel", "Structured Part(s) To Be \nParent Of Iblanked Part");
-  Data_generic_iblankparent_list = list(f, "DataGenericStIblankParentList", XmMULTIPLE_SELECT, 4);
-  label(f, "DataGenericIblankValuesLabel", "Iblank Values  \nFor Entire Mesh");
-  Data_generic_iblankvalues_list = list(f, "DataGenericStIblankValuesList", XmBROWSE_SELECT, 4);
-  label(f, "DataGenericIblankDescLabel", "Iblank Part Description");
+  loader_label(f, "DataGenericIblankParentLabel", "Structured Part(s) To Be \nParent Of Iblanked Part");
+  Data_generic_iblankparent_list = loader_list(f, "DataGenericStIblankParentList", XmMULTIPLE_SELECT, 4);
+  loader_label(f, "DataGenericIblankValuesLabel", "Iblank Values  \nFor Entire Mesh");
+  Data_generic_iblankvalues_list = loader_list(f, "DataGenericStIblankValuesList", XmBROWSE_SELECT, 4);
+  loader_label(f, "DataGenericIblankDescLabel", "Iblank Part Description");
   Data_generic_fields[GEN_IBLANK_DESC] =
-      text(f, "DataGenericStIblankPartDescText", 30, PBLD_DESC_LEN - 1);
-  button(f, "DataGenericIblankCreate", "Create And Load Iblanked Unstructured Part",
+      loader_text(f, "DataGenericStIblankPartDescText", 30, PBLD_DESC_LEN - 1);
+  loader_button(f, "DataGenericIblankCreate", "Create And Load Iblanked Unstructured Part",
          data_generic_creatiblankpartCB, nullptr);
 }
 
@@ -192,9 +150,9 @@ static void build_structured(Widget parent) {
       XtarvCreateOptionMenu(s, "DataGenericStDomain", "Domain", nullptr, 0, Data_generic_domain_menu, 3, 0);
   XtManageChild(Data_generic_domain_optmen);
   build_ranges(s);
-  label(s, "DataGenericStDescLabel", "Structured Part Description");
-  Data_generic_fields[GEN_ST_DESC] = text(s, "DataGenericStPartDescText", 30, PBLD_DESC_LEN - 1);
-  button(s, "DataGenericStCreate", "Create And Load Structured Part", data_generic_creatpartCB,
+  loader_label(s, "DataGenericStDescLabel", "Structured Part Description");
+  Data_generic_fields[GEN_ST_DESC] = loader_text(s, "DataGenericStPartDescText", 30, PBLD_DESC_LEN - 1);
+  loader_button(s, "DataGenericStCreate", "Create And Load Structured Part", data_generic_creatpartCB,
          (XtPointer)0);
   build_iblank(s);
   Widget row = closing_rows(s,
@@ -215,20 +173,20 @@ void gen_genericread_dialog() {
   XmStringFree(title);
   Atom wm_delete = XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
   XmAddWMProtocolCallback(XtParent(File_genericdata_dialog), wm_delete, data_generic_dismissCB, nullptr);
-  Widget body = rowcol(File_genericdata_dialog, "DataGenericBody", false);
-  Widget kinds = rowcol(body, "DataGenericKindRow", true);
+  Widget body = loader_rowcol(File_genericdata_dialog, "DataGenericBody", false);
+  Widget kinds = loader_rowcol(body, "DataGenericKindRow", true);
   Data_generic_unstruct_tggl = toggle(kinds, "DataGenericUnstruct", "Unstructured Data", (XtPointer)0);
   Data_generic_struct_tggl = toggle(kinds, "DataGenericStructToggle", "Structured Data", (XtPointer)1);
   XmToggleButtonSetState(Data_generic_unstruct_tggl, True, False);
-  label(body, "DataGenericPartLabel", "Parts List");
-  Data_generic_part_list = list(body, "DataGenericPartList", XmMULTIPLE_SELECT, 8);
+  loader_label(body, "DataGenericPartLabel", "Parts List");
+  Data_generic_part_list = loader_list(body, "DataGenericPartList", XmMULTIPLE_SELECT, 8);
   XtAddCallback(Data_generic_part_list, XmNmultipleSelectionCallback, data_generic_zoneinitCB, nullptr);
   Data_generic_elmrep_optmen = XtarvCreateOptionMenu(body, "DataGenericElmRep", "Element Visual Rep.",
                                                      nullptr, 0, Data_generic_elmrep_menu, 6, 0);
   XtManageChild(Data_generic_elmrep_optmen);
-  Widget angle = rowcol(body, "DataGenericFAngRow", true);
-  label(angle, "DataGenericFAngLabel", "Feature Angle");
-  Data_generic_fields[GEN_FANGLE] = text(angle, "DataGenericFAngText", 8, 11);
+  Widget angle = loader_rowcol(body, "DataGenericFAngRow", true);
+  loader_label(angle, "DataGenericFAngLabel", "Feature Angle");
+  Data_generic_fields[GEN_FANGLE] = loader_text(angle, "DataGenericFAngText", 8, 11);
   build_unstructured(body);
   build_structured(body);
   keep_on_screen(File_genericdata_dialog);
@@ -236,17 +194,6 @@ void gen_genericread_dialog() {
 }
 
 // ---- the hooks ----------------------------------------------------------------------
-
-static int row_of(Menu_item_rec *rows, int nrows, int value) {
-  for (int i = 0; i < nrows; i++)
-    if ((int)(long)rows[i].client_data == value) return i;
-  return -1;
-}
-
-static int shown_value(Widget optmen, Menu_item_rec *rows, int fallback) {
-  int row = XtarvOptionMenuCurrentState(optmen, rows);
-  return row >= 0 ? (int)(long)rows[row].client_data : fallback;
-}
 
 static int generic_shown() {
   return File_genericdata_dialog && XtIsManaged(File_genericdata_dialog) ? 1 : 0;
@@ -263,38 +210,23 @@ static void generic_show_kind(int structured) {
   XtUnmanageChild(structured ? Data_generic_unstruct_form : Data_generic_struct_form);
 }
 
-static void set_list(Widget w, const std::vector<std::string> &items) {
-  XmListDeleteAllItems(w);
-  for (const std::string &s : items) {
-    XmString x = qvn_xmstring(s.c_str());
-    XmListAddItemUnselected(w, x, 0);
-    XmStringFree(x);
-  }
-}
-
 static void generic_set_parts(const std::vector<std::string> &items) {
-  set_list(Data_generic_part_list, items);
+  loader_set_list(Data_generic_part_list, items);
 }
 
 static void generic_selected(int which, std::vector<int> *out) {
   Widget lists[3] = {Data_generic_part_list, Data_generic_iblankvalues_list,
                      Data_generic_iblankparent_list};
   out->clear();
-  if (which < 0 || which > 2 || !lists[which]) return;
-  int *pos = nullptr, n = 0;
-  if (XmListGetSelectedPos(lists[which], &pos, &n)) {
-    out->assign(pos, pos + n);
-    XtFree((char *)pos);
-  }
-  std::sort(out->begin(), out->end());
+  if (which >= 0 && which <= 2) loader_selected(lists[which], out);
 }
 
 static void generic_set_elemrep(int rep) {
-  int row = row_of(Data_generic_elmrep_menu, 6, rep);
+  int row = loader_row_of(Data_generic_elmrep_menu, 6, rep);
   if (row >= 0) XtarvOptionMenuSetState(Data_generic_elmrep_optmen, Data_generic_elmrep_menu, row, 1);
 }
 
-static int generic_elemrep() { return shown_value(Data_generic_elmrep_optmen, Data_generic_elmrep_menu, 0); }
+static int generic_elemrep() { return loader_shown_value(Data_generic_elmrep_optmen, Data_generic_elmrep_menu, 0); }
 
 static void generic_get_text(int f, std::string *out) {
   out->clear();
@@ -314,12 +246,12 @@ static void generic_range_sensitive(int on) {
     for (int k = 0; k < 2; k++) XtSetSensitive(Data_generic_fields[GEN_RANGE + a * 3 + k], on ? True : False);
 }
 
-static int generic_domain() { return shown_value(Data_generic_domain_optmen, Data_generic_domain_menu, 1); }
+static int generic_domain() { return loader_shown_value(Data_generic_domain_optmen, Data_generic_domain_menu, 1); }
 
 static void generic_domain_rows(int inside, int outside, int shown) {
   XtSetSensitive(Data_generic_domain_menu[0].widget, inside ? True : False);
   XtSetSensitive(Data_generic_domain_menu[1].widget, outside ? True : False);
-  int row = row_of(Data_generic_domain_menu, 3, shown);
+  int row = loader_row_of(Data_generic_domain_menu, 3, shown);
   if (row >= 0) XtarvOptionMenuSetState(Data_generic_domain_optmen, Data_generic_domain_menu, row, 0);
 }
 
@@ -330,8 +262,13 @@ static void generic_hide() {
 // The iblank lists of the loaders by type code; a loader's dialog that is
 // not built holds none.
 static Widget *iblank_list(int loader, int which) {
-  if (loader != LOADER_GENERIC || which < 0 || which > 1) return nullptr;
-  return which == 0 ? &Data_generic_iblankvalues_list : &Data_generic_iblankparent_list;
+  if (which < 0 || which > 1) return nullptr;
+  if (loader == LOADER_GENERIC)
+    return which == 0 ? &Data_generic_iblankvalues_list : &Data_generic_iblankparent_list;
+  // PLOT3D iblank lists
+  if (loader == LOADER_PLOT3D)
+    return which == 0 ? &File_plot3diblankvalues_list : &File_plot3diblankparent_list;
+  return nullptr;
 }
 
 static int iblank_list_exists(int loader, int which) {
@@ -341,7 +278,7 @@ static int iblank_list_exists(int loader, int which) {
 
 static void iblank_list_set(int loader, int which, const std::vector<std::string> &items) {
   Widget *w = iblank_list(loader, which);
-  if (w && *w) set_list(*w, items);
+  if (w && *w) loader_set_list(*w, items);
 }
 
 void data_generic_install() {

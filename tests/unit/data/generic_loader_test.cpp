@@ -339,7 +339,7 @@ TEST_F(DataSection, UserDefinedFormatsOpenTheGenericLoaderNamedForTheirReader) {
   Bytes readers = i32(1) + i32(20);
   for (int k = 1; k <= 20; k++) readers = readers + str("Reader " + std::to_string(k)) + i32(0);
   Data_loader_windep_rec saved = Data_loader_windep;
-  Data_loader_windep = Data_loader_windep_rec{fake_generic_show, fake_generic_mode, nullptr, nullptr, nullptr};
+  Data_loader_windep = Data_loader_windep_rec{fake_generic_show, fake_generic_mode, nullptr, nullptr, nullptr, nullptr};
   Gexist[0] = 1;
   struct {
     int format;
