@@ -60,4 +60,5 @@ void viewport_windep_install() {
   Viewport_chooser_windep.wait_release = chooser_wait_release;
   get_select_color_windep = get_select_color;
   display_plotter_mode_windep = display_plotter_mode;
+  viewport_move_windep_install();
 }

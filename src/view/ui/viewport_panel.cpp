@@ -16,7 +16,6 @@ Menu_item_rec Viewp_layout_menu[6] = {
     {"4 With 3 Equal Horizontal", ' ', viewp_layoutCB, (XtPointer)5, 1, 0, nullptr},
 };
 
-void manage_background_editor(Widget, XtPointer, XtPointer) {}
 void manage_viewer_gl(Widget, XtPointer, XtPointer) {}
 
 QEDIT_UNBUILT_CB(viewp_layoutCB)

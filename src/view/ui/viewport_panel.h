@@ -16,6 +16,8 @@ void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer c
 // Sets the viewport logic's window-system hooks (choosers, highlight colour,
 // plotter screen).
 void viewport_windep_install();
+// The hooks of the viewport-editing loop and the background colour editor.
+void viewport_move_windep_install();
 void manage_background_editor(Widget w, XtPointer client, XtPointer call);
 void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
 
