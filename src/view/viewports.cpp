@@ -530,6 +530,4 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode) {
 
 // ---- graphics-window side --------------------------------------------------
 
-void draw_part_viewport_vis_gl(int) {}
-void manage_part_viewport_vis_gl(int) {}
 void draw_atfrom_gl() {}

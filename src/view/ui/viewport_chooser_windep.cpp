@@ -1,6 +1,6 @@
 // What the viewport logic asks of the window system: the choosers' (window
-// codes 5 and 18) size, where the pointer is over them and the wait for the
-// button's release; the highlight colour; the plotter screen.  Installed by
+// codes 5 and 18) and the part visibility pickers' (4, 10, 14) size, where
+// the pointer is over them and the wait for the button's release; the highlight colour; the plotter screen.  Installed by
 // viewport_windep_install.
 #include <unistd.h>
 
@@ -18,6 +18,9 @@
 static Window chooser_window(int code) {
   if (code == 5) return Transf_whichvp_win;
   if (code == 18) return Transfredoviewpwin;
+  if (code == 4) return Partvpviswin;
+  if (code == 10) return Qedpartvpviswin;
+  if (code == 14) return Casevpviswin;
   return 0;
 }
 
