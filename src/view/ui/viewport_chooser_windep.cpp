@@ -10,6 +10,7 @@
 #include "ui/interf_init.h"
 #include "ui/screen_query.h"
 #include "ui/window_codes.h"
+#include "view/ui/viewport_dialogs.h"
 #include "view/ui/viewport_panel.h"
 #include "view/viewport_background.h"
 #include "view/viewport_redraw.h"
@@ -64,4 +65,5 @@ void viewport_windep_install() {
   get_select_color_windep = get_select_color;
   display_plotter_mode_windep = display_plotter_mode;
   viewport_move_windep_install();
+  viewp_dialogs_install();
 }
