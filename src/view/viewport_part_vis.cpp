@@ -13,6 +13,7 @@
 #include "palette/annotate.h"
 #include "parts/attribute.h"
 #include "parts/part_deteditor.h"
+#include "parts/qedit_part.h"
 #include "parts/read.h"
 #include "render/disobj.h"
 #include "view/planar.h"
@@ -209,7 +210,11 @@ void manage_part_viewport_vis_gl(int code) {
       // the selected parts the same way.
       float m = (float)Working_mask;
       part_viewport_mask(&m, 1);
-      part_viewportvis_chng();
+      // quick-edit part panel: its picker (code 10) applies as the panel does
+      if (code == 10)
+        qedit_partviewportvis_chng();
+      else
+        part_viewportvis_chng();
       Stencil_current_viewport = -1;
     }
   }
