@@ -274,9 +274,9 @@ TEST_F(QeditPart, IconsFollowTheFirstSelectedPart) {
   for (int k = 0; k < 8; k++) a[mirrors[k]] = (float)(k % 2);
   select_rows({1, 2});
   EXPECT_TRUE(XmToggleButtonGetState(Qedit_partrep_menu[3].widget));  // "Bounding Box"
-  for (Menu_item_rec &r : Qedit_partrep_menu) {
-    if (&r != &Qedit_partrep_menu[3]) EXPECT_FALSE(XmToggleButtonGetState(r.widget)) << r.label;
-  }
+  for (int k = 0; k < 6; k++)
+    EXPECT_EQ(XmToggleButtonGetState(Qedit_partrep_menu[k].widget), k == 3)
+        << Qedit_partrep_menu[k].label;
   for (Menu_item_rec &r : Qedit_partlinew_menu)
     EXPECT_FALSE(XmToggleButtonGetState(r.widget)) << r.label;
   for (int k = 0; k < 8; k++)
@@ -344,6 +344,36 @@ TEST_F(DisplacePanel, FillingFollowsThePartOrTheDefaults) {
   intrdisplace_init_sect(-1);
   EXPECT_EQ(qtest::xt_field_text(Featintr_dispfactor_text), "1.0000e+00");
   EXPECT_EQ(shown_entry(), 1);  // "None"
+}
+
+}  // namespace
+
+namespace {
+
+// The largest part of the mixed model read by the real stand-in server.
+class QeditPartModel : public qtest::ModelWindowTest {};
+
+TEST_F(QeditPartModel, FeatureAngleRebuildsThePartOnTheServer) {
+  const int index = model_->largest_part();
+  ASSERT_GE(index, 0);
+  const int number = parts[index]->number;
+  mainprt_list_refresh();
+  int row = 0;
+  for (int i = 0; i <= index; i++) row += parts[i]->parent_group == -1;
+  select_rows({row});
+  Default_partedit_notify = 0;
+  answer_prompt("30", "Okay");
+  choose(Qedit_partrep_menu[2]);  // "Feature Angle"
+  EXPECT_EQ(attrs(number)[SLOT_ELT_REP], (float)ELT_REP_FEATURE_ANGLE);
+  EXPECT_EQ(attrs(number)[SLOT_FEATURE_ANGLE], 30.0f);
+  const std::string log = model_->servers().log_of(model_->servers().started().at(0));
+  const size_t deleted = log.find("delete feature " + std::to_string(number));
+  ASSERT_NE(deleted, std::string::npos) << log;
+  const size_t load = log.find("loadp_many", deleted);
+  ASSERT_NE(load, std::string::npos) << log;
+  const std::string line = log.substr(load, log.find('\n', load) - load);
+  EXPECT_NE(line.find("reps 2"), std::string::npos) << line;
+  EXPECT_NE(line.find("angles 30"), std::string::npos) << line;
 }
 
 }  // namespace
