@@ -88,18 +88,3 @@ void data_plot3d_creatiblankpart(int) { refuse_unavailable("Iblanked part creati
 
 void data_plot3d_dismiss(int) { data_build_close(stop_plot3d_part_create); }
 
-void data_n3spartc_init(int flag) {
-  if (flag == 1) refuse_unavailable("The N3S part builder");
-}
-void data_n3s_creatpart(int) { refuse_unavailable("The N3S part builder"); }
-void data_n3s_dismiss(int flag) {
-  if (flag == 1) refuse_unavailable("The N3S part builder");
-}
-void data_estetpartc_init(int flag) {
-  if (flag == 1) refuse_unavailable("The ESTET part builder");
-}
-void data_estet_creatpart(int) { refuse_unavailable("The ESTET part builder"); }
-void data_estet_creatiblankpart(int) { refuse_unavailable("The ESTET part builder"); }
-void data_estet_dismiss(int flag) {
-  if (flag == 1) refuse_unavailable("The ESTET part builder");
-}

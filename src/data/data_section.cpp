@@ -13,6 +13,8 @@
 #include "client/screen.h"
 #include "data/data_dlog.h"
 #include "data/data_read.h"
+#include "data/estet_loader.h"
+#include "data/n3s_loader.h"
 #include "data/partbuild.h"
 #include "data/reader_prefs.h"
 
@@ -193,7 +195,17 @@ void data_pbuild_manageinit(int format) {
     if (Data_loader_windep.generic_mode) Data_loader_windep.generic_mode(title, click, sensitive);
     return;
   }
-  if (format == 1 || format == 3 || format == 4) {
+  if (format == 3) {
+    if (N3s_loader_windep.show) N3s_loader_windep.show();
+    if (Gexist[Case_num] && Rexist[Case_num]) data_n3spartc_init(0);
+    return;
+  }
+  if (format == 4) {
+    if (Estet_loader_windep.show) Estet_loader_windep.show();
+    if (Gexist[Case_num] == 1) data_estetpartc_init(0);
+    return;
+  }
+  if (format == 1) {
     fprintf(stderr, "E> The part loader of this format is not available in this build.\n");
     return;
   }

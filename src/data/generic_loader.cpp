@@ -104,31 +104,16 @@ void pbuildcmds_fill_ranges(const int dims[3]) {
 
 // ---- lines ------------------------------------------------------------------------------
 
-namespace {
+void Creation_lines::flush() {
+  if (dialog && Recrdr == 1)
+    for (const std::string &l : held) cmdrec(l.c_str());
+  held.clear();
+}
 
-// The lines of one dialog creation, recorded together once its checks pass.
-struct Creation_lines {
-  bool dialog;
-  std::vector<std::string> held;
-  void record(const std::string &line) {
-    if (dialog) held.push_back(line);
-  }
-  // Records and appends one line; false when the text cannot grow.
-  bool both(const std::string &line) {
-    record(line);
-    return pbuildcmds_add(line.c_str()) == 0;
-  }
-  void flush() {
-    if (dialog && Recrdr == 1)
-      for (const std::string &l : held) cmdrec(l.c_str());
-    held.clear();
-  }
-};
-
-std::string pb(const char *rest) { return std::string("data_partbuild: ") + rest; }
+std::string pbuild_line(const char *rest) { return std::string("data_partbuild: ") + rest; }
 
 // The keyword of an option value of a "data_partbuild:" keyword.
-const char *option_word(int cmd_id, int value) {
+const char *pbuild_option_word(int cmd_id, int value) {
   for (int k = 0; Cmds_partbuild[k].keyword[0]; k++) {
     const Cmd_keyword_rec &row = Cmds_partbuild[k];
     if (row.cmd_id != cmd_id || !row.options) continue;
@@ -139,8 +124,8 @@ const char *option_word(int cmd_id, int value) {
 }
 
 // The recorded selection: the numbers as " %d ", sixteen to a line.
-void record_selection(Creation_lines &out, const std::vector<int> &numbers) {
-  out.record(pb("select_begin"));
+void pbuild_record_selection(Creation_lines &out, const std::vector<int> &numbers) {
+  out.record(pbuild_line("select_begin"));
   std::string line;
   for (size_t k = 0; k < numbers.size(); k++) {
     line += " " + std::to_string(numbers[k]) + " ";
@@ -149,15 +134,23 @@ void record_selection(Creation_lines &out, const std::vector<int> &numbers) {
       line.clear();
     }
   }
-  out.record(pb("select_end"));
+  out.record(pbuild_line("select_end"));
 }
 
-bool append_selection(int placeholders) {
+bool pbuild_append_selection(int placeholders) {
   if (pbuildcmds_add("data_partbuild: select_begin") != 0) return false;
   for (int k = 0; k < placeholders; k++)
     if (pbuildcmds_add_selection() != 0) return false;
   return pbuildcmds_add("data_partbuild: select_end") == 0;
 }
+
+bool pbuild_blanks_and_digits(const std::string &s) {
+  for (char ch : s)
+    if (ch != ' ' && (ch < '0' || ch > '9')) return false;
+  return true;
+}
+
+namespace {
 
 std::string field(int f) {
   std::string s;
@@ -176,12 +169,6 @@ void take_description(int f, char *desc) {
   if (s.empty()) return;
   snprintf(desc, PBLD_DESC_LEN, "%s", s.c_str());
   set_field(f, "");
-}
-
-bool only_blanks_and_digits(const std::string &s) {
-  for (char ch : s)
-    if (ch != ' ' && (ch < '0' || ch > '9')) return false;
-  return true;
 }
 
 // The records the selection numbers name: the n-th record of the kind
@@ -211,7 +198,7 @@ int match_selection(int data_type, const std::vector<int> &sel, std::vector<int>
 bool read_single_range(const Pbuild_rec &rec, int ijk[9]) {
   for (int k = 0; k < 9; k++) {
     std::string s = field(GEN_RANGE + k);
-    if (!only_blanks_and_digits(s)) {
+    if (!pbuild_blanks_and_digits(s)) {
       disperr("Minimum and Maximum values must be integers.");
       return false;
     }
@@ -246,7 +233,7 @@ bool read_single_range(const Pbuild_rec &rec, int ijk[9]) {
 bool read_steps(int ijk[9]) {
   for (int a = 0; a < 3; a++) {
     std::string s = field(GEN_RANGE + a * 3 + 2);
-    if (!only_blanks_and_digits(s)) {
+    if (!pbuild_blanks_and_digits(s)) {
       disperr("Step values must be integers.");
       return false;
     }
@@ -256,7 +243,7 @@ bool read_steps(int ijk[9]) {
 }
 
 std::string range_line(const char *axis, int from, int to) {
-  return pb("noderange_") + axis + " " + std::to_string(from) + " " + std::to_string(to);
+  return pbuild_line("noderange_") + axis + " " + std::to_string(from) + " " + std::to_string(to);
 }
 
 void fail_command(bool dialog) {
@@ -273,7 +260,7 @@ static void model_defaults(float *attr) {
 
 // Sets the model defaults' representation and angle where they differ,
 // recording the change.
-static void change_elemrep(int rep, float angle) {
+void data_loader_elemrep_change(int rep, float angle) {
   float old[PART_ATTR_SLOTS], now[PART_ATTR_SLOTS];
   model_defaults(old);
   memcpy(now, old, sizeof now);
@@ -302,7 +289,7 @@ void data_generic_elemrep_apply() {
   int rep = Generic_loader_windep.elemrep();
   float angle = 0.0f;
   if (rep == 2) angle = (float)atof(field(GEN_FANGLE).c_str());
-  change_elemrep(rep, angle);
+  data_loader_elemrep_change(rep, angle);
 }
 
 void data_reset_partelemrep() {
@@ -311,7 +298,7 @@ void data_reset_partelemrep() {
   if ((int)attr[SLOT_ELT_REP] == Loader_saved_elemrep &&
       (Loader_saved_elemrep != 2 || attr[SLOT_FEATURE_ANGLE] == Loader_saved_fangle))
     return;
-  change_elemrep(Loader_saved_elemrep,
+  data_loader_elemrep_change(Loader_saved_elemrep,
                  Loader_saved_elemrep == 2 ? Loader_saved_fangle : attr[SLOT_FEATURE_ANGLE]);
 }
 
@@ -364,8 +351,7 @@ void data_structiblankitems_refresh(int loader) {
 
 // Calls fn(number, name) for each main-list entry of the current case that
 // is structured; who names the caller in the console line of a bad entry.
-template <typename Fn>
-static void each_structured_entry(const char *who, Fn fn) {
+void pbuild_each_structured_entry(const char *who, const std::function<void(int, const char *)> &fn) {
   for (int n = 0; n < Num_p_partlist; n++) {
     int number = 0, type = 0, c = -1, structured = 0;
     char name[PART_NAME_USED];
@@ -380,7 +366,7 @@ static void each_structured_entry(const char *who, Fn fn) {
 void data_structiblankparent_refresh(int loader) {
   if (!Data_iblank_list_exists || !Data_iblank_list_exists(loader, 1)) return;
   std::vector<std::string> items;
-  each_structured_entry("data_structiblankparent_refresh()",
+  pbuild_each_structured_entry("data_structiblankparent_refresh()",
                         [&](int, const char *name) { items.push_back(name); });
   if (Data_iblank_list_set) Data_iblank_list_set(loader, 1, items);
 }
@@ -449,7 +435,7 @@ void data_generic_creatpart(int load_all, int flag) {
     if (list) sel.assign(list, list + nsel);
     free(list);
   }
-  if (!lines.both(pb("data_type ") + option_word(PBLD_DATA_TYPE, data_type))) return fail_command(dialog);
+  if (!lines.both(pbuild_line("data_type ") + pbuild_option_word(PBLD_DATA_TYPE, data_type))) return fail_command(dialog);
   if (dialog) {
     bool all = load_all && data_type == 0;
     if (all)
@@ -461,18 +447,18 @@ void data_generic_creatpart(int load_all, int flag) {
       return;
     }
     if (all)
-      lines.record(pb("select_all"));
+      lines.record(pbuild_line("select_all"));
     else
-      record_selection(lines, sel);
+      pbuild_record_selection(lines, sel);
   }
-  if (!append_selection(1)) return fail_command(dialog);
+  if (!pbuild_append_selection(1)) return fail_command(dialog);
   std::vector<int> recs;
   if (sel.empty()) return fail_command(dialog);
   if (match_selection(data_type, sel, recs) < 0) return;
   const bool several = recs.size() > 1;
   if (data_type != 0) {
     if (dialog) domain = w.domain ? w.domain() : 1;
-    if (!lines.both(pb("domain ") + option_word(PBLD_DOMAIN, domain))) return fail_command(dialog);
+    if (!lines.both(pbuild_line("domain ") + pbuild_option_word(PBLD_DOMAIN, domain))) return fail_command(dialog);
     if (!several) {
       if (dialog && !read_single_range(Pbuild[c][recs[0]], ijk)) return;
       static const char *const axes[3] = {"i", "j", "k"};
@@ -484,10 +470,10 @@ void data_generic_creatpart(int load_all, int flag) {
     }
     char step[96];
     snprintf(step, sizeof step, "nodestep %d %d %d", ijk[2], ijk[5], ijk[8]);
-    if (!lines.both(pb(step))) return fail_command(dialog);
+    if (!lines.both(pbuild_line(step))) return fail_command(dialog);
   }
   if (dialog) take_description(data_type ? GEN_ST_DESC : GEN_DESC, desc);
-  if (!lines.both(pb("description ") + desc)) return fail_command(dialog);
+  if (!lines.both(pbuild_line("description ") + desc)) return fail_command(dialog);
   lines.flush();
 
   std::vector<int> ids, made(recs.size(), 0);
@@ -519,7 +505,7 @@ void data_generic_creatpart(int load_all, int flag) {
 }
 
 // The iblank value names of the case, or false after the message.
-static bool iblank_names(std::vector<std::string> *out, const char *message) {
+bool pbuild_iblank_names(std::vector<std::string> *out, const char *message) {
   int count = 0;
   char **names = nullptr;
   if (get_bnd_list(&count, &names) < 0) {
@@ -530,6 +516,46 @@ static bool iblank_names(std::vector<std::string> *out, const char *message) {
   for (int k = 0; k < count && names; k++) out->push_back(names[k]);
   free_bnd_list(names);
   return true;
+}
+
+bool pbuild_pick_parents(const std::vector<int> &positions, const char *who, Creation_lines &lines,
+                         std::vector<int> *parents) {
+  int seen = 0;
+  size_t next = 0;
+  pbuild_each_structured_entry(who, [&](int number, const char *) {
+    ++seen;
+    if (next < positions.size() && positions[next] == seen) {
+      parents->push_back(number);
+      next++;
+    }
+  });
+  if (parents->empty()) {
+    disperr("Please select from the parent part list before creating parts.");
+    return false;
+  }
+  pbuild_record_selection(lines, *parents);
+  return pbuild_append_selection((int)parents->size());
+}
+
+int pbuild_make_iblank(bool dialog, const std::vector<int> &parents, int type, char *desc,
+                       const char *cursor) {
+  set_working_cursor(cursor);
+  int made_count = 0;
+  std::vector<int> made(parents.size() + 1, 0);
+  if (bnd_iblank_part((int)parents.size(), parents.data(), type, desc, &made_count, made.data()) < 0) {
+    disperr("Creation of the iblank part failed. Memory allocation failed.");
+    unset_working_cursor();
+    return -1;
+  }
+  unset_working_cursor();
+  if (dialog && Recrdr == 1) cmdrec("data_partbuild: create_iblank");
+  if (pbuildcmds_add("data_partbuild: create_iblank") == 0) {
+    // Every new part names all its parents, so a replay rebuilds it whole.
+    for (size_t k = 0; k < parents.size(); k++) pbuildcmds_fill_selection((int)k, parents[k]);
+    for (int i = 0; i < made_count && i < (int)made.size(); i++)
+      if (made[i] > 0) save_model_part_build_instructions(made[i], Data_pbuildcmds);
+  }
+  return 0;
 }
 
 void data_generic_creatiblankpart(int flag) {
@@ -544,30 +570,16 @@ void data_generic_creatiblankpart(int flag) {
   if (dialog) {
     if (!dialog_shown()) return;
     data_generic_elemrep_apply();
-    if (!iblank_names(&names, "Error allocation memory for command language.")) return;
+    if (!pbuild_iblank_names(&names, "Error allocation memory for command language.")) return;
     take_description(GEN_IBLANK_DESC, desc);
-    if (!lines.both(pb("description ") + desc)) return;
+    if (!lines.both(pbuild_line("description ") + desc)) return;
     std::vector<int> positions;
     if (w.selected) w.selected(GEN_LIST_IBLANK_PARENTS, &positions);
     if (positions.empty()) {
       disperr("Please select from the parent part list before creating parts.");
       return;
     }
-    int seen = 0;
-    size_t next = 0;
-    each_structured_entry("data_generic_creatiblankpart()", [&](int number, const char *) {
-      ++seen;
-      if (next < positions.size() && positions[next] == seen) {
-        parents.push_back(number);
-        next++;
-      }
-    });
-    if (parents.empty()) {
-      disperr("Please select from the parent part list before creating parts.");
-      return;
-    }
-    record_selection(lines, parents);
-    if (!append_selection((int)parents.size())) return;
+    if (!pbuild_pick_parents(positions, "data_generic_creatiblankpart()", lines, &parents)) return;
     std::vector<int> values;
     if (w.selected) w.selected(GEN_LIST_IBLANK_VALUES, &values);
     if (values.empty()) {
@@ -575,17 +587,17 @@ void data_generic_creatiblankpart(int flag) {
       return;
     }
     type = values[0] - 1;
-    if (!iblank_names(&names, "Error allocation memory for command language.")) return;
+    if (!pbuild_iblank_names(&names, "Error allocation memory for command language.")) return;
   } else {
     int data_type = 0, nsel = 0, *list = nullptr, ijk[9];
     generic_partbld_vals(nullptr, &data_type, &nsel, &list, desc, ijk, &type, 0);
     if (list) parents.assign(list, list + nsel);
     free(list);
-    if (!lines.both(pb("description ") + desc) ||
-        !lines.both(pb("data_type ") + option_word(PBLD_DATA_TYPE, data_type)) ||
-        !append_selection((int)parents.size()))
+    if (!lines.both(pbuild_line("description ") + desc) ||
+        !lines.both(pbuild_line("data_type ") + pbuild_option_word(PBLD_DATA_TYPE, data_type)) ||
+        !pbuild_append_selection((int)parents.size()))
       return fail_command(dialog);
-    if (!iblank_names(&names, "Error allocation memory for part build command language."))
+    if (!pbuild_iblank_names(&names, "Error allocation memory for part build command language."))
       return fail_command(dialog);
   }
   // An index the server's names do not reach cannot be written or sent.
@@ -593,24 +605,10 @@ void data_generic_creatiblankpart(int flag) {
     disperr("data_partbuild: Bad iblank type.");
     return fail_command(dialog);
   }
-  if (!lines.both(pb("iblank_type ") + names[type])) return fail_command(dialog);
+  if (!lines.both(pbuild_line("iblank_type ") + names[type])) return fail_command(dialog);
   lines.flush();
 
-  set_working_cursor("**Creating/Reading Part**");
-  int made_count = 0;
-  std::vector<int> made(parents.size() + 1, 0);
-  if (bnd_iblank_part((int)parents.size(), parents.data(), type, desc, &made_count, made.data()) < 0) {
-    disperr("Creation of the iblank part failed. Memory allocation failed.");
-    unset_working_cursor();
+  if (pbuild_make_iblank(dialog, parents, type, desc, "**Creating/Reading Part**") < 0)
     return fail_command(dialog);
-  }
-  if (dialog && Recrdr == 1) cmdrec("data_partbuild: create_iblank");
-  if (pbuildcmds_add("data_partbuild: create_iblank") == 0) {
-    // Every new part names all its parents, so a replay rebuilds it whole.
-    for (size_t k = 0; k < parents.size(); k++) pbuildcmds_fill_selection((int)k, parents[k]);
-    for (int i = 0; i < made_count && i < (int)made.size(); i++)
-      if (made[i] > 0) save_model_part_build_instructions(made[i], Data_pbuildcmds);
-  }
-  unset_working_cursor();
   data_build_refresh_lists();
 }

@@ -8,6 +8,7 @@
 // partbuild.h beside their command halves.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,3 +80,50 @@ void data_structiblankparent_refresh(int loader);
 // The defaults remembered by the last initialisation.
 extern int Loader_saved_elemrep;
 extern float Loader_saved_fangle;
+
+// ---- pieces every loader's creation uses ------------------------------------------
+// The lines of one creation. From the dialog (dialog true) they are held and
+// recorded together by flush once the creation's checks passed, so a refused
+// creation leaves nothing in the record that a replay would act on.
+struct Creation_lines {
+  bool dialog;
+  std::vector<std::string> held;
+  void record(const std::string &line) {
+    if (dialog) held.push_back(line);
+  }
+  // Holds and appends one line; false when the text cannot grow.
+  bool both(const std::string &line) {
+    record(line);
+    return pbuildcmds_add(line.c_str()) == 0;
+  }
+  void flush();
+};
+// "data_partbuild: " and rest.
+std::string pbuild_line(const char *rest);
+// The keyword of an option value of a "data_partbuild:" keyword ("" none).
+const char *pbuild_option_word(int cmd_id, int value);
+// The recorded selection lines: the numbers as " %d ", sixteen to a line.
+void pbuild_record_selection(Creation_lines &out, const std::vector<int> &numbers);
+// The appended selection: begin, one placeholder each, end; false when the text cannot grow.
+bool pbuild_append_selection(int placeholders);
+// 1 when s holds only blanks and digits.
+bool pbuild_blanks_and_digits(const std::string &s);
+// The iblank value names of the current case, or false after showing message.
+bool pbuild_iblank_names(std::vector<std::string> *out, const char *message);
+// fn(number, name) for each main-list entry of the current case that is
+// structured, in list order; who names the caller in the console line of a
+// bad entry.
+void pbuild_each_structured_entry(const char *who, const std::function<void(int, const char *)> &fn);
+// Sets the model defaults' representation (and, for 2, the angle) where they
+// differ, recording "part: select_default" and the changed attributes.
+void data_loader_elemrep_change(int rep, float angle);
+// The parents at the selected positions of an iblank parent list (the
+// current case's structured main-list entries), their recorded selection
+// and their appended placeholders; false after showing why.
+bool pbuild_pick_parents(const std::vector<int> &positions, const char *who, Creation_lines &lines,
+                         std::vector<int> *parents);
+// Has the server make the iblanked parts of parents under the working
+// cursor text, then writes "create_iblank" and gives each new part the text
+// with every parent's number. 0, or -1 after the failure message.
+int pbuild_make_iblank(bool dialog, const std::vector<int> &parents, int type, char *desc,
+                       const char *cursor);
