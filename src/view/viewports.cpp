@@ -536,4 +536,3 @@ void manage_part_viewport_vis_gl(int) {}
 void draw_background_editor() {}
 void set_current_background_color(float, float, float) {}
 void viewp_bgcolortext_chng(float, float, float) {}
-void draw_atfrom_gl() {}

@@ -17,7 +17,6 @@ Menu_item_rec Viewp_layout_menu[6] = {
 };
 
 void manage_background_editor(Widget, XtPointer, XtPointer) {}
-void manage_viewer_gl(Widget, XtPointer, XtPointer) {}
 
 QEDIT_UNBUILT_CB(viewp_layoutCB)
 QEDIT_UNBUILT_CB(viewp_newCB)

@@ -17,7 +17,6 @@ void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer c
 // plotter screen).
 void viewport_windep_install();
 void manage_background_editor(Widget w, XtPointer client, XtPointer call);
-void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
 
 void viewp_layoutCB(Widget w, XtPointer layout, XtPointer call);
 void viewp_newCB(Widget w, XtPointer client, XtPointer call);
