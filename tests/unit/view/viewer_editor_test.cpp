@@ -11,6 +11,7 @@
 #include "client/command_dlog.h"
 #include "harness.h"
 #include "record_capture.h"
+#include "viewer_snapshot.h"
 #include "state/bkup_section.h"
 #include "view/observer.h"
 #include "view/viewer_state.h"
@@ -29,16 +30,8 @@ int stand_in_area(int *w, int *h) {
   return 1;
 }
 
-struct Viewer {
-  float at[3], from[3], distance;
-};
-
-Viewer viewer() {
-  Viewer v{};
-  float view[16];
-  view_param(v.at, v.from, view, &v.distance, 0);
-  return v;
-}
+using Viewer = qtest::ViewerSnapshot;
+Viewer viewer() { return qtest::viewer_snapshot(); }
 
 float dist(const float *a, const float *b) {
   return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
