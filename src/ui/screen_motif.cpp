@@ -40,6 +40,8 @@
 #include "view/frame_logic.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
+#include "view/ui/transf_feedback_windep.h"
+#include "view/ui/viewer_section.h"
 #include "view/ui/viewport_panel.h"
 #include "view/view_cmdproc.h"
 // z-clip section and stored views
@@ -135,4 +137,7 @@ void screen_motif_install() {
   Main_viewtggls_windep = main_viewtggls_init;
   Main_tooltggls_windep = main_tooltggls_init;
   View_hline_prompt_windep = view_genhline_prompt;
+  // Transformation Editor: tool-position area
+  transf_feedback_windep_install();
+  viewer_windep_install();
 }

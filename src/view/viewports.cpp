@@ -530,4 +530,3 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode) {
 
 // ---- graphics-window side --------------------------------------------------
 
-void draw_atfrom_gl() {}

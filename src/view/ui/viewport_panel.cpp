@@ -15,4 +15,3 @@ Menu_item_rec Viewp_layout_menu[6] = {
     {"4 With 3 Equal Horizontal", 'B', viewp_layout_chngCB, (XtPointer)5, 1, 0, nullptr},
 };
 
-void manage_viewer_gl(Widget, XtPointer, XtPointer) {}

@@ -17,7 +17,6 @@ void viewport_windep_install();
 // The hooks of the viewport-editing loop and the background colour editor.
 void viewport_move_windep_install();
 void manage_background_editor(Widget w, XtPointer client, XtPointer call);
-void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
 
 void viewp_layout_chngCB(Widget w, XtPointer layout, XtPointer call);
 void viewp_newCB(Widget w, XtPointer client, XtPointer call);
