@@ -54,25 +54,4 @@ void data_build_close(void (*stop)()) {
   unset_working_cursor();
 }
 
-static void refuse_unavailable(const char *what) {
-  char text[160];
-  snprintf(text, sizeof text, "%s is not available yet.", what);
-  disperr(text);
-  Command_proc_err = 1;
-}
 
-void data_n3spartc_init(int flag) {
-  if (flag == 1) refuse_unavailable("The N3S part builder");
-}
-void data_n3s_creatpart(int) { refuse_unavailable("The N3S part builder"); }
-void data_n3s_dismiss(int flag) {
-  if (flag == 1) refuse_unavailable("The N3S part builder");
-}
-void data_estetpartc_init(int flag) {
-  if (flag == 1) refuse_unavailable("The ESTET part builder");
-}
-void data_estet_creatpart(int) { refuse_unavailable("The ESTET part builder"); }
-void data_estet_creatiblankpart(int) { refuse_unavailable("The ESTET part builder"); }
-void data_estet_dismiss(int flag) {
-  if (flag == 1) refuse_unavailable("The ESTET part builder");
-}

@@ -14,6 +14,7 @@
 #include "client/cases.h"
 #include "data/data_dlog.h"
 #include "data/data_format.h"
+#include "data/estet_loader.h"
 #include "data/data_read.h"
 #include "data/pbuild.h"
 #include "state/bkup_section.h"
@@ -143,6 +144,7 @@ int data_interf_bkup(FILE *fp, int mode) {
   if (mode == BKUP_RESET) {
     for (int c = 0; c < MAX_CASES; c++) reset_case(c);
     data_plot3d_read_init();
+    data_estetread_init();
   }
   return 1;
 }

@@ -26,6 +26,7 @@
 #include "data/data_cmdproc.h"
 #include "data/data_format.h"
 #include "data/data_read.h"
+#include "data/estet_vctbld.h"
 #include "data/part_create.h"
 #include "data/partbuild.h"
 #include "data/pbuild.h"
@@ -513,9 +514,14 @@ int read_geometry_step(Read_rec &r) {
   return 0;
 }
 
-// Step 7: ESTET vectors. Without the Vector Builder the dialog read, too,
-// tells the server that no vectors are to be combined.
+// Step 7: ESTET vectors. The dialog read waits in the Vector Builder, whose
+// close tells the server vector building is over; without the builder the
+// dialog read, too, tells the server that no vectors are to be combined.
 int estet_vectors(Read_rec &r) {
+  if (r.source == 0 && Estet_vctbld_windep.run) {
+    Estet_vctbld_windep.run();
+    return 0;
+  }
   if (r.source != 0 && Destnewvct_cnt >= 1) {
     int rc = datavctbld_proccmds();
     datavctbld_release();

@@ -13,6 +13,8 @@
 #include "client/screen.h"
 #include "data/data_dlog.h"
 #include "data/data_read.h"
+#include "data/estet_loader.h"
+#include "data/n3s_loader.h"
 #include "data/partbuild.h"
 #include "data/plot3d_loader.h"
 #include "data/reader_prefs.h"
@@ -202,8 +204,14 @@ void data_pbuild_manageinit(int format) {
     data_plot3dpartc_init(0);
     return;
   }
-  if (format == 3 || format == 4) {
-    fprintf(stderr, "E> The part loader of this format is not available in this build.\n");
+  if (format == 3) {
+    if (N3s_loader_windep.show) N3s_loader_windep.show();
+    if (Gexist[Case_num] && Rexist[Case_num]) data_n3spartc_init(0);
+    return;
+  }
+  if (format == 4) {
+    if (Estet_loader_windep.show) Estet_loader_windep.show();
+    if (Gexist[Case_num] == 1) data_estetpartc_init(0);
     return;
   }
   disperr("The data format in use does not allow reentry for part building.");

@@ -114,9 +114,9 @@ void Creation_lines::flush() {
   held.clear();
 }
 
-std::string pb(const char *rest) { return std::string("data_partbuild: ") + rest; }
+std::string pbuild_line(const char *rest) { return std::string("data_partbuild: ") + rest; }
 
-const char *option_word(int cmd_id, int value) {
+const char *pbuild_option_word(int cmd_id, int value) {
   for (int k = 0; Cmds_partbuild[k].keyword[0]; k++) {
     const Cmd_keyword_rec &row = Cmds_partbuild[k];
     if (row.cmd_id != cmd_id || !row.options) continue;
@@ -126,9 +126,9 @@ const char *option_word(int cmd_id, int value) {
   return "";
 }
 
-void record_selection(Creation_lines &out, const std::vector<int> &numbers, const char *begin,
+void pbuild_record_selection(Creation_lines &out, const std::vector<int> &numbers, const char *begin,
                       const char *end) {
-  out.record(pb(begin));
+  out.record(pbuild_line(begin));
   std::string line;
   for (size_t k = 0; k < numbers.size(); k++) {
     line += " " + std::to_string(numbers[k]) + " ";
@@ -137,14 +137,14 @@ void record_selection(Creation_lines &out, const std::vector<int> &numbers, cons
       line.clear();
     }
   }
-  out.record(pb(end));
+  out.record(pbuild_line(end));
 }
 
-bool append_selection(int placeholders, const char *begin, const char *end) {
-  if (pbuildcmds_add(pb(begin).c_str()) != 0) return false;
+bool pbuild_append_selection(int placeholders, const char *begin, const char *end) {
+  if (pbuildcmds_add(pbuild_line(begin).c_str()) != 0) return false;
   for (int k = 0; k < placeholders; k++)
     if (pbuildcmds_add_selection() != 0) return false;
-  return pbuildcmds_add(pb(end).c_str()) == 0;
+  return pbuildcmds_add(pbuild_line(end).c_str()) == 0;
 }
 
 std::string loader_field(const Generic_loader_windep_rec &w, int f) {
@@ -165,7 +165,7 @@ void take_description(const Generic_loader_windep_rec &w, int f, char *desc) {
   loader_set_field(w, f, "");
 }
 
-bool only_blanks_and_digits(const std::string &s) {
+bool pbuild_blanks_and_digits(const std::string &s) {
   for (char ch : s)
     if (ch != ' ' && (ch < '0' || ch > '9')) return false;
   return true;
@@ -196,7 +196,7 @@ int match_selection(int data_type, const std::vector<int> &sel, std::vector<int>
 }
 
 std::string range_line(const char *axis, int from, int to) {
-  return pb("noderange_") + axis + " " + std::to_string(from) + " " + std::to_string(to);
+  return pbuild_line("noderange_") + axis + " " + std::to_string(from) + " " + std::to_string(to);
 }
 
 void fail_command(bool dialog) {
@@ -242,7 +242,7 @@ static bool read_fields(const Generic_loader_windep_rec &w, std::initializer_lis
                         const char *message) {
   for (int k : ks) {
     std::string s = loader_field(w, GEN_RANGE + k);
-    if (!only_blanks_and_digits(s)) {
+    if (!pbuild_blanks_and_digits(s)) {
       disperr(message);
       return false;
     }
@@ -282,7 +282,7 @@ static void model_defaults(float *attr) {
 
 // Sets the model defaults' representation and angle where they differ,
 // recording the change.
-static void change_elemrep(int rep, float angle) {
+void data_loader_elemrep_change(int rep, float angle) {
   float old[PART_ATTR_SLOTS], now[PART_ATTR_SLOTS];
   model_defaults(old);
   memcpy(now, old, sizeof now);
@@ -311,7 +311,7 @@ void loader_elemrep_apply(const Generic_loader_windep_rec &w) {
   int rep = w.elemrep();
   float angle = 0.0f;
   if (rep == 2) angle = (float)atof(loader_field(w, GEN_FANGLE).c_str());
-  change_elemrep(rep, angle);
+  data_loader_elemrep_change(rep, angle);
 }
 
 void data_generic_elemrep_apply() { loader_elemrep_apply(Generic_loader_windep); }
@@ -333,7 +333,7 @@ void data_reset_partelemrep() {
   if ((int)attr[SLOT_ELT_REP] == Loader_saved_elemrep &&
       (Loader_saved_elemrep != 2 || attr[SLOT_FEATURE_ANGLE] == Loader_saved_fangle))
     return;
-  change_elemrep(Loader_saved_elemrep,
+  data_loader_elemrep_change(Loader_saved_elemrep,
                  Loader_saved_elemrep == 2 ? Loader_saved_fangle : attr[SLOT_FEATURE_ANGLE]);
 }
 
@@ -477,7 +477,7 @@ void data_generic_creatpart(int load_all, int flag) {
     if (list) sel.assign(list, list + nsel);
     free(list);
   }
-  if (!lines.both(pb("data_type ") + option_word(PBLD_DATA_TYPE, data_type))) return fail_command(dialog);
+  if (!lines.both(pbuild_line("data_type ") + pbuild_option_word(PBLD_DATA_TYPE, data_type))) return fail_command(dialog);
   if (dialog) {
     bool all = load_all && data_type == 0;
     if (all)
@@ -489,18 +489,18 @@ void data_generic_creatpart(int load_all, int flag) {
       return;
     }
     if (all)
-      lines.record(pb("select_all"));
+      lines.record(pbuild_line("select_all"));
     else
-      record_selection(lines, sel, "select_begin", "select_end");
+      pbuild_record_selection(lines, sel, "select_begin", "select_end");
   }
-  if (!append_selection(1, "select_begin", "select_end")) return fail_command(dialog);
+  if (!pbuild_append_selection(1, "select_begin", "select_end")) return fail_command(dialog);
   std::vector<int> recs;
   if (sel.empty()) return fail_command(dialog);
   if (match_selection(data_type, sel, recs) < 0) return;
   const bool several = recs.size() > 1;
   if (data_type != 0) {
     if (dialog) domain = w.domain ? w.domain() : 1;
-    if (!lines.both(pb("domain ") + option_word(PBLD_DOMAIN, domain))) return fail_command(dialog);
+    if (!lines.both(pbuild_line("domain ") + pbuild_option_word(PBLD_DOMAIN, domain))) return fail_command(dialog);
     if (!several) {
       if (dialog && (!read_from_to(w, Pbuild[c][recs[0]].dims, ijk) || !read_steps(w, ijk, "Minimum and Maximum values must be integers."))) return;
       static const char *const axes[3] = {"i", "j", "k"};
@@ -512,10 +512,10 @@ void data_generic_creatpart(int load_all, int flag) {
     }
     char step[96];
     snprintf(step, sizeof step, "nodestep %d %d %d", ijk[2], ijk[5], ijk[8]);
-    if (!lines.both(pb(step))) return fail_command(dialog);
+    if (!lines.both(pbuild_line(step))) return fail_command(dialog);
   }
   if (dialog) take_description(w, data_type ? GEN_ST_DESC : GEN_DESC, desc);
-  if (!lines.both(pb("description ") + desc)) return fail_command(dialog);
+  if (!lines.both(pbuild_line("description ") + desc)) return fail_command(dialog);
   lines.flush();
 
   std::vector<int> ids, made(recs.size(), 0);
@@ -547,7 +547,7 @@ void data_generic_creatpart(int load_all, int flag) {
 }
 
 // The iblank value names of the case, or false after the message.
-static bool iblank_names(std::vector<std::string> *out, const char *message) {
+bool pbuild_iblank_names(std::vector<std::string> *out, const char *message) {
   int count = 0;
   char **names = nullptr;
   if (get_bnd_list(&count, &names) < 0) {
@@ -584,7 +584,7 @@ static bool iblank_dialog_values(const Generic_loader_windep_rec &w, const Loade
     return false;
   }
   std::vector<std::string> names;
-  if (!iblank_names(&names, "Error allocation memory for command language.")) return false;
+  if (!pbuild_iblank_names(&names, "Error allocation memory for command language.")) return false;
   take_description(w, GEN_IBLANK_DESC, desc);
   if (w.selected) w.selected(GEN_LIST_IBLANK_PARENTS, &positions);
   if (!positions.empty()) *parents = structured_parents_at(how.who, positions);
@@ -616,12 +616,12 @@ void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const 
   } else {
     how.pending(&type, &parents, desc);
   }
-  if (!lines.both(pb("description ") + desc) ||
+  if (!lines.both(pbuild_line("description ") + desc) ||
       (!dialog && how.type_line && !lines.both(how.type_line)))
     return fail_command(dialog);
-  record_selection(lines, parents, "select_begin", "select_end");
-  if (!append_selection((int)parents.size(), "select_begin", "select_end")) return fail_command(dialog);
-  if (!iblank_names(&names, dialog ? "Error allocation memory for command language."
+  pbuild_record_selection(lines, parents, "select_begin", "select_end");
+  if (!pbuild_append_selection((int)parents.size(), "select_begin", "select_end")) return fail_command(dialog);
+  if (!pbuild_iblank_names(&names, dialog ? "Error allocation memory for command language."
                                    : how.names_error))
     return fail_command(dialog);
   if (parents.empty()) {
@@ -633,16 +633,22 @@ void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const 
     disperr("data_partbuild: Bad iblank type.");
     return fail_command(dialog);
   }
-  if (!lines.both(pb("iblank_type ") + names[type])) return fail_command(dialog);
+  if (!lines.both(pbuild_line("iblank_type ") + names[type])) return fail_command(dialog);
   lines.flush();
 
-  set_working_cursor(how.cursor);
+  if (pbuild_make_iblank(dialog, parents, type, desc, how.cursor) < 0) return fail_command(dialog);
+  data_build_refresh_lists();
+}
+
+int pbuild_make_iblank(bool dialog, const std::vector<int> &parents, int type, char *desc,
+                       const char *cursor) {
+  set_working_cursor(cursor);
   int made_count = 0;
   std::vector<int> made(parents.size() + 1, 0);
   if (bnd_iblank_part((int)parents.size(), parents.data(), type, desc, &made_count, made.data()) < 0) {
     disperr("Creation of the iblank part failed. Memory allocation failed.");
     unset_working_cursor();
-    return fail_command(dialog);
+    return -1;
   }
   if (dialog && Recrdr == 1) cmdrec("data_partbuild: create_iblank");
   if (pbuildcmds_add("data_partbuild: create_iblank") == 0) {
@@ -652,7 +658,7 @@ void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const 
       if (made[i] > 0) save_model_part_build_instructions(made[i], Data_pbuildcmds);
   }
   unset_working_cursor();
-  data_build_refresh_lists();
+  return 0;
 }
 
 static void generic_iblank_pending(int *type, std::vector<int> *parents, char *desc) {
@@ -665,7 +671,7 @@ static void generic_iblank_pending(int *type, std::vector<int> *parents, char *d
 void data_generic_creatiblankpart(int flag) {
   int data_type = 0;
   generic_partbld_vals(nullptr, &data_type, nullptr, nullptr, nullptr, nullptr, nullptr, 0);
-  std::string type_line = pb("data_type ") + option_word(PBLD_DATA_TYPE, data_type);
+  std::string type_line = pbuild_line("data_type ") + pbuild_option_word(PBLD_DATA_TYPE, data_type);
   Loader_iblank_rec how = {0, type_line.c_str(), "**Creating/Reading Part**",
                            "data_generic_creatiblankpart()",
                            "Error allocation memory for part build command language.",

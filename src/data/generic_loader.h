@@ -81,15 +81,21 @@ struct Creation_lines {
   void flush();
 };
 // "data_partbuild: " and rest.
-std::string pb(const char *rest);
+std::string pbuild_line(const char *rest);
 // The keyword of an option value of a "data_partbuild:" keyword ("" none).
-const char *option_word(int cmd_id, int value);
+const char *pbuild_option_word(int cmd_id, int value);
 // Records begin, the numbers as " %d " sixteen to a line, and end.
-void record_selection(Creation_lines &out, const std::vector<int> &numbers, const char *begin,
-                      const char *end);
+void pbuild_record_selection(Creation_lines &out, const std::vector<int> &numbers,
+                             const char *begin = "select_begin", const char *end = "select_end");
 // Appends begin, placeholders selection placeholders and end.
-bool append_selection(int placeholders, const char *begin, const char *end);
-bool only_blanks_and_digits(const std::string &s);
+bool pbuild_append_selection(int placeholders, const char *begin = "select_begin",
+                             const char *end = "select_end");
+bool pbuild_blanks_and_digits(const std::string &s);
+// The iblank value names of the current case, or false after showing message.
+bool pbuild_iblank_names(std::vector<std::string> *out, const char *message);
+// Sets the model defaults' representation (and, for 2, the angle) where they
+// differ, recording "part: select_default" and the changed attributes.
+void data_loader_elemrep_change(int rep, float angle);
 // A dialog's text field, and its new text.
 std::string loader_field(const Generic_loader_windep_rec &w, int f);
 void loader_set_field(const Generic_loader_windep_rec &w, int f, const char *text);
@@ -125,6 +131,11 @@ struct Loader_iblank_rec {
   const char *names_error;  // command path: the message when the names cannot be had
   void (*pending)(int *type, std::vector<int> *parents, char *desc);  // command path values
 };
+// Has the server make the iblanked parts of parents under the working
+// cursor text, then writes "create_iblank" and gives each new part the text
+// with every parent's number. 0, or -1 after the failure message.
+int pbuild_make_iblank(bool dialog, const std::vector<int> &parents, int type, char *desc,
+                       const char *cursor);
 // An iblanked creation from the dialog (flag 0) or the commands (1).
 void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const Loader_iblank_rec &how);
 

@@ -30,6 +30,7 @@
 #include "parts/periodic.h"
 #include "parts/read.h"
 #include "render/display.h"
+#include "render/start_screen.h"
 #include "view/viewer_services.h"
 #include "view/viewports.h"
 
@@ -358,7 +359,12 @@ int stop_n3s_part_create() {
   return reply;
 }
 void stop_estet_part_create() { stop_build("stop estet parts"); }
-void stop_plot3d_part_create() { stop_build("stop plot3d parts"); }
+// A PLOT3D build ends with the Coordinates and Time pseudo-variables made,
+// when they are not there yet.
+void stop_plot3d_part_create() {
+  stop_build("stop plot3d parts");
+  create_coord_and_time_palette();
+}
 void stop_quivane_part_create() { stop_build("stop quivane parts"); }
 void stop_userd_part_create() { stop_build("stop userd parts"); }
 

@@ -17,13 +17,10 @@
 #include "data/data_cmdproc.h"
 #include "data/data_dlog.h"
 #include "data/data_read.h"
+#include "data/n3s_loader.h"
 #include "data/pbuild.h"
 #include "data/vctbld.h"
 #include "render/display.h"
-
-const char *const N3s_code_names[N3S_CODES] = {
-    "Free Node",          "Homogeneous Dirichlet", "Non-homogeneous Directlet",
-    "Friction Condition", "Friction Condition",    "Curved Wall/No Friction"};
 
 void (*Data_showinfo_hook)() = nullptr;
 
@@ -221,10 +218,11 @@ static int set_steps(int cat_index, int kw_row, const char *params, int *ijk) {
   return 1;
 }
 
-// The number of an N3S code: its exact name (first row that has it) or its number.
+// The number of an N3S code: its exact name (first row that has it) or its
+// number; "Friction Condition" names both 3 and 4, so the number tells them apart.
 static int n3s_code_of(const char *text) {
   for (int k = 0; k < N3S_CODES; k++)
-    if (strcmp(N3s_code_names[k], text) == 0) return k;
+    if (strcmp(N3scode_names[k], text) == 0) return k;
   char *end = nullptr;
   long n = strtol(text, &end, 10);
   if (end != text && *end == '\0' && n >= 0 && n < N3S_CODES) return (int)n;

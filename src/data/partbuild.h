@@ -4,7 +4,6 @@
 #pragma once
 
 #define PBLD_DESC_LEN 50  // description bytes, NUL included
-#define N3S_CODES 6       // rows of the N3S boundary-code table
 
 // Command ids of Cmds_partbuild, named once here; the table uses them.
 enum Partbuild_cmd_id {
@@ -47,10 +46,6 @@ enum Partbuild_cmd_id {
   PBLD_IBLANK_TYPE = 36,
   PBLD_CREATE_IBLANK = 37,
 };
-
-// N3S boundary codes by row; "Friction Condition" names both 3 and 4, so
-// "n3scode" also takes the code's number.
-extern const char *const N3s_code_names[N3S_CODES];
 
 void tarv_partbld_vals(int *load, int mode);
 void generic_partbld_vals(int *ignored, int *data_type, int *nsel, int **sel, char *desc,

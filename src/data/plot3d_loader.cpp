@@ -173,7 +173,7 @@ void data_plot3d_creatpart(int flag) {
     if (list) zones.assign(list, list + nsel);
     free(list);
   }
-  if (!lines.both(pb("plot3ddomain ") + option_word(PBLD_PLOT3DDOMAIN, domain)))
+  if (!lines.both(pbuild_line("plot3ddomain ") + pbuild_option_word(PBLD_PLOT3DDOMAIN, domain)))
     return fail_command(dialog);
   int dims[3] = {0, 0, 0};
   bool zones_ok = !zones.empty();
@@ -182,8 +182,8 @@ void data_plot3d_creatpart(int flag) {
     disperr("A zone must be selected to create a part.");
     return fail_command(dialog);
   }
-  record_selection(lines, zones, "plot3dselect_zone_begin", "plot3dselect_zone_end");
-  if (!append_selection(1, "plot3dselect_zone_begin", "plot3dselect_zone_end"))
+  pbuild_record_selection(lines, zones, "plot3dselect_zone_begin", "plot3dselect_zone_end");
+  if (!pbuild_append_selection(1, "plot3dselect_zone_begin", "plot3dselect_zone_end"))
     return fail_command(dialog);
   const bool several = zones.size() > 1;
   if (!several) {
@@ -193,7 +193,7 @@ void data_plot3d_creatpart(int flag) {
     for (int a = 0; a < 3; a++) {
       char line[96];
       snprintf(line, sizeof line, "plot3dnoderange_%s %d %d", axes[a], ijk[a * 3], ijk[a * 3 + 1]);
-      if (!lines.both(pb(line))) return fail_command(dialog);
+      if (!lines.both(pbuild_line(line))) return fail_command(dialog);
     }
   } else if (pbuildcmds_add_ranges("plot3dnoderange") != 0) {
     return fail_command(dialog);
@@ -202,9 +202,9 @@ void data_plot3d_creatpart(int flag) {
   if (check_steps(ijk) < 0) return fail_command(dialog);
   char step[96];
   snprintf(step, sizeof step, "plot3dstep %d %d %d", ijk[2], ijk[5], ijk[8]);
-  if (!lines.both(pb(step))) return fail_command(dialog);
+  if (!lines.both(pbuild_line(step))) return fail_command(dialog);
   if (dialog) take_description(w, GEN_ST_DESC, desc);
-  if (!lines.both(pb("description ") + desc)) return fail_command(dialog);
+  if (!lines.both(pbuild_line("description ") + desc)) return fail_command(dialog);
   lines.flush();
 
   std::vector<int> made(zones.size(), 0);

@@ -10,6 +10,7 @@
 #include "client/command_dlog.h"
 #include "client/screen.h"
 #include "client/textutil.h"
+#include "data/estet_vctbld.h"
 #include "data/part_create.h"
 #include "data/readcmds.h"
 
@@ -83,7 +84,7 @@ static int record_vector(const char *name, const int pos[3], bool record) {
   return 1;
 }
 
-static int fetch_scalars() {
+int datavctbld_fetch_scalars() {
   free(Destnewvct_scalars);
   Destnewvct_scalars = nullptr;
   Destnewvct_nscalars = 0;
@@ -91,7 +92,7 @@ static int fetch_scalars() {
 }
 
 int datavctbld_proccmds() {
-  if (fetch_scalars() < 0) return -1;
+  if (datavctbld_fetch_scalars() < 0) return -1;
   for (int i = 0; i < Destnewvct_cnt; i++) {
     Dnewvct_rec &r = Dnewest_vct[i];
     const char *names[3] = {r.x, r.y, r.z};
@@ -115,28 +116,29 @@ int datavctbld_proccmds() {
   return 1;
 }
 
-void data_estvb_grpvct(const char *name) {
+int data_estvb_grpvct(const char *name) {
   if (!name || !name[0]) {
     disperr("Must specify the new vector's name.");
-    return;
+    return -1;
   }
   if (check_for_reserve_chars(name)) {
     reserve_char_error();
-    return;
+    return -1;
   }
   if (Dest_use_sclcnt <= 0) {
     disperr("To build a vector you must have at least 1 component specified.");
-    return;
+    return -1;
   }
   if (combine_to_vector(Dest_use_scalars, name) < 0) {
     disperr(
         "Error combining scalars to vectors, operation aborted. Possible errors are: 1) "
         "Duplicate Vector Name, 2) Read error, or 3) Allocation error.");
-    return;
+    return -1;
   }
-  if (record_vector(name, Dest_use_scalars, true) < 0) return;
+  // The vector exists on the server now, whether or not its lines could be kept.
+  record_vector(name, Dest_use_scalars, true);
   for (int &c : Dest_use_scalars) c = -1;
   Dest_use_sclcnt = 0;
+  return 1;
 }
 
-void data_estvb_dismiss() { finish_vector_combine(); }

@@ -31,7 +31,9 @@ int datavctbld_line(int which, const char *text);
 int datavctbld_proccmds();
 // Frees the pending records (the read does so after sending them).
 void datavctbld_release();
-// The dialog's group action with the vector name typed.
-void data_estvb_grpvct(const char *name);
-// The Vector Builder's dismiss: tells the server combining is over.
-void data_estvb_dismiss();
+// Fetches the case's stored scalars into Destnewvct_scalars; as orig_avail_scalars.
+int datavctbld_fetch_scalars();
+// The dialog's group action with the vector name typed: the checks, the
+// server's build and the lines. 1, or -1 after showing why (the choice
+// stays).
+int data_estvb_grpvct(const char *name);

@@ -465,3 +465,67 @@ int setfdbk_curve_tool(int frame, const float origin[3], const float axis[3],
   }
   return 1;
 }
+
+// ---- line length and the revolution tool's points -------------------------------
+
+int length_of_line_tool(float *length, int mode) {
+  float a[3], b[3], current = 0.0f;
+  line_position(a, b, &current, 0);
+  const float now = distance3(a, b);
+  if (mode == 0) {
+    *length = now;
+    return 1;
+  }
+  if (mode != 1 || !(now > 1e-7f)) return 1;
+  float mid[3], dir[3];
+  for (int i = 0; i < 3; i++) {
+    mid[i] = 0.5f * (a[i] + b[i]);
+    dir[i] = (b[i] - a[i]) / now;
+  }
+  const float half = 0.5f * *length;
+  for (int i = 0; i < 3; i++) {
+    a[i] = mid[i] - half * dir[i];
+    b[i] = mid[i] + half * dir[i];
+  }
+  float length_set = *length;
+  line_position(a, b, &length_set, 1);
+  return 1;
+}
+
+static int Revtool_selected = -1;
+
+// The revolution tool's points, count and lists.
+static int revtool_points(float e1[3], float e2[3], float ref[3], float axis[3], float radii[],
+                          float distances[]) {
+  int count = 0;
+  revtool_position(e1, e2, ref, axis, &count, radii, distances, nullptr, 0, 0, 0);
+  return count;
+}
+
+int revtool_selected_point(int *index, int mode) {
+  if (mode == 0) {
+    *index = Revtool_selected;
+  } else if (mode == 1) {
+    float e1[3], e2[3], ref[3], axis[3], radii[REVTOOL_POINTS], distances[REVTOOL_POINTS];
+    const int count = revtool_points(e1, e2, ref, axis, radii, distances);
+    Revtool_selected = *index >= 0 && *index < count ? *index : -1;
+  }
+  return 1;
+}
+
+int revtool_delete_selected_point() {
+  float e1[3], e2[3], ref[3], axis[3], radii[REVTOOL_POINTS], distances[REVTOOL_POINTS];
+  int count = revtool_points(e1, e2, ref, axis, radii, distances);
+  const int s = Revtool_selected;
+  if (s < 0 || s >= count || count < 3) return -1;
+  for (int k = s; k + 1 < count; k++) {
+    radii[k] = radii[k + 1];
+    distances[k] = distances[k + 1];
+  }
+  count--;
+  revtool_position(e1, e2, ref, axis, &count, radii, distances, nullptr, 0, 0, 1);
+  Revtool_selected = -1;
+  return 1;
+}
+
+void revtool_manage_init() {}

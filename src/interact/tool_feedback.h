@@ -55,3 +55,19 @@ void plane_to_plane_matrix(float m[16], const float e1[4], const float e2[4]);
 // Moves the third of three plane points so that the corner at the second is
 // square.
 void square_plane_corner(float p[9]);
+
+// ---- line length and the revolution tool's points -------------------------------
+// Mode 0: *length = the line tool's length.  Mode 1: the line keeps its
+// midpoint and direction and gets *length (ignored while its length is not
+// above 1e-7).  1.
+int length_of_line_tool(float *length, int mode);
+// Mode 0 reads, 1 sets the revolution tool's selected point (0-based, -1
+// none, its value at start); a set outside the tool's points selects none.
+// 1.
+int revtool_selected_point(int *index, int mode);
+// Removes the selected point: -1 when none is selected or the tool has
+// fewer than 3 points; else 1 with no point selected.
+int revtool_delete_selected_point();
+// Sets the revolution tool's 2-D editing area up (the area arrives with the
+// tools: nothing yet).
+void revtool_manage_init();

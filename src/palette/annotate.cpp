@@ -35,3 +35,13 @@ void get_text_attributes(Text_attr_rec *slots) {
 }
 
 void set_text_attributes(const Text_attr_rec *) {}
+
+void get_onetext_attributes(int, float attrs[TEXT_ATTRS], char *text) {
+  const float start[TEXT_ATTRS] = {1, 0.5f, 0, 1, 1, 1, 0, 1, 1, 0};
+  for (int k = 0; k < TEXT_ATTRS; k++) attrs[k] = start[k];
+  if (text) text[0] = '\0';
+}
+
+void set_onetext_attributes(int, const float *, const char *) {}
+
+int make_new_text_annotation(const char *) { return -1; }

@@ -51,3 +51,20 @@ void get_text_attributes(Text_attr_rec *slots);
 // Writes the TEXT_SLOTS text slots back: nothing is kept until annotation
 // arrives.
 void set_text_attributes(const Text_attr_rec *slots);
+
+// ---- one text (viewport labels) ------------------------------------------------------------
+// A text's attribute record in "text:" keyword order.
+enum {
+  TEXT_VISIBLE = 0, TEXT_LOCATION_X = 1, TEXT_LOCATION_Y = 2, TEXT_RGB = 3,  // 3..5
+  TEXT_ROTATIONAL_ANGLE = 6, TEXT_SIZE = 7, TEXT_JUSTIFICATION = 8, TEXT_RELATIVE_VIEWPORT = 9,
+  TEXT_ATTRS = 10,
+};
+// Slot 0..310, or -1 for the defaults of new texts: mode get copies the
+// record (and the expanded text when text is given, TEXT_LINE_LEN bytes).
+// Until annotation arrives the defaults read as text_line_init leaves them
+// and setting keeps nothing.
+void get_onetext_attributes(int slot, float attrs[TEXT_ATTRS], char *text);
+void set_onetext_attributes(int slot, const float attrs[TEXT_ATTRS], const char *text);
+// A new text with the default attributes: its slot, or -1 when none is free
+// (always, until annotation arrives).
+int make_new_text_annotation(const char *text);

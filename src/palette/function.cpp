@@ -15,6 +15,7 @@ void update_function() {}
 int Fncedt_tot_pals = 0;
 void new_palette(int, int, const char *) {}
 void palette_default(int, int, int, int, int, int, float, float, float, int, int) {}
+void palette_val_update(int, int, int, int) {}
 void update_function_hist() {}
 int function_legend_level() { return 0; }
 void fncedt_palcurlev_set(int) {}

@@ -41,3 +41,6 @@ void new_palette(int key, int component, const char *name);
 // var_type: nothing until the palettes arrive.
 void palette_default(int key, int component, int var_type, int a, int b, int c, float wx, float wy,
                      float wz, int d, int e);
+// Recomputes the range of palette key, component over the time steps from
+// .. to (-1 -1 the current time): nothing until the palettes arrive.
+void palette_val_update(int key, int component, int from, int to);

@@ -297,23 +297,32 @@ static int var_at(int kind, int pos) {
   return pos >= 1 && pos <= (int)rows.size() ? rows[(size_t)pos - 1] : -1;
 }
 
+int part_nodesizeby_first_variable(int mode, float *variable) {
+  if (mode < 1 || mode > 5) return 1;
+  int kind = mode == 1 ? PVAR_SCALARS : PVAR_VECTORS;
+  if (part_var_rows(kind).empty()) {
+    disperr(mode == 1
+                ? "No scalar variables currently activated.\nPlease activate the one you wish to use."
+                : "No vector variables currently activated.\nPlease activate the one you wish to use.");
+    return -1;
+  }
+  int row = var_at(kind, 1);
+  if (row < 0) {
+    disperr(mode == 1 ? "Must have a Scalar variable activated to size by."
+                      : "Must have a Vector variable activated to size by.");
+    return -1;
+  }
+  *variable = (float)Variables[row].id;
+  return 1;
+}
+
 // Slot 13: the node size-by mode needs an active variable of its kind.
 static int size_by(float mode) {
   int m = (int)mode;
+  float variable = 0.0f;
+  if (part_nodesizeby_first_variable(m, &variable) < 0) return -1;
   if (m >= 1 && m <= 5) {
-    int kind = m == 1 ? PVAR_SCALARS : PVAR_VECTORS;
-    if (part_var_rows(kind).empty()) {
-      disperr(m == 1 ? "No scalar variables currently activated.\nPlease activate the one you wish to use."
-                     : "No vector variables currently activated.\nPlease activate the one you wish to use.");
-      return -1;
-    }
-    int row = var_at(kind, 1);
-    if (row < 0) {
-      disperr(m == 1 ? "Must have a Scalar variable activated to size by."
-                     : "Must have a Vector variable activated to size by.");
-      return -1;
-    }
-    Part_wrking_attr[SLOT_NODE_VARIABLE] = (float)Variables[row].id;
+    Part_wrking_attr[SLOT_NODE_VARIABLE] = variable;
     Part_wrkingchng_flags[SLOT_NODE_VARIABLE] = 1;
   }
   Part_wrking_attr[SLOT_NODE_SIZE_BY] = mode;

@@ -142,6 +142,10 @@ enum {
   PVAR_TENSORS = 5,      // tensors
   PVAR_ALL = 6           // every active variable
 };
+// For a node size-by mode 1..5, the id of the first active variable of its
+// kind (scalars for 1, vectors for 2..5) into *variable; other modes leave
+// it.  1, or -1 after the error box when no such variable is active.
+int part_nodesizeby_first_variable(int mode, float *variable);
 // Rows of Variables listed by a kind, in table order.
 std::vector<int> part_var_rows(int kind);
 // The kind the creation "Variable" menu lists for a part type.

@@ -14,6 +14,8 @@
 #include "parts/read.h"
 #include "render/display_toggles.h"
 #include "render/part_services.h"
+#include "render/start_screen.h"
+#include "variables/variables.h"
 #include "view/frames.h"
 #include "render/disobj.h"
 #include "client/screen.h"
@@ -139,6 +141,9 @@ static void first_view_setup() {
 // The one-time start-up steps of the graphics side before the first
 // display's GL state: picking tolerance and machine epsilons.
 static void first_setup_values() {
+  // The pseudo-variables are made with the first parts (recentring).
+  Initialize_coord_palette = 1;
+  Var_avail_time = Var_avail_coord = 0;
   Pick_scale_factor = pick_scale_from(getenv("QUIVANE_PICK_SCALE"), Pick_scale_factor);
   machine_epsilons(&Machine_Eps, &Machine_Eps_Double);
   Viewport_current = 0;

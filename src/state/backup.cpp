@@ -20,6 +20,8 @@
 #include "parts/read_bkup.h"
 // viewports, frames and view transforms sections
 #include "view/view_bkup.h"
+// viewer editor section
+#include "view/observer.h"
 
 char Bkup_autorestore_name[257];
 
@@ -41,6 +43,8 @@ void file_backup_reinitializeall() {
   frames_bkup(nullptr, BKUP_RESET);
   transforms_bkup(nullptr, BKUP_RESET);
   viewports_bkup(nullptr, BKUP_RESET);
+  // viewer editor section
+  observer_bkup(nullptr, BKUP_RESET);
 }
 
 int quit_server(int case_index) {

@@ -33,6 +33,7 @@
 #include "view/observer.h"
 #include "view/viewports.h"
 #include "view/ui/viewport_panel.h"
+#include "view/ui/viewer_section.h"
 #include "view/ui/zclip_section.h"
 
 int Quivane_spacekey_down = 0;

@@ -17,8 +17,10 @@
 #include "render/part_show.h"
 #include "render/ui/entlbl_dialog.h"
 #include "render/ui/part_show_window.h"
+#include "parts/attribute.h"
 #include "parts/part_apply.h"
 #include "parts/ui/part_detedit_windep.h"
+#include "parts/ui/qedit_part.h"
 #include "ui/case_menu.h"
 #include "ui/command_dialog.h"
 #include "ui/connect_dialog.h"
@@ -38,6 +40,8 @@
 #include "view/frame_logic.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
+#include "view/ui/transf_feedback_windep.h"
+#include "view/ui/viewer_section.h"
 #include "view/ui/viewport_panel.h"
 #include "view/view_cmdproc.h"
 // z-clip section and stored views
@@ -121,6 +125,10 @@ void screen_motif_install() {
   Part_apply_windep.partinterf_refresh = mainprt_partinterf_refresh;
   // part detailed editor
   part_detedit_windep_install();
+  // quick-edit part panel: its notes, node popup and node variable menu; the
+  // part logic reads the main list's selection through selected_parts
+  qedit_part_windep_install();
+  part_selected_parts_windep = selected_parts;
   // z-clip section and stored views
   zclip_windep_install();
   Stored_views_control_key = &Quivane_cntrlkey_down;
@@ -129,4 +137,7 @@ void screen_motif_install() {
   Main_viewtggls_windep = main_viewtggls_init;
   Main_tooltggls_windep = main_tooltggls_init;
   View_hline_prompt_windep = view_genhline_prompt;
+  // Transformation Editor: tool-position area
+  transf_feedback_windep_install();
+  viewer_windep_install();
 }

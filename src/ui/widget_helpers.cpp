@@ -352,6 +352,21 @@ int XtarvArrowButtonGetState(Widget arrow, int direction) {
 
 // ---- small routines -----------------------------------------------------------
 
+Widget XtarvCreateLabel(Widget parent, const char *name, const char *text) {
+  XmString s = XmStringCreateLocalized(const_cast<char *>(text));
+  Widget w = XtVaCreateManagedWidget(name, xmLabelWidgetClass, parent, XmNlabelString, s,
+                                     nullptr);
+  XmStringFree(s);
+  return w;
+}
+
+float XtarvTextFieldFloat(Widget w) {
+  char *text = XmTextFieldGetString(w);
+  float value = text ? (float)atof(text) : 0.0f;
+  XtFree(text);
+  return value;
+}
+
 void XtarvTextFocus(Widget w, XtPointer, XtPointer) {
   XtVaSetValues(w, XmNcursorPositionVisible, True, nullptr);
 }

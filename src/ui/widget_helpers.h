@@ -120,6 +120,10 @@ int XtarvArrowButtonGetState(Widget arrow, int direction);
 // Small routines.
 void XtarvTextFocus(Widget w, XtPointer client, XtPointer call);
 void XtarvTextUnfocus(Widget w, XtPointer client, XtPointer call);
+// A text field's text read as atof reads it (no number: 0).
+// A managed label widget name showing text.
+Widget XtarvCreateLabel(Widget parent, const char *name, const char *text);
+float XtarvTextFieldFloat(Widget w);
 void XtarvIndicateChange(Widget w, int changed, int style);
 void XtarvWidgetResizeSet(Widget w, int flags, int on);
 struct Menu_item_rec;

@@ -37,3 +37,36 @@ int var_active(int, int) {
 
 void var_rec_selvarnames(int, const char *, int) {}
 
+
+// ---- positions in the filtered variable lists ---------------------------------------
+
+// Whether row r belongs to the list of a kind: 0 active scalars, 1 active
+// vectors, 2 every variable (the main window's variable lists); with by_case
+// only the variables of the current case.
+static bool var_in_kind(int r, int kind, int by_case) {
+  const Variable_rec &v = Variables[r];
+  if (by_case && Case_num >= 0 && Case_num < VAR_CASES && v.server_id[Case_num] == -1)
+    return false;
+  switch (kind) {
+    case 0: return v.active && v.type == 0;
+    case 1: return v.active && v.type == 1;
+    case 2: return true;
+    default: return false;
+  }
+}
+
+int var_index_from_pos(int pos, int kind, int by_case) {
+  for (int r = 0; Variables && r < Var_avail_cnt; r++)
+    if (var_in_kind(r, kind, by_case) && --pos == 0) return r;
+  return -1;
+}
+
+int var_pos_from_uniqid(int unique_id, int kind, int by_case) {
+  int pos = 0;
+  for (int r = 0; Variables && r < Var_avail_cnt; r++) {
+    if (!var_in_kind(r, kind, by_case)) continue;
+    if (Variables[r].unique_id == unique_id) return pos;
+    pos++;
+  }
+  return -1;
+}

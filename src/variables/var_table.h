@@ -24,3 +24,11 @@ int var_active(int mode, int record);
 // lines); nothing is selectable yet.
 void var_rec_selvarnames(int mode, const char *names, int count);
 
+
+// The row of the variable at position pos (from 1) of a filtered list (kind
+// 0 active scalars, 1 active vectors, 2 every variable as the main window's
+// variable lists show them; by_case: the current case's only), or -1.
+int var_index_from_pos(int pos, int kind, int by_case);
+// The position (from 0) of the variable with that unique id in the same
+// filtered lists, or -1 when it is not listed.
+int var_pos_from_uniqid(int unique_id, int kind, int by_case);

@@ -88,6 +88,7 @@ int variable_exists(int type, int id) {
 #include <vector>
 
 #include "anim/timeset.h"
+#include "render/start_screen.h"
 
 static std::vector<float> Delivered_steps;  // (step, time) pairs for get_time_steps
 static int Delivered_given = 0;             // 1 once time_steps_deliver was called
@@ -154,7 +155,9 @@ int active_variables_update_case() { return 0; }
 
 void mod_var_info() {}
 
-int get_the_results() { return 0; }
+// The table starts with the Coordinates and Time pseudo-variables; no
+// server variable follows until the variables subsystem reads them.
+int get_the_results() { return create_coord_and_time_palette() == -1 ? -1 : 0; }
 
 static int P3d_ref_ids[5] = {-1, -1, -1, -1, -1};  // density, energy, third, momentum, velocity
 static float P3d_ref_consts[6] = {0, 0, 0, 0, 0, 0};  // Mach number, then five more constants

@@ -14,7 +14,10 @@
 #include "parts/read.h"
 #include "render/active.h"
 #include "render/display.h"
+#include "palette/function.h"
 #include "render/part_services.h"
+#include "render/start_screen.h"
+#include "variables/variables.h"
 #include "view/frames.h"
 #include "view/viewer_state.h"
 #include "view/viewports.h"
@@ -105,6 +108,16 @@ void center() {
       b[k] -= 1.0f;
       b[k + 1] += 1.0f;
     }
+
+  // The coordinate palette, due since the graphics start-up, is made with
+  // the first parts and given the range of the row before the last (the
+  // Coordinates row when the table was just made).
+  if (Initialize_coord_palette && Num_p_loaded) {
+    create_coord_and_time_palette();
+    Initialize_coord_palette = 0;
+    if (Variables && Var_avail_cnt >= 2)
+      palette_val_update(Variables[Var_avail_cnt - 2].palette, 0, -1, -1);
+  }
 
   intvew(b[0], b[1], b[2], b[3], b[4], b[5]);
   fix_defined_frames();

@@ -64,5 +64,9 @@ struct Viewp_windep_hooks {
   void (*refresh)(int code);           // one dialog by the refresh codes of viewp_attr_updt
   void (*defaults_notice)();           // the notice that a change went to the defaults
   void (*edit_level_field)(int level); // shows the blend edit level in the background dialog
+  // Show without applying: a colour in the constant (constant 1) or the
+  // edit level's colour fields, and a blend position.
+  void (*color_fields)(int constant, float r, float g, float b);
+  void (*position_field)(float position);
 };
 extern Viewp_windep_hooks Viewp_windep;

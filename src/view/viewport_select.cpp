@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 #include "client/interf_settings.h"
 #include "client/matrix.h"
@@ -210,9 +211,10 @@ void copy_viewport_transforms(int from, int to) {
 
 // ---- the choosers ---------------------------------------------------------------------
 
-void draw_selected_viewport_chooser_gl(int code) {
+int draw_viewport_miniature_gl(int code, int back_code,
+                               const std::function<void(int, int, int, int, int)> &outline) {
   int w = 0, h = 0;
-  if (!Viewport_chooser_windep.size || !Viewport_chooser_windep.size(code, &w, &h)) return;
+  if (!Viewport_chooser_windep.size || !Viewport_chooser_windep.size(code, &w, &h)) return 0;
   int saved_code = code, d0 = 0;
   gwin_gl_curwin(&saved_code, 1, &d0);
   if (gwin_gl_ready()) {
@@ -234,34 +236,45 @@ void draw_selected_viewport_chooser_gl(int code) {
       int x1 = (int)(a[VP_WIDTH] * w + x0), y1 = (int)(a[VP_HEIGHT] * h + y0);
       glColor3f(0, 0, 0);
       glRecti(x0, y0, x1, y1);
-      if (Viewports[v].selected)
-        glColor3f(0, 1, 0);
-      else
-        glColor3f(1, 1, 1);
-      gl2d_outline(x0, y0, x1, y1);
-      if (code == 5 && Viewport_link_flags[v]) {
-        float cx = (x0 + x1) * 0.5f, cy = (y0 + y1) * 0.5f;
-        glBegin(GL_LINE_STRIP);
-        glVertex2f(cx - 3, cy + 5);
-        glVertex2f(cx - 3, cy - 5);
-        glVertex2f(cx + 3, cy - 5);
-        glEnd();
-      }
+      outline(v, x0, y0, x1, y1);
     }
     swapbuffers();
     glEnable(GL_DEPTH_TEST);
   }
-  int main_code = 0;
-  gwin_gl_curwin(&main_code, 1, &d0);
-  fix_up_viewport(1);
+  gwin_gl_curwin(&back_code, 1, &d0);
+  return 1;
 }
 
-int viewport_chooser_press(float fx, float fy, int control) {
+void draw_selected_viewport_chooser_gl(int code) {
+  auto outline = [code](int v, int x0, int y0, int x1, int y1) {
+    if (Viewports[v].selected)
+      glColor3f(0, 1, 0);
+    else
+      glColor3f(1, 1, 1);
+    gl2d_outline(x0, y0, x1, y1);
+    if (code == 5 && Viewport_link_flags[v]) {
+      float cx = (x0 + x1) * 0.5f, cy = (y0 + y1) * 0.5f;
+      glBegin(GL_LINE_STRIP);
+      glVertex2f(cx - 3, cy + 5);
+      glVertex2f(cx - 3, cy - 5);
+      glVertex2f(cx + 3, cy - 5);
+      glEnd();
+    }
+  };
+  if (draw_viewport_miniature_gl(code, 0, outline)) fix_up_viewport(1);
+}
+
+int viewport_topmost_visible_at(float fx, float fy) {
   int hit = -1;
   for (int i = 0; i < Num_active_viewports; i++) {
     int v = Viewport_display_order[i];
     if (visible(v) && holds(v, fx, fy)) hit = v;
   }
+  return hit;
+}
+
+int viewport_chooser_press(float fx, float fy, int control) {
+  const int hit = viewport_topmost_visible_at(fx, fy);
   if (hit < 0) return -1;
   if (control) {
     Viewports[hit].selected = !Viewports[hit].selected;

@@ -6,6 +6,8 @@
 // viewport's transformation state to others.
 #pragma once
 
+#include <functional>
+
 #include "view/viewports.h"
 
 extern int Viewport_link_flags[MAX_VIEWPORTS];  // 1 = linked for interactive transformation
@@ -56,8 +58,9 @@ void paste_viewport_transform();
 void copy_viewport_transforms(int from, int to);
 
 // ---- the choosers -----------------------------------------------------------------
-// What the choosers need of the window system; null entries mean there is
-// no chooser window (nothing is drawn, a press does nothing).
+// What the choosers (codes 5 and 18) and the part visibility pickers (codes
+// 4, 10 and 14) need of the window system; null entries mean there is no
+// such window (nothing is drawn, a press does nothing).
 struct Viewport_chooser_hooks {
   // 1 with the chooser's size when its window of code exists, else 0.
   int (*size)(int code, int *width, int *height);
@@ -68,6 +71,15 @@ struct Viewport_chooser_hooks {
   void (*wait_release)();
 };
 extern Viewport_chooser_hooks Viewport_chooser_windep;
+// The viewport layout in miniature in the small GL window code (a chooser
+// or a part visibility picker): every visible viewport in stacking order
+// filled black, then outline(v, x0, y0, x1, y1) draws its outline in the
+// window's pixels; the buffers are swapped and window back_code of display
+// 0 made current again.  0 when the window does not exist (nothing drawn).
+int draw_viewport_miniature_gl(int code, int back_code,
+                               const std::function<void(int, int, int, int, int)> &outline);
+// The top-most visible viewport holding the window fractions (fx, fy), or -1.
+int viewport_topmost_visible_at(float fx, float fy);
 // A button press in chooser code: selects the top-most visible viewport
 // under the pointer (Control held flips it instead).
 void manage_selected_viewport_chooser_gl(int code);

@@ -530,10 +530,3 @@ void current_selected_viewports(int *count, int list[MAX_VIEWPORTS], int mode) {
 
 // ---- graphics-window side --------------------------------------------------
 
-void viewport_move_manage(int) {}
-void draw_part_viewport_vis_gl(int) {}
-void manage_part_viewport_vis_gl(int) {}
-void draw_background_editor() {}
-void set_current_background_color(float, float, float) {}
-void viewp_bgcolortext_chng(float, float, float) {}
-void draw_atfrom_gl() {}

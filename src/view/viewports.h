@@ -121,6 +121,12 @@ void viewports_display_all();
 void copy_to_backbuffer();
 // Modal loop of viewport mode; argument ignored.
 void viewport_move_manage(int unused);
+// The part visibility pickers, window codes 4 (part dialog), 10 (quick-edit
+// part panel) and 14 (case dialog): the layout with every visible viewport
+// outlined green when its bit is set in the mask shown (the working mask,
+// or the current case's for 14), red otherwise; a press toggles the
+// top-most viewport under the pointer and applies the mask.  Nothing while
+// the picker's window does not exist.
 void draw_part_viewport_vis_gl(int code);
 void manage_part_viewport_vis_gl(int code);
 // Draws the layout in miniature in viewport chooser code (5 or 18):

@@ -19,6 +19,7 @@
 #include "case_servers.h"
 #include "client_proc.h"
 #include "driver_client.h"
+#include "model_client.h"
 #include "harness.h"
 #include "screenshot.h"
 
@@ -41,11 +42,8 @@ TEST(RedrawModel, ACommandFileReadsTheModelAndTheRedrawShowsIt) {
   EXPECT_NE(c.servers.log_of(c.servers.started()[0]).find("read geom"), std::string::npos);
 
   const std::string shot = files.file("graphics.ppm");
-  std::set<unsigned long> colours;
-  int w = 0, h = 0;
   // The window once two captures a moment apart agree and hold only part
-  // hues: the client handles its X events between driven lines, so a window
-  // of the read may cover the area until the next line.
+  // hues: a window of the read may cover the area until the next line.
   auto only_part_hues = [](const std::set<unsigned long> &cs) {
     for (unsigned long p : cs) {
       int channels = 0;
@@ -55,17 +53,9 @@ TEST(RedrawModel, ACommandFileReadsTheModelAndTheRedrawShowsIt) {
     }
     return true;
   };
-  std::string previous;
-  for (int tries = 0; tries < 60; tries++) {
-    colours.clear();
-    ASSERT_TRUE(qtest::graphics_window_ppm(c.xvfb.display(), shot, &colours, &w, &h));
-    const std::string now = qtest::read_file(shot);
-    if (now == previous && only_part_hues(colours)) break;
-    previous = now;
-    // The client handles its X events between driven lines.
-    ASSERT_EQ(c.driver.send("command: delay 0", 30000), "ok");
-    usleep(250000);
-  }
+  std::set<unsigned long> colours;
+  const qtest::Pixels pic = qtest::settled_graphics(c, shot, &colours, only_part_hues);
+  const int w = pic.w, h = pic.h;
   ASSERT_GT(w, 200);
   // The black background and the three parts' pure red, green and blue,
   // unlit: smoothed edges blend a part colour with the background, so every

@@ -114,10 +114,11 @@ std::unique_ptr<RunningProgram> start_driven_client(const CaseServers &servers,
                                                     const std::string &display,
                                                     const std::string &home, int driver_port,
                                                     int server_port,
-                                                    const std::vector<std::string> &extra) {
+                                                    const std::vector<std::string> &extra,
+                                                    const std::string &home_dir) {
   RunOptions o;
   o.env["HOME"] = home;
-  o.env["QUIVANE7_HOME"] = source_home();
+  o.env["QUIVANE7_HOME"] = home_dir;
   o.env["DISPLAY"] = display;
   o.env["TMPDIR"] = servers.tmp_dir();
   const char *path = getenv("PATH");
@@ -130,11 +131,12 @@ std::unique_ptr<RunningProgram> start_driven_client(const CaseServers &servers,
   return std::unique_ptr<RunningProgram>(new RunningProgram(argv, o));
 }
 
-DrivenClient::DrivenClient(const std::vector<std::string> &extra) {
+DrivenClient::DrivenClient(const std::vector<std::string> &extra, const std::string &home_dir) {
   port = free_tcp_port();
   int server_port = free_tcp_port();
   while (server_port == port) server_port = free_tcp_port();
-  client = start_driven_client(servers, xvfb.display(), home.path(), port, server_port, extra);
+  client = start_driven_client(servers, xvfb.display(), home.path(), port, server_port, extra,
+                               home_dir);
 }
 
 std::string session_record_name(const std::string &err) {

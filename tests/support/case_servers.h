@@ -56,12 +56,14 @@ std::unique_ptr<RunningProgram> start_driven_client(const CaseServers &servers,
                                                     const std::string &display,
                                                     const std::string &home, int driver_port,
                                                     int server_port,
-                                                    const std::vector<std::string> &extra);
+                                                    const std::vector<std::string> &extra,
+                                                    const std::string &home_dir = source_home());
 
 // A driven client with its own X server, HOME, servers and driver (not yet
-// connected), on free ports.
+// connected), on free ports; home_dir is its installation directory.
 struct DrivenClient {
-  explicit DrivenClient(const std::vector<std::string> &extra);
+  explicit DrivenClient(const std::vector<std::string> &extra,
+                        const std::string &home_dir = source_home());
   Xvfb xvfb;
   TempDir home{"qdrvhome"};
   CaseServers servers;

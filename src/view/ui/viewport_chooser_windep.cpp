@@ -1,6 +1,6 @@
 // What the viewport logic asks of the window system: the choosers' (window
-// codes 5 and 18) size, where the pointer is over them and the wait for the
-// button's release; the highlight colour; the plotter screen.  Installed by
+// codes 5 and 18) and the part visibility pickers' (4, 10, 14) size, where
+// the pointer is over them and the wait for the button's release; the highlight colour; the plotter screen.  Installed by
 // viewport_windep_install.
 #include <unistd.h>
 
@@ -10,6 +10,7 @@
 #include "ui/interf_init.h"
 #include "ui/screen_query.h"
 #include "ui/window_codes.h"
+#include "view/ui/viewport_dialogs.h"
 #include "view/ui/viewport_panel.h"
 #include "view/viewport_background.h"
 #include "view/viewport_redraw.h"
@@ -18,6 +19,9 @@
 static Window chooser_window(int code) {
   if (code == 5) return Transf_whichvp_win;
   if (code == 18) return Transfredoviewpwin;
+  if (code == 4) return Partvpviswin;
+  if (code == 10) return Qedpartvpviswin;
+  if (code == 14) return Casevpviswin;
   return 0;
 }
 
@@ -60,4 +64,6 @@ void viewport_windep_install() {
   Viewport_chooser_windep.wait_release = chooser_wait_release;
   get_select_color_windep = get_select_color;
   display_plotter_mode_windep = display_plotter_mode;
+  viewport_move_windep_install();
+  viewp_dialogs_install();
 }

@@ -1,7 +1,5 @@
-// The viewport dialogs' widgets and drawing-area callbacks, and the viewport
-// panel of quick-edit viewport mode.  The viewport selection and editing
-// arrive with the viewport subsystem; until then the panel's icons change
-// nothing.
+// The viewport dialogs' drawing-area callbacks and the viewport panel of
+// quick-edit viewport mode (its icons' callbacks are in viewport_dialogs.cpp).
 #pragma once
 
 #include <X11/Intrinsic.h>
@@ -16,10 +14,11 @@ void manage_selected_viewport_chooser_gl(int code, XtPointer client, XtPointer c
 // Sets the viewport logic's window-system hooks (choosers, highlight colour,
 // plotter screen).
 void viewport_windep_install();
+// The hooks of the viewport-editing loop and the background colour editor.
+void viewport_move_windep_install();
 void manage_background_editor(Widget w, XtPointer client, XtPointer call);
-void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
 
-void viewp_layoutCB(Widget w, XtPointer layout, XtPointer call);
+void viewp_layout_chngCB(Widget w, XtPointer layout, XtPointer call);
 void viewp_newCB(Widget w, XtPointer client, XtPointer call);
 void viewp_vis_chngCB(Widget w, XtPointer client, XtPointer call);
 void viewp_pushpopCB(Widget w, XtPointer client, XtPointer call);

@@ -34,11 +34,7 @@ Widget Zclip_back_lbl = nullptr, Zclip_back_text = nullptr;
 // ---- building -------------------------------------------------------------------------
 
 static Widget label(Widget parent, const char *name, const char *text) {
-  XmString s = XmStringCreateLocalized(const_cast<char *>(text));
-  Widget w = XtVaCreateManagedWidget(name, xmLabelWidgetClass, parent, XmNlabelString, s,
-                                     nullptr);
-  XmStringFree(s);
-  return w;
+  return XtarvCreateLabel(parent, name, text);
 }
 
 static Widget text_field(Widget parent, const char *name, XtCallbackProc cb, XtPointer client) {
@@ -164,12 +160,7 @@ void zclip_windep_install() {
 
 // ---- callbacks ------------------------------------------------------------------------
 
-static float field_value(Widget w) {
-  char *text = XmTextFieldGetString(w);
-  float value = text ? (float)atof(text) : 0.0f;
-  XtFree(text);
-  return value;
-}
+static float field_value(Widget w) { return XtarvTextFieldFloat(w); }
 
 void zclip_textattr_chngCB(Widget w, XtPointer client, XtPointer) {
   float value = field_value(w);

@@ -48,6 +48,30 @@ std::vector<unsigned char> GlWindow::pixels() const {
   return rgb;
 }
 
+std::vector<unsigned char> GlWindow::shown() const {
+  std::vector<unsigned char> rgb(3 * w_ * h_, 0);
+  glFinish();
+  XSync(dpy_, False);
+  XImage *img = XGetImage(dpy_, win_, 0, 0, w_, h_, AllPlanes, ZPixmap);
+  if (!img) return rgb;
+  // The channel of a mask as 8 bits.
+  auto channel = [](unsigned long pixel, unsigned long mask) {
+    int shift = 0;
+    while (mask && !(mask & 1)) mask >>= 1, shift++;
+    return mask ? (unsigned char)(((pixel >> shift) & mask) * 255 / mask) : (unsigned char)0;
+  };
+  for (int y = 0; y < h_; y++)
+    for (int x = 0; x < w_; x++) {
+      const unsigned long p = XGetPixel(img, x, y);
+      unsigned char *out = &rgb[3 * ((h_ - 1 - y) * w_ + x)];
+      out[0] = channel(p, img->red_mask);
+      out[1] = channel(p, img->green_mask);
+      out[2] = channel(p, img->blue_mask);
+    }
+  XDestroyImage(img);
+  return rgb;
+}
+
 std::vector<unsigned char> GlWindow::stencil() const {
   std::vector<unsigned char> s(w_ * h_);
   glFinish();

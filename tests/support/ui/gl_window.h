@@ -26,6 +26,9 @@ class GlWindow {
   void swap() const;
   // The window's RGB pixels, bottom row first (glReadPixels of the back buffer).
   std::vector<unsigned char> pixels() const;
+  // What the X server shows in the window (its image after the last swap),
+  // RGB, bottom row first like pixels().
+  std::vector<unsigned char> shown() const;
   // The stencil values, bottom row first.
   std::vector<unsigned char> stencil() const;
   int width() const { return w_; }

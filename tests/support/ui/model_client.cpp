@@ -31,19 +31,27 @@ void ModelClientTest::TearDown() {
 
 std::string ModelClientTest::send(const std::string &line) { return c_->driver.send(line, 30000); }
 
-Pixels ModelClientTest::shot(const std::string &name) {
-  const std::string path = files_->file(name + ".ppm");
+Pixels settled_graphics(DrivenClient &c, const std::string &path,
+                        std::set<unsigned long> *colours,
+                        const std::function<bool(const std::set<unsigned long> &)> &accept) {
   std::string previous;
+  std::set<unsigned long> seen;
   int w = 0, h = 0;
-  for (int tries = 0; tries < 40; tries++) {
-    if (!graphics_window_ppm(c_->xvfb.display(), path, nullptr, &w, &h)) break;
+  for (int tries = 0; tries < 60; tries++) {
+    seen.clear();
+    if (!graphics_window_ppm(c.xvfb.display(), path, &seen, &w, &h)) break;
     std::string now = read_file(path);
-    if (now == previous) break;
+    if (!now.empty() && now == previous && (!accept || accept(seen))) break;
     previous = now;
-    send("command: delay 0");
+    c.driver.send("command: delay 0", 30000);
     usleep(200000);
   }
+  if (colours) *colours = seen;
   return read_pixels(path);
+}
+
+Pixels ModelClientTest::shot(const std::string &name) {
+  return settled_graphics(*c_, files_->file(name + ".ppm"));
 }
 
 }  // namespace qtest

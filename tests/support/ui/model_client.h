@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "case_servers.h"
@@ -14,6 +16,14 @@
 #include "screenshot.h"
 
 namespace qtest {
+
+// The driven client's graphics area once two captures a moment apart agree
+// and accept, when given, takes their colours: the client handles its X
+// events between driven lines, so each retry sends one.  Kept at path;
+// colours, when given, receives the capture's distinct colours.
+Pixels settled_graphics(DrivenClient &c, const std::string &path,
+                        std::set<unsigned long> *colours = nullptr,
+                        const std::function<bool(const std::set<unsigned long> &)> &accept = {});
 
 class ModelClientTest : public testing::Test {
  protected:

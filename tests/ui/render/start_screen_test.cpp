@@ -12,6 +12,8 @@
 
 #include "client/interf_settings.h"
 #include "client/startup.h"
+#include "client/screen.h"
+#include "gl_window.h"
 #include "gl_window_suite.h"
 #include "harness.h"
 #include "render/disobj.h"
@@ -37,6 +39,15 @@ std::string picture(int w, int h, const std::vector<unsigned char> &abgr) {
 }
 
 const std::vector<unsigned char> RedBlue = {255, 0, 0, 255, 255, 255, 0, 0};
+
+// Pixels of the given colour in the left and right halves of a W x H picture.
+void count_in(const std::vector<unsigned char> &px, const unsigned char rgb[3], int *left,
+              int *right) {
+  *left = *right = 0;
+  for (int y = 0; y < H; y++)
+    for (int x = 0; x < W; x++)
+      if (memcmp(&px[3 * (y * W + x)], rgb, 3) == 0) (x < W / 2 ? *left : *right) += 1;
+}
 
 class StartScreen : public qtest::GlWindowSuite<W, H> {
  protected:
@@ -68,13 +79,9 @@ class StartScreen : public qtest::GlWindowSuite<W, H> {
     fwrite(bytes.data(), 1, bytes.size(), f);
     fclose(f);
   }
-  // Pixels of the given colour in the left and right halves.
   static void count(const std::vector<unsigned char> &px, const unsigned char rgb[3], int *left,
                     int *right) {
-    *left = *right = 0;
-    for (int y = 0; y < H; y++)
-      for (int x = 0; x < W; x++)
-        if (memcmp(&px[3 * (y * W + x)], rgb, 3) == 0) (x < W / 2 ? *left : *right) += 1;
+    count_in(px, rgb, left, right);
   }
   qtest::TempDir dir_;
   char keep_home_[sizeof Quivane_home_directory] = {};
@@ -143,6 +150,62 @@ TEST_F(StartScreen, WithTwoDisplaysDisplayZeroGetsTheTitleLines) {
   int left, right;
   count(window_->pixels(), Red, &left, &right);
   EXPECT_EQ(left + right, 0);
+}
+
+// Two graphics displays on two private X servers: display 1 gets the
+// picture in both buffers, display 0 its cleared background (the title
+// lines wait for the annotation texts).
+TEST(StartScreenDisplays, PictureOnDisplayOneClearedBackgroundOnDisplayZero) {
+  qtest::Xvfb x0, x1;
+  ASSERT_TRUE(x0.ok() && x1.ok());
+  qtest::GlWindow w0(x0.display(), W, H), w1(x1.display(), W, H);
+  ASSERT_TRUE(w0.ok() && w1.ok());
+  qtest::install_gl_window_screen({&w0, &w1}, true);
+  qtest::TempDir dir;
+  qtest::write_file(dir.path() + "/Quivane.start.screen", picture(2, 1, RedBlue));
+  char keep_home[sizeof Quivane_home_directory];
+  snprintf(keep_home, sizeof keep_home, "%s", Quivane_home_directory);
+  snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s", dir.path().c_str());
+  global_init_viewports();
+  Dpy_cnt = 2;
+  Viewport_current = 0;
+  Initial_screen = 1;
+  Start_screen_dismissed = Start_screen_loaded = Start_screen_image_ready = 0;
+  Dont_use_start_screen = 0;
+  for (int d : {0, 1}) {
+    int x0w = 0, x1w = W - 1, y0w = 0, y1w = H - 1, code = 0;
+    grasal(&x0w, &x1w, &y0w, &y1w, d, 1);
+    gwin_gl_curwin(&code, 1, &d);
+    glViewport(0, 0, W, H);
+    for (int buffer = 0; buffer < 2; buffer++) {  // both buffers green
+      glClearColor(0, 1, 0, 1);
+      glClear(GL_COLOR_BUFFER_BIT);
+      swapbuffers();
+    }
+  }
+  initial_screen(0);
+  initial_screen(1);
+
+  std::vector<unsigned char> shown[2] = {w0.shown(), w1.shown()};
+  const unsigned char Green[3] = {0, 255, 0};
+  int left, right;
+  count_in(shown[0], Green, &left, &right);
+  EXPECT_EQ(left + right, 0) << "display 0 is cleared";
+  count_in(shown[0], Red, &left, &right);
+  EXPECT_EQ(left + right, 0) << "no picture on display 0";
+  count_in(shown[1], Red, &left, &right);
+  EXPECT_EQ(left, W * H / 2);
+  EXPECT_EQ(right, 0);
+  count_in(shown[1], Blue, &left, &right);
+  EXPECT_EQ(right, W * H / 2);
+
+  clear_initial_screen();
+  Initial_screen = Start_screen_dismissed = Start_screen_loaded = Start_screen_image_ready = 0;
+  snprintf(Quivane_home_directory, sizeof Quivane_home_directory, "%s", keep_home);
+  int zero = 0, code = 0;
+  gwin_gl_curwin(&code, 1, &zero);
+  Dpy_cnt = 1;
+  qtest::install_gl_window_screen({});
 }
 
 }  // namespace

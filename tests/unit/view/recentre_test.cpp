@@ -5,7 +5,11 @@
 
 #include <vector>
 
+#include "client/alloc_gate.h"
 #include "parts/attribute.h"
+#include "parts/read.h"
+#include "render/start_screen.h"
+#include "variables/variables.h"
 #include "test_parts.h"
 #include "view/recentre.h"
 #include "view/viewer_state.h"
@@ -120,6 +124,41 @@ TEST_F(Recentre, OverallRangeTakesEveryCountedPartIncludingParticles) {
   get_overall_coord_range(&b[0], &b[1], &b[2], &b[3], &b[4], &b[5]);
   const float want[6] = {-1, 100, -2, 100, -3, 100};
   for (int k = 0; k < 6; k++) EXPECT_EQ(b[k], want[k]) << k;
+}
+
+// The coordinate palette due since the graphics start-up is made by the
+// first recentring that has loaded parts, once.
+TEST_F(Recentre, FirstPartsMakeThePseudoVariablesOnce) {
+  Variable_rec *keep_rows = Variables;
+  const int keep_cnt = Var_avail_cnt, keep_loaded = Num_p_loaded;
+  Variables = nullptr;
+  Var_avail_cnt = Var_avail_time = Var_avail_coord = 0;
+  Initialize_coord_palette = 1;
+  load({{PART_MODEL, {0, 1, 0, 1, 0, 1}}});
+
+  Num_p_loaded = 0;
+  center();
+  EXPECT_EQ(Var_avail_cnt, 0);
+  EXPECT_EQ(Initialize_coord_palette, 1);
+
+  Num_p_loaded = 1;
+  center();
+  ASSERT_EQ(Var_avail_cnt, 2);
+  EXPECT_STREQ(Variables[0].name, "Coordinates");
+  EXPECT_STREQ(Variables[1].name, "Time");
+  EXPECT_EQ(Initialize_coord_palette, 0);
+
+  Variable_rec *made = Variables;
+  Initialize_coord_palette = 1;
+  center();
+  EXPECT_EQ(Variables, made);
+  EXPECT_EQ(Var_avail_cnt, 2);
+
+  gate_free(Variables);
+  Variables = keep_rows;
+  Var_avail_cnt = keep_cnt;
+  Num_p_loaded = keep_loaded;
+  Var_avail_time = Var_avail_coord = Initialize_coord_palette = 0;
 }
 
 }  // namespace

@@ -3,9 +3,13 @@
 // smallest size, and the lines a finished drag records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
+#include "interact/movmnt.h"
 #include "record_capture.h"
+#include "view/viewp_cmdproc.h"
 #include "view/viewport_move.h"
 #include "view/viewports.h"
 #include "viewport_test_screen.h"
@@ -104,6 +108,134 @@ TEST_F(ViewportMoveRecord, ThreeViewportsRecordEachWithItsSelectionThenAll) {
             "viewport: select_begin\n 2\nviewport: select_end\n"
             "viewport: origin_x 3.0000e-01\nviewport: origin_y 6.0000e-01\nviewport: width 2.0000e-01\nviewport: height 2.0000e-01\n"
             "viewport: select_begin\n 1 3 2\nviewport: select_end\n");
+}
+
+// ---- the modal loop, driven by a scripted pointer ----------------------------------
+
+// One pointer reading in pixels of the 400 x 300 window of fresh_viewports.
+struct Reading {
+  int x, y, left, control;
+};
+
+namespace script {
+std::vector<Reading> pointer;  // taken one per reading; the last one repeats
+size_t next = 0;
+std::vector<int> keys;         // Delete presses etc., handed out once the pointer is used up
+std::vector<int> cursors;      // the shapes the loop asked for
+int pointer_reads(int *x, int *y, int *left, int *control) {
+  const Reading &r = pointer[next < pointer.size() ? next : pointer.size() - 1];
+  if (next < pointer.size()) next++;
+  *x = r.x, *y = r.y, *left = r.left, *control = r.control;
+  return 1;
+}
+void cursor(int shape) { cursors.push_back(shape); }
+// Nothing while the pointer script lasts, then the keys, then the window is left.
+int next_event(int *key, int *press) {
+  if (next < pointer.size()) return VP_EVENT_NONE;
+  if (keys.empty()) return VP_EVENT_CROSSING;
+  *key = keys.front();
+  *press = 1;
+  keys.erase(keys.begin());
+  return VP_EVENT_KEY;
+}
+}  // namespace script
+
+class ViewportMoveLoop : public ViewportMoveRecord {
+ protected:
+  void SetUp() override {
+    ViewportMoveRecord::SetUp();
+    place(1, 0.25f, 0.25f, 0.5f, 0.5f);  // pixels 100..300 x 75..225
+    place(2, 0.0f, 0.0f, 0.2f, 0.2f);
+    place(3, 0.8f, 0.8f, 0.2f, 0.2f);
+    Current_mode = Last_current_mode = 5;
+    script::pointer.clear();
+    script::next = 0;
+    script::keys.clear();
+    script::cursors.clear();
+    Viewport_move_windep = {script::pointer_reads, script::cursor, script::next_event};
+  }
+  void TearDown() override {
+    Viewport_move_windep = {};
+    Current_mode = 0;
+    ViewportMoveRecord::TearDown();
+  }
+  static void select(std::vector<int> ids) {
+    int n = (int)ids.size();
+    current_selected_viewports(&n, ids.data(), 1);
+    viewp_icons_refresh();
+  }
+  static std::string run(std::vector<Reading> pointer) {
+    script::pointer = std::move(pointer);
+    return qtest::recorded_lines([] { viewport_move_manage(3); });
+  }
+  static std::vector<float> rect(int v) {
+    const float *a = &Viewports[v].attributes[VP_ORIGIN_X];
+    return {a[0], a[1], a[2], a[3]};
+  }
+  static void expect_rect(int v, std::vector<float> want) {
+    std::vector<float> r = rect(v);
+    for (int k = 0; k < 4; k++) EXPECT_NEAR(r[k], want[k], 1e-5) << "viewport " << v << " [" << k << "]";
+  }
+};
+
+TEST_F(ViewportMoveLoop, DragOfTheRightEdgeRecordsTheFourFinalValues) {
+  select({1});
+  std::string rec = run({{300, 150, 0, 0}, {300, 150, 1, 0}, {320, 160, 1, 0}, {340, 150, 1, 0},
+                         {340, 150, 0, 0}});
+  EXPECT_EQ(rec,
+            "viewport: origin_x 2.5000e-01\nviewport: origin_y 2.5000e-01\n"
+            "viewport: width 6.0000e-01\nviewport: height 5.0000e-01\n");
+  expect_rect(1, {0.25f, 0.25f, 0.6f, 0.5f});
+  ASSERT_FALSE(script::cursors.empty());
+  EXPECT_EQ(script::cursors.front(), 0) << "the default cursor on entry";
+  EXPECT_NE(std::find(script::cursors.begin(), script::cursors.end(), 7), script::cursors.end())
+      << "the right-side cursor over the edge";
+  EXPECT_EQ(script::cursors.back(), 0) << "the default cursor when the window is left";
+}
+
+TEST_F(ViewportMoveLoop, ControlPressAddsTheThirdAndTheDragWidensAllThree) {
+  select({2, 3});
+  std::string rec = run({{300, 150, 1, 1}, {340, 150, 1, 1}, {340, 150, 0, 0}});
+  EXPECT_EQ(rec,
+            "viewport: select_begin\n 1 2 3\nviewport: select_end\n"
+            "viewport: select_begin\n 1\nviewport: select_end\n"
+            "viewport: origin_x 2.5000e-01\nviewport: origin_y 2.5000e-01\nviewport: width 6.0000e-01\nviewport: height 5.0000e-01\n"
+            "viewport: select_begin\n 2\nviewport: select_end\n"
+            "viewport: origin_x 0.0000e+00\nviewport: origin_y 0.0000e+00\nviewport: width 3.0000e-01\nviewport: height 2.0000e-01\n"
+            "viewport: select_begin\n 3\nviewport: select_end\n"
+            "viewport: origin_x 7.0000e-01\nviewport: origin_y 8.0000e-01\nviewport: width 3.0000e-01\nviewport: height 2.0000e-01\n"
+            "viewport: select_begin\n 1 2 3\nviewport: select_end\n");
+}
+
+TEST_F(ViewportMoveLoop, LeftEdgeDraggedPastTheRightStopsAtTheSmallestWidth) {
+  select({1});
+  run({{100, 150, 1, 0}, {390, 150, 1, 0}, {390, 150, 0, 0}});
+  std::vector<float> r = rect(1);
+  EXPECT_NEAR(r[0], 0.74f, 1e-5);
+  EXPECT_NEAR(r[2], VIEWPORT_MIN_SIZE, 1e-6);
+}
+
+TEST_F(ViewportMoveLoop, ClickWithoutMovementRecordsNothing) {
+  select({1});
+  EXPECT_EQ(run({{200, 150, 1, 0}, {200, 150, 1, 0}, {200, 150, 0, 0}}), "");
+  expect_rect(1, {0.25f, 0.25f, 0.5f, 0.5f});
+}
+
+TEST_F(ViewportMoveLoop, ControlClickOnASelectedViewportOnlyDeselectsIt) {
+  select({1, 2});
+  run({{200, 150, 1, 1}, {200, 150, 0, 0}});
+  EXPECT_EQ(vptest::selected(), std::vector<int>{2});
+  expect_rect(1, {0.25f, 0.25f, 0.5f, 0.5f});
+}
+
+TEST_F(ViewportMoveLoop, DeleteKeyDeletesTheSelectedViewports) {
+  select({2, 3});
+  script::keys = {127};
+  std::string rec = run({{200, 150, 0, 0}});
+  EXPECT_FALSE(viewport_exists(2));
+  EXPECT_FALSE(viewport_exists(3));
+  EXPECT_TRUE(viewport_exists(1));
+  EXPECT_NE(rec.find("viewport: delete\n"), std::string::npos) << rec;
 }
 
 }  // namespace

@@ -8,7 +8,10 @@
 #include "parts/attribute.h"
 #include "parts/read.h"
 #include "test_parts.h"
+#include "client/cases.h"
+#include "render/disobj.h"
 #include "view/view_cmdproc.h"
+#include "view/viewport_select.h"
 #include "view/viewport_part_vis.h"
 #include "view/viewports.h"
 #include "viewport_test_screen.h"
@@ -113,6 +116,104 @@ TEST(WorkingMask, SettingItClearsTheChangedMask) {
   EXPECT_EQ(changed, 0);
   mask = 0xFFFF;
   wrking_part_vewport_vis_atribt(&mask, 1);
+}
+
+// ---- the pickers, with a pointer given as fractions of the picker ---------------------
+
+namespace picker {
+float fx, fy;
+int released = 0;
+int size(int code, int *w, int *h) {
+  *w = 100, *h = 80;
+  return code == 4 || code == 10 || code == 14;
+}
+int pointer(int, float *x, float *y, int *control) {
+  *x = fx, *y = fy, *control = 0;
+  return 1;
+}
+void wait_release() { released++; }
+}  // namespace picker
+
+class PartViewportPicker : public NewPartViewport {
+ protected:
+  void SetUp() override {
+    NewPartViewport::SetUp();
+    // Viewport 1 over the left half, 2 on top of it in the middle, 3 hidden.
+    for (int k = 0; k < 3; k++) ASSERT_EQ(make_new_viewport(), 1);
+    place(1, 0.0f, 0.0f, 0.5f, 1.0f);
+    place(2, 0.3f, 0.3f, 0.4f, 0.4f);
+    place(3, 0.8f, 0.8f, 0.2f, 0.2f);
+    Viewports[3].attributes[VP_VISIBLE] = 0.0f;
+    Viewport_chooser_windep = {picker::size, picker::pointer, picker::wait_release};
+    int all = 0xFFFF;
+    wrking_part_vewport_vis_atribt(&all, 1);
+    picker::released = 0;
+  }
+  void TearDown() override {
+    Viewport_chooser_windep = {};
+    NewPartViewport::TearDown();
+  }
+  static void place(int v, float x, float y, float w, float h) {
+    float *a = Viewports[v].attributes;
+    a[VP_ORIGIN_X] = x, a[VP_ORIGIN_Y] = y, a[VP_WIDTH] = w, a[VP_HEIGHT] = h;
+  }
+  static int press(int code, float x, float y) {
+    picker::fx = x, picker::fy = y;
+    manage_part_viewport_vis_gl(code);
+    int mask = 0;
+    wrking_part_vewport_vis_atribt(&mask, 0);
+    return mask;
+  }
+};
+
+TEST_F(PartViewportPicker, APressTogglesTheTopMostVisibleViewportInTheWorkingMask) {
+  struct {
+    const char *where;
+    float fx, fy;
+    int toggled;  // bit toggled, 0 for none
+  } cases[] = {
+      {"overlap of 1 and 2: the one on top", 0.4f, 0.5f, 1 << 2},
+      {"viewport 1 alone", 0.1f, 0.5f, 1 << 1},
+      {"the hidden viewport 3 lies over the main one", 0.9f, 0.9f, 1 << 0},
+  };
+  for (const auto &c : cases) {
+    int all = 0xFFFF;
+    wrking_part_vewport_vis_atribt(&all, 1);
+    EXPECT_EQ(press(4, c.fx, c.fy), 0xFFFF ^ c.toggled) << c.where;
+    int changed = -1;
+    viewport_vis_part_changed_pattern(&changed, 0);
+    EXPECT_EQ(changed, c.toggled) << c.where;
+  }
+  int all = 0xFFFF;
+  wrking_part_vewport_vis_atribt(&all, 1);
+  EXPECT_EQ(press(10, 0.4f, 0.5f), 0xFFFF ^ (1 << 2));
+  EXPECT_EQ(press(10, 0.4f, 0.5f), 0xFFFF) << "a second press toggles it back";
+  EXPECT_EQ(picker::released, 5) << "each press waits for the release";
+}
+
+TEST_F(PartViewportPicker, OutsideEveryViewportNothingChanges) {
+  Viewports[0].attributes[VP_VISIBLE] = 0.0f;
+  EXPECT_EQ(press(4, 0.9f, 0.1f), 0xFFFF);
+  int changed = -1;
+  viewport_vis_part_changed_pattern(&changed, 0);
+  EXPECT_EQ(changed, 0);
+}
+
+TEST_F(PartViewportPicker, CaseDialogPickerSetsTheCaseMaskOnItsParts) {
+  int all = 0xFFFF;
+  parts_visible_by_case(Case_num, &all, 1);
+  press(14, 0.1f, 0.5f);
+  int mask = 0;
+  parts_visible_by_case(Case_num, &mask, 0);
+  EXPECT_EQ(mask, 0xFFFF & ~(1 << 1));
+  EXPECT_EQ(shown_in(1), std::vector<int>{}) << "the case's parts leave viewport 1";
+  EXPECT_EQ(press(14, 0.1f, 0.5f), 0xFFFF) << "the working mask is not touched";
+  parts_visible_by_case(Case_num, &all, 1);
+}
+
+TEST_F(PartViewportPicker, NoPickerWindowNoChange) {
+  Viewport_chooser_windep = {};
+  EXPECT_EQ(press(4, 0.1f, 0.5f), 0xFFFF);
 }
 
 }  // namespace
