@@ -249,10 +249,7 @@ static void generic_range_sensitive(int on) {
 static int generic_domain() { return loader_shown_value(Data_generic_domain_optmen, Data_generic_domain_menu, 1); }
 
 static void generic_domain_rows(int inside, int outside, int shown) {
-  XtSetSensitive(Data_generic_domain_menu[0].widget, inside ? True : False);
-  XtSetSensitive(Data_generic_domain_menu[1].widget, outside ? True : False);
-  int row = loader_row_of(Data_generic_domain_menu, 3, shown);
-  if (row >= 0) XtarvOptionMenuSetState(Data_generic_domain_optmen, Data_generic_domain_menu, row, 0);
+  loader_domain_rows(Data_generic_domain_optmen, Data_generic_domain_menu, inside, outside, shown);
 }
 
 static void generic_hide() {

@@ -99,3 +99,10 @@ std::string loader_get_text(Widget w) {
 void loader_put_text(Widget w, const char *text) {
   if (w) XmTextFieldSetString(w, const_cast<char *>(text));
 }
+
+void loader_domain_rows(Widget optmen, Menu_item_rec *rows, int inside, int outside, int shown) {
+  XtSetSensitive(rows[0].widget, inside ? True : False);
+  XtSetSensitive(rows[1].widget, outside ? True : False);
+  int row = loader_row_of(rows, 3, shown);
+  if (row >= 0) XtarvOptionMenuSetState(optmen, rows, row, 0);
+}

@@ -22,6 +22,9 @@ Widget loader_list(Widget parent, const char *name, unsigned char policy, int ro
 int loader_row_of(Menu_item_rec *rows, int nrows, int value);
 // The client data of the menu's shown row, fallback when none.
 int loader_shown_value(Widget optmen, Menu_item_rec *rows, int fallback);
+// The "Domain" menu's Inside and Outside rows made sensitive or not, and
+// the row of value shown (no callback).
+void loader_domain_rows(Widget optmen, Menu_item_rec *rows, int inside, int outside, int shown);
 // Replaces a list's items (none selected).
 void loader_set_list(Widget w, const std::vector<std::string> &items);
 // The selected positions of a list (1-based, ascending).

@@ -240,10 +240,7 @@ static void p3d_set_text(int f, const char *t) {
 static int p3d_domain() { return loader_shown_value(File_plot3ddom_optmen, File_plot3ddom_menu, 1); }
 
 static void p3d_domain_rows(int inside, int outside, int shown) {
-  XtSetSensitive(File_plot3ddom_menu[0].widget, inside ? True : False);
-  XtSetSensitive(File_plot3ddom_menu[1].widget, outside ? True : False);
-  int row = loader_row_of(File_plot3ddom_menu, 3, shown);
-  if (row >= 0) XtarvOptionMenuSetState(File_plot3ddom_optmen, File_plot3ddom_menu, row, 0);
+  loader_domain_rows(File_plot3ddom_optmen, File_plot3ddom_menu, inside, outside, shown);
 }
 
 static void p3d_hide() {
