@@ -66,3 +66,6 @@ QEDIT_UNBUILT_CB(frame_csymattr_manageCB)
 QEDIT_UNBUILT_CB(frame_locattr_manageCB)
 QEDIT_UNBUILT_CB(frame_localvis_chngCB)
 QEDIT_UNBUILT_CB(frame_globalvis_chngCB)
+
+Widget Frame_feedback_form = nullptr;
+void frame_genlocattr_sect(Widget) {}

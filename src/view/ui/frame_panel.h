@@ -18,6 +18,12 @@ void frame_panel_refresh();
 // The panel filler the frame logic calls (Frame_windep.panel).
 void frame_genericattr_windep(const Frame_panel_fields *fields);
 
+// The frame location section of the Transformation Editor's lower area,
+// Frame_feedback_form (null until built). Built by the frame dialogs; until
+// they exist the editor's builder gets no section from it.
+extern Widget Frame_feedback_form;
+void frame_genlocattr_sect(Widget parent);
+
 void frame_newCB(Widget w, XtPointer client, XtPointer call);
 void frame_assignpartsCB(Widget w, XtPointer client, XtPointer call);
 void frame_vis_chngCB(Widget w, XtPointer client, XtPointer call);
