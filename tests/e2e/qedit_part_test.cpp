@@ -484,11 +484,14 @@ TEST_F(DisplacePanel, OnlyANodeVectorDisplaces) {
 
 TEST_F(DisplacePanel, NoneWithNothingSelectedReachesTheTenDefaults) {
   Default_partedit_notify = 0;
+  const float tensor = default_slot(PART_TENSOR, SLOT_DISPLACE_BY);
   pick_variable(2);
   apply();
   for (int t : Ten_types) ASSERT_EQ(default_slot(t, SLOT_DISPLACE_BY), 2.0f) << "type " << t;
+  EXPECT_EQ(default_slot(PART_TENSOR, SLOT_DISPLACE_BY), tensor) << "tensor glyphs keep theirs";
   XtarvOptionMenuSetState(Featintr_dispby_optmen, Featintr_dispby_menu, 1, 1);  // "None"
   for (int t : Ten_types) EXPECT_EQ(default_slot(t, SLOT_DISPLACE_BY), -1.0f) << "type " << t;
+  EXPECT_EQ(default_slot(PART_TENSOR, SLOT_DISPLACE_BY), tensor) << "tensor glyphs keep theirs";
 }
 
 TEST_F(DisplacePanel, FillingFollowsThePartOrTheDefaults) {
