@@ -34,7 +34,7 @@ hwm_mb() { awk '/^VmHWM:/ {printf "%.1f", $2 / 1024}' "/proc/$1/status" 2>/dev/n
 
 # One run on grid $1: appends "name value" lines to $2.
 one_run() {
-  local grid=$1 res=$2 dport sport log t0 t1 spid
+  local grid=$1 res=$2 n dport sport log t0 t1 spid
   dport=$(free_port) && sport=$(free_port "$dport") || return 1
   log="$work/client.log"
   mkdir -p "$work/home"
@@ -45,7 +45,9 @@ one_run() {
   for _ in $(seq 1 3000); do grep -q "<Ready>" "$log" && break; sleep 0.005; done
   t1=$(now)
   echo "start $(awk -v a="$t0" -v b="$t1" 'BEGIN {print b - a}')" >>"$res"
-  sed -e "s|@DATA@|$data|g" -e "s|@GRID@|$grid|g" "$src/tools/bench/run.txt" |
+  n=100
+  [ "$grid" = big_4m ] && n=160
+  sed -e "s|@DATA@|$data|g" -e "s|@GRID@|$grid|g" -e "s|@N@|$n|g" "$src/tools/bench/run.txt" |
     "$bindir/quivane_drive" "$dport" 600 >"$work/marks" || { cat "$log" >&2; return 1; }
   awk '$1 == "read_from" {a = $2} $1 == "read_to" {print "read", $2 - a}
        $1 == "repeat" {print "rotate", $2 / $3}' "$work/marks" >>"$res"
