@@ -1,6 +1,7 @@
-# Thin wrapper over CMake/CTest: make deps | build | check | sanitize | demo
+# Thin wrapper over CMake/CTest: make deps | build | check | sanitize | demo | bench
 BUILD   ?= build
 SANITIZE_BUILD ?= build-sanitize
+RELEASE_BUILD ?= build-release
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 HOMEDIR := $(CURDIR)/home
 
@@ -16,7 +17,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps build check sanitize demo clean
+.PHONY: deps build check sanitize demo bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -47,8 +48,15 @@ sanitize: deps $(SANITIZE_BUILD)/build.ninja
 	$(SANITIZE_ENV) QUIVANE7_HOME=$(HOMEDIR) tests/support/with-xvfb.sh \
 	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS) --timeout 900
 
+# The client on the generated model: on $DISPLAY for the user, else under a
+# private Xvfb, ending with screenshots under $(BUILD)/demo.
 demo: build
 	QUIVANE7_HOME=$(HOMEDIR) tests/support/demo.sh $(BUILD)
 
+# Release build and timings on the large generated grids (never part of
+# check), built in $(RELEASE_BUILD): a table, and $(BUILD)/bench/results.json.
+bench: deps
+	QUIVANE7_HOME=$(HOMEDIR) JOBS=$(JOBS) tools/bench/bench.sh $(RELEASE_BUILD) $(BUILD)/bench
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(RELEASE_BUILD)
