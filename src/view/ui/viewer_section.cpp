@@ -234,11 +234,14 @@ void viewer_gwin_redrawCB(Widget, XtPointer, XtPointer) { viewer_gwin_redraw(); 
 // ---- the window's mouse -------------------------------------------------------------
 
 // Whether the (counted) first button is down, and the pointer in the window.
-static bool first_button(int *x, int *y) {
+static int first_button_down(int *x, int *y) {
   int b1 = 0, b2 = 0, b3 = 0;
   get_mouse_info(Viewer_view_win, &b1, &b2, &b3, x, y, 0);
   return b1 || (b2 && Middle_Mouse_Setting == 10) || (b3 && Right_Mouse_Setting == 10);
 }
+int (*Viewer_drag_pointer)(int *x, int *y) = first_button_down;
+
+static bool first_button(int *x, int *y) { return Viewer_drag_pointer(x, y) != 0; }
 
 void manage_viewer_gl(Widget, XtPointer, XtPointer) {
   int w = 0, h = 0, x = 0, y = 0;
