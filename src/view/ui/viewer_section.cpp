@@ -25,6 +25,7 @@
 #include "ui/widget_helpers.h"
 #include "ui/window_codes.h"
 #include "view/observer.h"
+#include "view/transf_editor.h"
 #include "view/ui/transf_dialog.h"
 #include "view/viewer_state.h"
 
@@ -156,6 +157,8 @@ static void show_value(Widget field, float value) {
 // The seven fields from the current viewport's viewer, while the editor is shown.
 static void refresh_lookatdist() {
   if (!Transformation_dialog || !XtIsManaged(Transformation_dialog)) return;
+  // The frame display first, its selection kept.
+  transf_frame_refresh();
   float at[3], from[3], view[16], distance = 0.0f;
   view_param(at, from, view, &distance, 0);
   Widget at_fields[3] = {Viewer_at_xtext, Viewer_at_ytext, Viewer_at_ztext};
