@@ -40,6 +40,7 @@
 #include "view/frame_logic.h"
 #include "view/frames.h"
 #include "view/ui/frame_panel.h"
+#include "view/ui/transf_dialog.h"
 #include "view/ui/transf_feedback_windep.h"
 #include "view/ui/viewer_section.h"
 #include "view/ui/viewport_panel.h"
@@ -142,4 +143,6 @@ void screen_motif_install() {
   // Transformation Editor: tool-position area
   transf_feedback_windep_install();
   viewer_windep_install();
+  // Transformation Editor: its windows
+  transf_dialog_windep_install();
 }

@@ -173,6 +173,7 @@ int viewer_attr_updt(int what, float *values, int from_command) {
   if (what == 0) obsad2(2, at, values, &distance);
   if (what == 3) obsad2(3, at, from, &distance);
   obsend();
+  if (!from_command) viewer_dialog_init();
   return 1;
 }
 

@@ -104,8 +104,6 @@ int transf_record_whattrans(int mode) {
 
 // ---- opening and refreshing -----------------------------------------------------------
 
-void transf_gen_dialog() {}
-
 void transf_dialog_manageinit() {
   if (Transf_editor_windep.manage) Transf_editor_windep.manage();
   transf_dialog_init();
@@ -162,6 +160,16 @@ void transf_editor_help() {
 
 void transf_mode_manage_windep(int mode, int refresh_panel, int no_record) {
   if (!editor_built()) return;
+  // The quadric mode stands for the current quadric tool's own mode, so
+  // that the title, the section and the help follow that tool; without a
+  // quadric tool it is refused before anything changes.
+  if (mode == 5) {
+    if (Curve_clip_tool < 1 || Curve_clip_tool > 4) {
+      transf_tggl_modes(5, refresh_panel, no_record);
+      return;
+    }
+    mode = 5 + Curve_clip_tool;
+  }
   char title[96];
   const int titled = transf_editor_title(mode, title, sizeof title);
   if (Transf_editor_windep.mode_areas) Transf_editor_windep.mode_areas(mode, titled ? title : nullptr);

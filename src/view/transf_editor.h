@@ -72,9 +72,6 @@ void transf_dialog_manageinit();
 void transf_dialog_managesetmodeinit(int mode);
 // "Tool Positions...": opens the editor in the mode of the first tool shown.
 void transf_manageinit_bytool();
-// Builder of the Transformation Editor's registry row (the dialog code
-// builds it through Transf_editor_windep.manage).
-void transf_gen_dialog();
 // Brings the editor in line with the shared state; while it is not shown,
 // only the mode dependencies (quietly).
 void transf_dialog_init();

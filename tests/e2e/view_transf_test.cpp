@@ -21,6 +21,7 @@
 #include "harness.h"
 #include "model_client.h"
 #include "screenshot.h"
+#include "toplevel_windows.h"
 
 namespace {
 
@@ -158,6 +159,27 @@ TEST_F(ViewTransf, SavedViewFileBringsATurnedViewBack) {
   };
   EXPECT_EQ(count("view_transf: save_view " + saved + "\n"), 1u) << lines;
   EXPECT_EQ(count("view_transf: restore_view " + saved + "\n"), 1u) << lines;
+}
+
+// "view_transf: action scale" opens the Transformation Editor: the icon
+// refresh after the line carries the scale action out, which shows the
+// editor in its current (global) mode.
+TEST_F(ViewTransf, ScaleActionOpensTheEditor) {
+  const std::string title = "Transformation Editor (Global Transform)";
+  auto shown = [&] {
+    const std::vector<std::string> t = qtest::viewable_window_titles(c_->xvfb.display());
+    return std::find(t.begin(), t.end(), title) != t.end();
+  };
+  EXPECT_FALSE(shown());
+  ASSERT_EQ(send("view_transf: action scale"), "ok") << c_->client->err();
+  // The client maps the window as it handles its X events between lines.
+  bool found = shown();
+  for (int tries = 0; tries < 50 && !found; tries++) {
+    send("command: delay 0");
+    usleep(100000);
+    found = shown();
+  }
+  EXPECT_TRUE(found) << c_->client->err();
 }
 
 }  // namespace

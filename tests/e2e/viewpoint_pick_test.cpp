@@ -1,14 +1,18 @@
 // Picking the look-at point on the mixed model read by the real stand-in
-// server, in process: a pixel over the model moves the look-at onto the
-// model keeping the viewing direction and distance, and records the lines;
-// a background pixel finds nothing.
+// server, in process, with the real pointer placed through XTest: a pixel
+// over the model moves the look-at onto the model keeping the viewing
+// direction and distance, records the lines and clears the status area; a
+// background pixel finds nothing and says so in the status area.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "client/command_dlog.h"
+#include "client/screen.h"
+#include "inproc_main_window.h"
 #include "model_window_test.h"
 #include "parts/read.h"
 #include "record_capture.h"
@@ -18,14 +22,42 @@
 #include "view/observer.h"
 #include "view/viewer_state.h"
 #include "view/viewports.h"
+#include "ui/general_windep.h"
+#include "ui/graphics_windows.h"
+#include "ui/interf_init.h"
+#include "ui/main_window.h"
+#include "xtest_pointer.h"
 
 namespace {
 
-int Pointer_x = 0, Pointer_y = 0;
-int fixed_pointer(int *x, int *y) {
-  *x = Pointer_x;
-  *y = Pointer_y;
-  return 1;
+// Puts the pointer on pixel (x, y up) of display 0's graphics window.
+void pointer_at(int x, int y) {
+  ASSERT_TRUE(qtest::xdotool(qtest::pointer_to(Dpys[0], Gwxmain[0], x, y)));
+  int px = -1, py = -1;
+  ASSERT_TRUE(qtest::inproc_wait_for([&] {
+    return viewer_pointer_windep(&px, &py) == 1 && px == x && py == y;
+  }));
+}
+
+// The pixels of the main window's status area as the X server shows them.
+std::vector<unsigned long> status_area() {
+  Window win = XtWindow(Main_status);
+  XWindowAttributes wa;
+  XGetWindowAttributes(Dpys[0], win, &wa);
+  XImage *img = XGetImage(Dpys[0], win, 0, 0, wa.width, wa.height, AllPlanes, ZPixmap);
+  std::vector<unsigned long> px;
+  for (int y = 0; y < wa.height; y++)
+    for (int x = 0; x < wa.width; x++) px.push_back(XGetPixel(img, x, y));
+  XDestroyImage(img);
+  return px;
+}
+
+// The status area with text drawn by the status line's own drawer.
+std::vector<unsigned long> status_area_showing(const char *text) {
+  set_working(text);
+  std::vector<unsigned long> px = status_area();
+  unset_working();
+  return px;
 }
 
 using Viewer = qtest::ViewerSnapshot;
@@ -56,7 +88,7 @@ class ViewpointPick : public qtest::ModelWindowTest {
     int count = 1, list[MAX_VIEWPORTS] = {0};
     current_selected_viewports(&count, list, 1);
     Viewport_current = 0;
-    viewer_pointer_windep = fixed_pointer;
+    ASSERT_NE(viewer_pointer_windep, nullptr);
     int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
     grasal(&x0, &x1, &y0, &y1, 0, 0);
     w_ = x1 - x0 + 1;
@@ -64,7 +96,7 @@ class ViewpointPick : public qtest::ModelWindowTest {
     What_trans = 0;
   }
   void TearDown() override {
-    viewer_pointer_windep = nullptr;
+    qtest::xdotool({"mousemove", "0", "0"});
     reset_active_objects();
     qtest::ModelWindowTest::TearDown();
   }
@@ -75,8 +107,10 @@ class ViewpointPick : public qtest::ModelWindowTest {
 TEST_F(ViewpointPick, AModelPixelBecomesTheLookAtPoint) {
   ASSERT_GT(w_, 10);
   const Viewer start = viewer();
-  Pointer_x = w_ / 2;
-  Pointer_y = h_ / 2;
+  pointer_at(w_ / 2, h_ / 2);
+  unset_working_cursor();
+  const std::vector<unsigned long> blank = status_area();
+  set_working_cursor("**Working**");
   int found = -1;
   const std::string rec = qtest::recorded_lines([&] { found = click_and_set_viewpoint(); });
   ASSERT_EQ(found, 1);
@@ -101,18 +135,24 @@ TEST_F(ViewpointPick, AModelPixelBecomesTheLookAtPoint) {
            "view_transf: function global\n",
            v.from[0], v.from[1], v.from[2], v.at[0], v.at[1], v.at[2]);
   EXPECT_EQ(rec, expected);
+  EXPECT_EQ(status_area(), blank) << "the status area is cleared";
 }
 
 TEST_F(ViewpointPick, ABackgroundPixelFindsNothing) {
   const Viewer start = viewer();
-  Pointer_x = 1;
-  Pointer_y = 1;
+  pointer_at(1, 1);
+  unset_working_cursor();
+  const std::vector<unsigned long> blank = status_area();
   int found = -1;
   const std::string rec = qtest::recorded_lines([&] { found = click_and_set_viewpoint(); });
   EXPECT_EQ(found, 0);
   EXPECT_EQ(rec, "");
   const Viewer v = viewer();
   for (int k = 0; k < 3; k++) EXPECT_EQ(v.at[k], start.at[k]);
+  const std::vector<unsigned long> shown = status_area();
+  EXPECT_NE(shown, blank) << "nothing in the status area";
+  EXPECT_EQ(shown, status_area_showing("**No Point Found**"));
+  unset_working_cursor();
 }
 
 }  // namespace

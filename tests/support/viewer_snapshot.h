@@ -2,6 +2,8 @@
 // before and after a change.
 #pragma once
 
+#include <cmath>
+
 #include "view/viewer_state.h"
 
 namespace qtest {
@@ -15,6 +17,12 @@ inline ViewerSnapshot viewer_snapshot() {
   float view[16];
   view_param(v.at, v.from, view, &v.distance, 0);
   return v;
+}
+
+// The distance between two points.
+inline float distance3(const float *a, const float *b) {
+  return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
+                   (a[2] - b[2]) * (a[2] - b[2]));
 }
 
 }  // namespace qtest

@@ -25,6 +25,7 @@
 #include "ui/widget_helpers.h"
 #include "ui/window_codes.h"
 #include "view/observer.h"
+#include "view/transf_editor.h"
 #include "view/ui/transf_dialog.h"
 #include "view/viewer_state.h"
 
@@ -156,6 +157,8 @@ static void show_value(Widget field, float value) {
 // The seven fields from the current viewport's viewer, while the editor is shown.
 static void refresh_lookatdist() {
   if (!Transformation_dialog || !XtIsManaged(Transformation_dialog)) return;
+  // The frame display first, its selection kept.
+  transf_frame_refresh();
   float at[3], from[3], view[16], distance = 0.0f;
   view_param(at, from, view, &distance, 0);
   Widget at_fields[3] = {Viewer_at_xtext, Viewer_at_ytext, Viewer_at_ztext};
@@ -234,11 +237,14 @@ void viewer_gwin_redrawCB(Widget, XtPointer, XtPointer) { viewer_gwin_redraw(); 
 // ---- the window's mouse -------------------------------------------------------------
 
 // Whether the (counted) first button is down, and the pointer in the window.
-static bool first_button(int *x, int *y) {
+static int first_button_down(int *x, int *y) {
   int b1 = 0, b2 = 0, b3 = 0;
   get_mouse_info(Viewer_view_win, &b1, &b2, &b3, x, y, 0);
   return b1 || (b2 && Middle_Mouse_Setting == 10) || (b3 && Right_Mouse_Setting == 10);
 }
+int (*Viewer_drag_pointer)(int *x, int *y) = first_button_down;
+
+static bool first_button(int *x, int *y) { return Viewer_drag_pointer(x, y) != 0; }
 
 void manage_viewer_gl(Widget, XtPointer, XtPointer) {
   int w = 0, h = 0, x = 0, y = 0;

@@ -26,3 +26,7 @@ void viewer_viewlock_chngCB(Widget w, XtPointer client, XtPointer call);
 void viewer_gwin_redrawCB(Widget w, XtPointer client, XtPointer call);
 // Input routine of the viewer window: drags the look-from or look-at marker.
 void manage_viewer_gl(Widget w, XtPointer client, XtPointer call);
+// The drag's pointer read: 1 while the first button (or a middle or right
+// button acting as it) is down, with the pointer in window pixels from the
+// lower-left corner.  The drag polls it until the button is let go.
+extern int (*Viewer_drag_pointer)(int *x, int *y);

@@ -33,10 +33,7 @@ int stand_in_area(int *w, int *h) {
 using Viewer = qtest::ViewerSnapshot;
 Viewer viewer() { return qtest::viewer_snapshot(); }
 
-float dist(const float *a, const float *b) {
-  return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
-                   (a[2] - b[2]) * (a[2] - b[2]));
-}
+using qtest::distance3;
 
 class ViewerEditor : public testing::Test {
  protected:
@@ -77,7 +74,7 @@ TEST_F(ViewerEditor, DraggingLookFromUnderEachLock) {
   Viewer_window.lock = 1;  // "Distance"
   std::string rec = drag_from(10, 0);
   Viewer v = viewer();
-  EXPECT_NEAR(dist(v.from, v.at), 5.0f, 1e-5f);
+  EXPECT_NEAR(distance3(v.from, v.at), 5.0f, 1e-5f);
   EXPECT_NE(v.from[0], start.from[0]);
   EXPECT_EQ(v.at[0], 0.0f);
   EXPECT_EQ(rec.rfind("view_transf: look_from ", 0), 0u) << rec;
@@ -92,7 +89,7 @@ TEST_F(ViewerEditor, DraggingLookFromUnderEachLock) {
   v = viewer();
   for (int i = 0; i < 3; i++)
     EXPECT_NEAR(v.from[i] - v.at[i], before.from[i] - before.at[i], 1e-4f) << i;
-  EXPECT_GT(dist(v.at, before.at), 0.1f);
+  EXPECT_GT(distance3(v.at, before.at), 0.1f);
 
   // X-Z plane: moving up decreases z, x and y stay.
   Viewer_window.lock = 0;
