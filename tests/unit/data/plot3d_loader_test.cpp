@@ -5,6 +5,7 @@
 // not fit the grid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -23,20 +24,11 @@ namespace {
 
 const char *const Grid = "plot3d/zones3_c.xyz";
 
+// The read and the representation lines of the build command file.
 std::vector<std::string> read_lines() {
-  return {"data: format plot3d",
-          "data: path " + test_data(),
-          std::string("data: geometry ") + Grid,
-          "data: result plot3d/zones3_c.q",
-          "data: plot3diblank ON",
-          "data: plot3dmulti_zone ON",
-          "data: plot3dread_as c_binary",
-          "data: plot3ddimension 3d",
-          "data: read",
-          "part: select_default",
-          "part: modify_begin",
-          "part: elt_representation full",
-          "part: modify_end"};
+  std::vector<std::string> all = p3d_build_commands(test_data());
+  auto end = std::find(all.begin(), all.end(), "part: modify_end");
+  return std::vector<std::string>(all.begin(), end == all.end() ? end : end + 1);
 }
 
 std::string build_text(int i) {
