@@ -1,11 +1,22 @@
-// Dialog placement, screen fitting and keyboard defaults (see dialog_frame.h).
+// Dialog placement, screen fitting, keyboard defaults and the pieces of form
+// dialogs (see dialog_frame.h).
 // Keeps the set of shells that carry the screen-fitting hook.
 #include "ui/dialog_frame.h"
 
 #include <X11/Intrinsic.h>
 #include <Xm/BulletinB.h>
+#include <Xm/Form.h>
+#include <Xm/LabelG.h>
+#include <Xm/Protocols.h>
+#include <Xm/RowColumn.h>
+#include <Xm/ToggleBG.h>
 
 #include <set>
+
+#include "ui/general_windep.h"
+#include "ui/interf_init.h"
+#include "ui/textc_windep.h"
+#include "ui/widget_helpers.h"
 
 void pointer_on_screen(Widget over, int *px, int *py) {
   *px = *py = 0;
@@ -167,4 +178,67 @@ void dialog_keys(Widget dialog, Widget default_button, Widget cancel_button) {
   if (!dialog || !XmIsBulletinBoard(dialog)) return;
   if (default_button) XtVaSetValues(dialog, XmNdefaultButton, default_button, nullptr);
   if (cancel_button) XtVaSetValues(dialog, XmNcancelButton, cancel_button, nullptr);
+}
+
+// ---- pieces of form dialogs -------------------------------------------------------
+
+Widget near_pointer_form_dialog(const char *name, const char *title, int left, int up,
+                         XtCallbackProc close, XtPointer close_data, bool auto_unmanage) {
+  Position x, y;
+  place_near_pointer(Main_win[0], 1, left * Menu_font_width, up * Menu_font_size, PLACE_CLAMP,
+                     PLACE_CLAMP, &x, &y);
+  XmString t = qvn_xmstring(title);
+  Widget_args da;
+  da.set(XmNdialogTitle, t).set(XmNx, x).set(XmNy, y);
+  da.set(XmNdefaultPosition, False).set(XmNautoUnmanage, auto_unmanage ? True : False);
+  da.set(XmNdeleteResponse, XmDO_NOTHING);
+  Widget d = XmCreateFormDialog(Main_win[0], const_cast<char *>(name), da.list(), da.count());
+  XmStringFree(t);
+  Widget shell = XtParent(d);
+  Atom del = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_DELETE_WINDOW"), False);
+  XmAddWMProtocolCallback(shell, del, close, close_data);
+  return d;
+}
+
+Widget dialog_column(Widget parent, const char *name) {
+  Widget_args a;
+  a.attach(XmNtopAttachment, XmATTACH_FORM, nullptr, nullptr, XmNtopOffset, 5);
+  a.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
+  a.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
+  a.attach(XmNbottomAttachment, XmATTACH_FORM, nullptr, nullptr, XmNbottomOffset, 5);
+  a.set(XmNorientation, XmVERTICAL);
+  return XtCreateManagedWidget(name, xmRowColumnWidgetClass, parent, a.list(), a.count());
+}
+
+Widget dialog_row(Widget parent, const char *name) {
+  Widget_args a;
+  a.set(XmNorientation, XmHORIZONTAL);
+  return XtCreateManagedWidget(name, xmRowColumnWidgetClass, parent, a.list(), a.count());
+}
+
+Widget dialog_label_gadget(Widget parent, const char *name, const char *text) {
+  XmString s = qvn_xmstring(text);
+  Widget_args a;
+  a.set(XmNlabelString, s).font();
+  Widget w = XtCreateManagedWidget(name, xmLabelGadgetClass, parent, a.list(), a.count());
+  XmStringFree(s);
+  return w;
+}
+
+Widget text_on_enter(Widget field, XtCallbackProc cb, long client) {
+  XtAddCallback(field, XmNactivateCallback, cb, (XtPointer)client);
+  XtAddCallback(field, XmNfocusCallback, XtarvTextFocus, nullptr);
+  XtAddCallback(field, XmNlosingFocusCallback, XtarvTextUnfocus, nullptr);
+  return field;
+}
+
+Widget dialog_toggle(Widget parent, const char *name, const char *label, XtCallbackProc cb,
+                     long client) {
+  XmString s = qvn_xmstring(label);
+  Widget_args a;
+  a.set(XmNlabelString, s).font();
+  Widget w = XtCreateManagedWidget(name, xmToggleButtonGadgetClass, parent, a.list(), a.count());
+  XmStringFree(s);
+  XtAddCallback(w, XmNvalueChangedCallback, cb, (XtPointer)client);
+  return w;
 }

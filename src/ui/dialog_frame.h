@@ -50,3 +50,21 @@ void place_beside(Widget dialog, Widget other);
 // cancel_button (its Cancel, or its dismiss button where it has no
 // Cancel).  Either may be null.  dialog is a bulletin board (form) dialog.
 void dialog_keys(Widget dialog, Widget default_button, Widget cancel_button);
+
+// Pieces of the client's form dialogs.  A form dialog of the main window
+// placed left font widths left of and up font heights above the pointer
+// (close: its window-manager close; with auto_unmanage its buttons close it).
+Widget near_pointer_form_dialog(const char *name, const char *title, int left, int up,
+                                XtCallbackProc close, XtPointer close_data,
+                                bool auto_unmanage = false);
+// A vertical column filling a form, and a horizontal row.
+Widget dialog_column(Widget parent, const char *name);
+Widget dialog_row(Widget parent, const char *name);
+// A managed label gadget showing text in the menu font.
+Widget dialog_label_gadget(Widget parent, const char *name, const char *text);
+// Enter in field calls cb with client; the insertion cursor shows only
+// while the field has the focus.  field.
+Widget text_on_enter(Widget field, XtCallbackProc cb, long client);
+// A toggle gadget whose value change calls cb with client.
+Widget dialog_toggle(Widget parent, const char *name, const char *label, XtCallbackProc cb,
+                     long client);

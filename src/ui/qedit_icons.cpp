@@ -518,8 +518,26 @@ static Pixmap button_picture(Widget button) {
   return pix;
 }
 
+// Has the button draw its picture again.  Only the button's own area is
+// cleared and exposed: switching the label to text and back would resize the
+// button twice and lay the whole column out again, leaving every icon of the
+// column blank until the column had been exposed anew.
+static void show_changed_picture(Widget button) {
+  if (!XtIsRealized(button)) return;
+  Display *dpy = XtDisplay(button);
+  if (XtIsWidget(button)) {
+    XClearArea(dpy, XtWindow(button), 0, 0, 0, 0, True);
+  } else {
+    Position x = 0, y = 0;
+    Dimension w = 0, h = 0;
+    XtVaGetValues(button, XmNx, &x, XmNy, &y, XmNwidth, &w, XmNheight, &h, nullptr);
+    XClearArea(dpy, XtWindow(XtParent(button)), x, y, w, h, True);
+  }
+  XFlush(dpy);
+}
+
 // Draws into the button's picture with a copy-mode GC, then shows the
-// changed picture (label type to text and back).  A button without a
+// changed picture.  A button without a
 // picture shows the state as its text colour instead.
 static void draw_state(Widget button, XtPointer state,
                        void (*draw)(Display *, Pixmap, GC, Widget, int on)) {
@@ -536,9 +554,7 @@ static void draw_state(Widget button, XtPointer state,
   GC gc = XCreateGC(dpy, pix, GCFunction, &v);
   draw(dpy, pix, gc, button, (long)state == 1);
   XFreeGC(dpy, gc);
-  XFlush(dpy);
-  XtVaSetValues(button, XmNlabelType, XmSTRING, nullptr);
-  XtVaSetValues(button, XmNlabelType, XmPIXMAP, nullptr);
+  show_changed_picture(button);
 }
 
 // Off half x 0..24, on half x 24..48: the other half is framed black first,

@@ -111,8 +111,10 @@ void screen_motif_install() {
   data_windep_install();
   connect_fields_windep = connect_init;
   transf_buttons_windep = qedit_transformbutrefresh_windep;
-  // frames: the panel filler of the frame logic
+  // frames: the panel filler of the frame logic, the frame dialogs' fillers
+  // and the colour chooser
   Frame_windep.panel = frame_genericattr_windep;
+  frame_dialogs_install();
   toggle_stereo_buffer_windep = toggle_stereo_buffer;
   Data_setup_format_windep = data_setup_format_windep;
   viewport_windep_install();

@@ -274,6 +274,8 @@ void frame_clearcsym_changeindicators(const int *flags, int all) {
   if (Frame_windep.csym_clear_changes) Frame_windep.csym_clear_changes(flags, all);
 }
 
+static void shown_attributes(float *attrs);
+
 static void drop_pending_csym(char *text) {
   for (int &f : Frame_modchng_flags) f = 0;
   if (text) text[0] = '\0';
@@ -324,7 +326,13 @@ void frame_csymattr_pending(int slot, const float *values, const char *text, int
       Frame_mod_attr[slot] = values[0];
       Frame_modchng_flags[slot] = 1;
   }
-  if (!frame_checkvalues(Frame_mod_attr, Frame_modchng_flags)) {
+  // Slots without a pending change are judged by the frame's own values, not
+  // by what an earlier, dropped change left in Frame_mod_attr.
+  float judged[FRAME_ATTR_WORDS];
+  shown_attributes(judged);
+  for (int s = 0; s < FRAME_MOD_SLOTS; s++)
+    if (Frame_modchng_flags[s]) judged[s] = Frame_mod_attr[s];
+  if (!frame_checkvalues(judged, Frame_modchng_flags)) {
     frame_csymattr_pending(-1, nullptr, nullptr, 0);
     frame_csymattr_init(0, 0);
   }

@@ -42,8 +42,6 @@ void (*frame_icons_refresh_windep)() = no_panel;
 
 void frame_icons_refresh() { frame_icons_refresh_windep(); }
 
-void frame_notification_mesg_windep() {}
-
 static Frame_rec *record_of(int n) { return n >= 0 && n < MAX_FRAMES ? Ctm_part[n] : nullptr; }
 
 // Copies a NUL-terminated name into a buffer of room bytes, cut to fit.

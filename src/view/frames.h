@@ -28,7 +28,7 @@ int given_frames_return_parts(int nframes, const int *frames, int *count, int **
 // panel's refresher, nothing without a screen).
 void frame_icons_refresh();
 extern void (*frame_icons_refresh_windep)();
-// Notice shown when frame mode is entered (nothing to say without frames).
+// Notice shown when frame mode is entered (the Motif layer's frame notices).
 void frame_notification_mesg_windep();
 
 // ---- triad size ------------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,9 @@
 #include "parts/read.h"
 #include "parts/ui/displace.h"
 #include "parts/ui/qedit_part.h"
+#include "harness.h"
 #include "record_capture.h"
+#include "screenshot.h"
 #include "render/disobj.h"
 #include "test_part_list.h"
 #include "ui/feature_icons.h"
@@ -41,7 +44,7 @@
 namespace {
 
 // Rows of Qedit_part_tbl.
-enum { VISIBLE = 1, OPACITY = 4, HLINE = 8, NODLBL = 11 };
+enum { VISIBLE = 1, OPACITY = 4, HLINE = 8, NODLBL = 11, NODREP = 13 };
 
 // The ten default records that a change of all defaults reaches.
 const int Ten_types[10] = {PART_MODEL,   PART_CLIP,  PART_CONTOUR, PART_DISCRETE,
@@ -69,6 +72,27 @@ void choose(Menu_item_rec &row) { XmToggleButtonSetState(row.widget, True, True)
 void press_icon(int row) { qtest::xt_activate(Qedit_part_tbl[row].button); }
 
 bool shown(Widget w) { return w && XtIsManaged(w); }
+
+// Whether every push-button icon of the part column shows its picture: a
+// button still waiting to be drawn again shows its background alone.
+bool every_button_drawn(Widget except = nullptr) {
+  for (const Qedit_icon_rec &r : Qedit_part_tbl) {
+    if (r.kind != 1 || r.button == except || !shown(r.button) || !XtIsRealized(r.button))
+      continue;
+    Display *dpy = XtDisplay(r.button);
+    XSync(dpy, False);
+    Dimension w = 0, h = 0;
+    XtVaGetValues(r.button, XmNwidth, &w, XmNheight, &h, nullptr);
+    XImage *img = XGetImage(dpy, XtWindow(r.button), 0, 0, w, h, AllPlanes, ZPixmap);
+    if (!img) return false;
+    std::set<unsigned long> colours;
+    for (int y = 0; y < (int)h; y++)
+      for (int x = 0; x < (int)w; x++) colours.insert(XGetPixel(img, x, y));
+    XDestroyImage(img);
+    if (colours.size() < 4) return false;  // background and shadows only
+  }
+  return true;
+}
 
 void press_in(Widget dialog, const char *name) {
   qtest::xt_activate(XtNameToWidget(dialog, name));
@@ -138,7 +162,8 @@ class QeditPart : public testing::Test {
   }
   void TearDown() override {
     qtest::xt_take_error();
-    for (Widget d : {Qedit_partdefnote_dialog, Qedit_partgvsp_dialog, Qedit_parttransp_dialog})
+    for (Widget d : {Qedit_partdefnote_dialog, Qedit_partgvsp_dialog, Qedit_parttransp_dialog,
+                     Qedit_partnoderep_dialog})
       if (shown(d)) XtUnmanageChild(d);
     Variables = nullptr;
     Var_avail_cnt = 0;
@@ -246,6 +271,27 @@ TEST_F(QeditPart, RefusalsChangeNothing) {
        },
        [] { qeditgenpart_attr_apply(SLOT_NODE_SIZE_BY, 1.0f, 0.0f, 0); },
        "No scalar variables currently activated."},
+      {"node variable from the popup, mixed size-by",
+       [] {
+         attrs(1)[SLOT_NODE_SIZE_BY] = 1;
+         attrs(2)[SLOT_NODE_SIZE_BY] = 2;
+         select_rows({1, 2});
+         press_icon(NODREP);
+       },
+       [] {
+         const Dyn_option_menu_rec &m = Qedit_partnoderep_var_dynoption;
+         ASSERT_GE(m.count, 1);
+         qtest::xt_activate(m.rows[0].widget);
+       },
+       "Can't change variable for parts with different node Size By types."},
+      {"size by Scalar from the popup, none active",
+       [] {
+         Test_vars[0].active = 0;
+         select_rows({1});
+         press_icon(NODREP);
+       },
+       [] { qtest::xt_activate(Qedit_partnoderep_sizeby_menu[1].widget); },
+       "No scalar variables currently activated."},
   };
   for (const Case &c : cases) {
     two_variables();
@@ -262,6 +308,7 @@ TEST_F(QeditPart, RefusalsChangeNothing) {
     EXPECT_NE(error.find(c.message), std::string::npos) << c.name << ": " << error;
     for (int n : {1, 2})
       EXPECT_EQ(memcmp(before[n - 1], attrs(n), sizeof before[0]), 0) << c.name << ", part " << n;
+    if (shown(Qedit_partnoderep_dialog)) XtUnmanageChild(Qedit_partnoderep_dialog);
   }
 }
 
@@ -283,6 +330,120 @@ TEST_F(QeditPart, IconsFollowTheFirstSelectedPart) {
     EXPECT_EQ(XmToggleButtonGetState(Qedit_partsymm_menu[k].widget), k % 2 == 1)
         << Qedit_partsymm_menu[k].label;
   EXPECT_EQ(Qedit_part_tbl[VISIBLE].state, 0);
+
+  // The part column as shown once every icon has drawn its picture.
+  Widget column = Qedit_icon_rowcol[0];
+  ASSERT_TRUE(qtest::inproc_wait_for([] { return every_button_drawn(); })) << "blank icons";
+  XWindowAttributes attr;
+  ASSERT_TRUE(XGetWindowAttributes(XtDisplay(column), XtWindow(column), &attr));
+  XImage *img = XGetImage(XtDisplay(column), XtWindow(column), 0, 0, attr.width, attr.height,
+                          AllPlanes, ZPixmap);
+  ASSERT_NE(img, nullptr);
+  // Flipping an icon redraws that icon alone: the others stay drawn
+  // without waiting for the column to be exposed again.
+  press_icon(VISIBLE);
+  EXPECT_TRUE(every_button_drawn(Qedit_part_tbl[VISIBLE].button));
+  press_icon(VISIBLE);
+  ASSERT_TRUE(qtest::inproc_wait_for([] { return every_button_drawn(); })) << "blank icons";
+  qtest::TempDir dir("qpartcol");
+  const std::string ppm = dir.file("column.ppm");
+  ASSERT_TRUE(qtest::write_ppm(img, ppm));
+  XDestroyImage(img);
+  const long diff = qtest::compare_with_baseline(ppm, "qedit_part_column.png", 5);
+  EXPECT_GE(diff, 0) << "compare " << ppm << " with " << qtest::baseline_path("qedit_part_column.png");
+  EXPECT_LT(diff, attr.width * attr.height / 200)
+      << "compare " << ppm << " with " << qtest::baseline_path("qedit_part_column.png");
+}
+
+// The node representation popup: filled from the first selected part, each
+// field applying its own slot, Size By taking the first variable of its kind.
+namespace node_popup {
+
+Widget part(const char *name) { return XtNameToWidget(Qedit_partnoderep_dialog, name); }
+// The text field named name (inside its labelled row of the same name).
+Widget field(const char *name) {
+  Widget w = part(("*" + std::string(name)).c_str());
+  if (w && !XmIsTextField(w)) w = XtNameToWidget(w, name);
+  return w;
+}
+// The entry an option menu shows.
+Widget shown_entry(Widget optmenu) {
+  Widget w = nullptr;
+  XtVaGetValues(optmenu, XmNmenuHistory, &w, nullptr);
+  return w;
+}
+// Picks an option menu entry as a click does.
+void pick(Widget optmenu, Widget entry) {
+  XtVaSetValues(optmenu, XmNmenuHistory, entry, nullptr);
+  qtest::xt_activate(entry);
+}
+void type_in(Widget w, const char *text) {
+  XmTextFieldSetString(w, const_cast<char *>(text));
+  XtCallCallbacks(w, XmNactivateCallback, nullptr);
+}
+Widget type_menu() { return part("PartQeditNodeRepTypOptionMenu"); }
+Widget sizeby_menu() { return part("PartQeditNodeRepSizByOptionMenu"); }
+Dyn_option_menu_rec &variable_menu() { return Qedit_partnoderep_var_dynoption; }
+std::string variable_shown() {
+  Widget w = shown_entry(variable_menu().optmenu);
+  for (int k = 0; k < variable_menu().count; k++)
+    if (variable_menu().rows[k].widget == w) return variable_menu().rows[k].label;
+  return "?";
+}
+
+}  // namespace node_popup
+
+TEST_F(QeditPart, NodePopupShowsAndAppliesTheFirstSelectedPart) {
+  using namespace node_popup;
+  two_variables();
+  float *a = attrs(2);
+  a[SLOT_VIS_NODE] = 1;
+  a[SLOT_NODE_TYPE] = 2;  // "Sphere"
+  a[SLOT_NODE_SCALE] = 0.5f;
+  a[SLOT_NODE_DETAIL] = 3;
+  a[SLOT_NODE_SIZE_BY] = 2;  // "Vector Mag"
+  a[SLOT_NODE_VARIABLE] = 2;  // the vector
+  select_rows({2});
+  press_icon(NODREP);
+  ASSERT_TRUE(shown(Qedit_partnoderep_dialog));
+  ASSERT_NE(type_menu(), nullptr);
+  ASSERT_NE(sizeby_menu(), nullptr);
+  ASSERT_NE(field("PartQeditNodeRepScaleText"), nullptr);
+  ASSERT_NE(field("PartQeditNodeRepDetLvlLabel"), nullptr);
+  EXPECT_TRUE(XmToggleButtonGetState(part("*PartQeditNodeVis")));
+  EXPECT_EQ(shown_entry(type_menu()), Qedit_partnodereptype_menu[2].widget);
+  EXPECT_EQ(qtest::xt_field_text(field("PartQeditNodeRepScaleText")), "5.0000e-01");
+  EXPECT_EQ(qtest::xt_field_text(field("PartQeditNodeRepDetLvlLabel")), "3");
+  EXPECT_EQ(shown_entry(sizeby_menu()), Qedit_partnoderep_sizeby_menu[2].widget);
+  EXPECT_EQ(variable_shown(), "displacement");
+
+  // Each control applies its slot to the selected part only, recorded.
+  std::string lines = qtest::recorded_lines([] {
+    type_in(field("PartQeditNodeRepScaleText"), "2.5");
+  });
+  EXPECT_NE(lines.find("part: modify_begin\n"), std::string::npos) << lines;
+  EXPECT_EQ(a[SLOT_NODE_SCALE], 2.5f);
+  type_in(field("PartQeditNodeRepDetLvlLabel"), "7");
+  EXPECT_EQ(a[SLOT_NODE_DETAIL], 7.0f);
+  XmToggleButtonSetState(part("*PartQeditNodeVis"), False, True);
+  EXPECT_EQ(a[SLOT_VIS_NODE], 0.0f);
+  pick(type_menu(), Qedit_partnodereptype_menu[1].widget);  // "Cross"
+  EXPECT_EQ(a[SLOT_NODE_TYPE], 1.0f);
+  EXPECT_EQ(attrs(1)[SLOT_NODE_TYPE], default_slot(PART_MODEL, SLOT_NODE_TYPE));
+
+  // "Scalar" takes the first active scalar and the Variable menu lists scalars.
+  pick(sizeby_menu(), Qedit_partnoderep_sizeby_menu[1].widget);
+  EXPECT_EQ(a[SLOT_NODE_SIZE_BY], 1.0f);
+  EXPECT_EQ(a[SLOT_NODE_VARIABLE], 1.0f);
+  EXPECT_EQ(variable_shown(), "pressure");
+  // The Variable menu's last entry, "None", sets no variable.
+  ASSERT_EQ(variable_menu().count >= 2, true);
+  pick(variable_menu().optmenu, variable_menu().rows[1].widget);
+  EXPECT_EQ(std::string(variable_menu().rows[1].label), "None");
+  EXPECT_EQ(a[SLOT_NODE_VARIABLE], -1.0f);
+  pick(variable_menu().optmenu, variable_menu().rows[0].widget);
+  EXPECT_EQ(a[SLOT_NODE_VARIABLE], 1.0f);
+  EXPECT_EQ(qtest::xt_take_error(), "");
 }
 
 // ---- Displace panel ----------------------------------------------------------------
@@ -323,11 +484,14 @@ TEST_F(DisplacePanel, OnlyANodeVectorDisplaces) {
 
 TEST_F(DisplacePanel, NoneWithNothingSelectedReachesTheTenDefaults) {
   Default_partedit_notify = 0;
+  const float tensor = default_slot(PART_TENSOR, SLOT_DISPLACE_BY);
   pick_variable(2);
   apply();
   for (int t : Ten_types) ASSERT_EQ(default_slot(t, SLOT_DISPLACE_BY), 2.0f) << "type " << t;
+  EXPECT_EQ(default_slot(PART_TENSOR, SLOT_DISPLACE_BY), tensor) << "tensor glyphs keep theirs";
   XtarvOptionMenuSetState(Featintr_dispby_optmen, Featintr_dispby_menu, 1, 1);  // "None"
   for (int t : Ten_types) EXPECT_EQ(default_slot(t, SLOT_DISPLACE_BY), -1.0f) << "type " << t;
+  EXPECT_EQ(default_slot(PART_TENSOR, SLOT_DISPLACE_BY), tensor) << "tensor glyphs keep theirs";
 }
 
 TEST_F(DisplacePanel, FillingFollowsThePartOrTheDefaults) {

@@ -11,7 +11,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 shots=$build/test-shots
 
 # The tests that compare with a baseline (one picture each).
-tests='MainWindow\.ReadyAndTheWindowAsStored$|QuickEdit\.ViewIconsFlipTheirSettingsAndShowTwoStates$|ColorSelector\.ChooserAsStored$|PartShow\.OnePartAsStoredAndNoneAllBlack$|RedrawModel\.ACommandFileReadsTheModelAndTheRedrawShowsIt$'
+tests='MainWindow\.ReadyAndTheWindowAsStored$|QuickEdit\.ViewIconsFlipTheirSettingsAndShowTwoStates$|ColorSelector\.ChooserAsStored$|PartShow\.OnePartAsStoredAndNoneAllBlack$|RedrawModel\.ACommandFileReadsTheModelAndTheRedrawShowsIt$|QeditPart\.IconsFollowTheFirstSelectedPart$'
 
 cmake --build "$build"
 rm -rf "$shots"

@@ -1,6 +1,6 @@
 // The frame panel of quick-edit frame mode and the Transformation Editor's
-// frame list.  The frame dialogs and the frame-mode editing arrive with the
-// frames subsystem; until then the panel's icons change nothing.
+// frame list: the icons' callbacks hand every action to the frame logic
+// (frame_logic.h); the dialogs they open are in frame_dialogs.h.
 #pragma once
 
 #include <X11/Intrinsic.h>
@@ -18,11 +18,11 @@ void frame_panel_refresh();
 // The panel filler the frame logic calls (Frame_windep.panel).
 void frame_genericattr_windep(const Frame_panel_fields *fields);
 
-// The frame location section of the Transformation Editor's lower area,
-// Frame_feedback_form (null until built). Built by the frame dialogs; until
-// they exist the editor's builder gets no section from it.
-extern Widget Frame_feedback_form;
-void frame_genlocattr_sect(Widget parent);
+// Opens the colour chooser at r, g, b for the selected frames (Frame_windep.color_dialog).
+void frame_displaycolor_dialog_windep(float r, float g, float b);
+
+// The frame location section of the Transformation Editor (frame_dialogs.h).
+#include "view/ui/frame_dialogs.h"
 
 void frame_newCB(Widget w, XtPointer client, XtPointer call);
 void frame_assignpartsCB(Widget w, XtPointer client, XtPointer call);

@@ -64,87 +64,23 @@ static const char Help_topic[] = "HT-View-Viewports";
 
 // ---- building helpers ------------------------------------------------------------------
 
-// A form dialog of the main window placed near the pointer, a font widths
-// left and b font heights up; close is its window-manager close.
-static Widget form_dialog(const char *name, const char *title, int a, int b, XtCallbackProc close,
-                          XtPointer close_data, bool auto_unmanage = false) {
-  Position x, y;
-  place_near_pointer(Main_win[0], 1, a * Menu_font_width, b * Menu_font_size, PLACE_CLAMP,
-                     PLACE_CLAMP, &x, &y);
-  XmString t = qvn_xmstring(title);
-  Widget_args da;
-  da.set(XmNdialogTitle, t).set(XmNx, x).set(XmNy, y);
-  da.set(XmNdefaultPosition, False).set(XmNautoUnmanage, auto_unmanage ? True : False);
-  da.set(XmNdeleteResponse, XmDO_NOTHING);
-  Widget d = XmCreateFormDialog(Main_win[0], const_cast<char *>(name), da.list(), da.count());
-  XmStringFree(t);
-  Widget shell = XtParent(d);
-  Atom del = XmInternAtom(XtDisplay(shell), const_cast<char *>("WM_DELETE_WINDOW"), False);
-  XmAddWMProtocolCallback(shell, del, close, close_data);
-  return d;
-}
-
-// A column filling the dialog form, which every control goes into.
-static Widget column(Widget parent, const char *name) {
-  Widget_args a;
-  a.attach(XmNtopAttachment, XmATTACH_FORM, nullptr, nullptr, XmNtopOffset, 5);
-  a.attach(XmNleftAttachment, XmATTACH_FORM, nullptr, nullptr, XmNleftOffset, 5);
-  a.attach(XmNrightAttachment, XmATTACH_FORM, nullptr, nullptr, XmNrightOffset, 5);
-  a.attach(XmNbottomAttachment, XmATTACH_FORM, nullptr, nullptr, XmNbottomOffset, 5);
-  a.set(XmNorientation, XmVERTICAL);
-  return XtCreateManagedWidget(name, xmRowColumnWidgetClass, parent, a.list(), a.count());
-}
-
-static Widget row(Widget parent, const char *name) {
-  Widget_args a;
-  a.set(XmNorientation, XmHORIZONTAL);
-  return XtCreateManagedWidget(name, xmRowColumnWidgetClass, parent, a.list(), a.count());
-}
-
-// Enter in field calls cb with client; the insertion cursor shows only
-// while the field has the focus.
-static Widget on_enter(Widget field, XtCallbackProc cb, long client) {
-  XtAddCallback(field, XmNactivateCallback, cb, (XtPointer)client);
-  XtAddCallback(field, XmNfocusCallback, XtarvTextFocus, nullptr);
-  XtAddCallback(field, XmNlosingFocusCallback, XtarvTextUnfocus, nullptr);
-  return field;
-}
-
 // An input row "%sLabelG" / "%sTextF"; Enter calls cb with client.
 static Widget input(Widget parent, const char *name, const char *label, int columns, int maxlen,
                     XtCallbackProc cb, long client) {
   Widget field = nullptr;
   XtarvCreateInputForm(parent, name, label, columns, maxlen, 0, 5, nullptr, &field, 1, 0, nullptr,
                        0);
-  return on_enter(field, cb, client);
+  return text_on_enter(field, cb, client);
 }
 
-static Widget label_gadget(Widget parent, const char *name, const char *text) {
-  XmString s = qvn_xmstring(text);
-  Widget_args a;
-  a.set(XmNlabelString, s).font();
-  Widget w = XtCreateManagedWidget(name, xmLabelGadgetClass, parent, a.list(), a.count());
-  XmStringFree(s);
-  return w;
-}
 
 static Widget plain_field(Widget parent, const char *name, long client) {
   Widget_args a;
   a.set(XmNcolumns, 11).set(XmNmaxLength, 11);
   Widget w = XtCreateManagedWidget(name, xmTextFieldWidgetClass, parent, a.list(), a.count());
-  return on_enter(w, viewp_textattr_chngCB, client);
+  return text_on_enter(w, viewp_textattr_chngCB, client);
 }
 
-static Widget toggle(Widget parent, const char *name, const char *label, XtCallbackProc cb,
-                     long client) {
-  XmString s = qvn_xmstring(label);
-  Widget_args a;
-  a.set(XmNlabelString, s).font();
-  Widget w = XtCreateManagedWidget(name, xmToggleButtonGadgetClass, parent, a.list(), a.count());
-  XmStringFree(s);
-  XtAddCallback(w, XmNvalueChangedCallback, cb, (XtPointer)client);
-  return w;
-}
 
 static Widget arrow(Widget parent, const char *name, unsigned char direction, const char *callback,
                     XtCallbackProc cb, long client) {
@@ -163,7 +99,7 @@ static Widget button(Widget parent, const char *base, const char *label, XtCallb
 // The "Close" and "Help..." buttons "<base>ClosePushBG" and
 // "<base>HelpPushBG" in a row of their own; Close unmanages *dialog.
 static void close_help_row(Widget col, const char *base, Widget *dialog) {
-  Widget buttons = row(col, (std::string(base) + "Buttons").c_str());
+  Widget buttons = dialog_row(col, (std::string(base) + "Buttons").c_str());
   Widget close = button(buttons, (std::string(base) + "Close").c_str(), "Close", unmanage_rout, dialog);
   button(buttons, (std::string(base) + "Help").c_str(), "Help...", info_manCB,
          const_cast<char *>(Help_topic));
@@ -174,16 +110,16 @@ static void close_help_row(Widget col, const char *base, Widget *dialog) {
 
 void viewp_genbgcolor_dialog() {
   if (Viewp_bgcolorattr_dialog) return;
-  Viewp_bgcolorattr_dialog = form_dialog("ViewpBgClrDialog", "Viewport Background Color Attributes",
+  Viewp_bgcolorattr_dialog = near_pointer_form_dialog("ViewpBgClrDialog", "Viewport Background Color Attributes",
                                          50, 15, viewp_colorattr_closeCB, nullptr);
-  Widget col = column(Viewp_bgcolorattr_dialog, "ViewpBgClrRowCol");
+  Widget col = dialog_column(Viewp_bgcolorattr_dialog, "ViewpBgClrRowCol");
   Viewp_bgtype_optmen =
       XtarvCreateOptionMenu(col, "ViewpBgClrBType", "Type", nullptr, 0, Viewp_bgtype_menu, 3, 0);
   Widget frame = XtCreateManagedWidget("ViewpBgClrSectFrame", xmFrameWidgetClass, col, nullptr, 0);
   Viewp_bgcolorsect_form = XtCreateManagedWidget("ViewpBgClrSectForm", xmFormWidgetClass, frame,
                                                  nullptr, 0);
-  Widget sect = column(Viewp_bgcolorsect_form, "ViewpBgClrSectRowCol");
-  label_gadget(sect, "ViewpBgClrLabel", "Viewport Color");
+  Widget sect = dialog_column(Viewp_bgcolorsect_form, "ViewpBgClrSectRowCol");
+  dialog_label_gadget(sect, "ViewpBgClrLabel", "Viewport Color");
   Widget_args ga;
   ga.set(XmNwidth, 18 * (Menu_font_width > 0 ? Menu_font_width : 8));
   ga.set(XmNheight, 8 * (Menu_font_size > 0 ? Menu_font_size : 13));
@@ -192,14 +128,14 @@ void viewp_genbgcolor_dialog() {
 
   Widget inner = nullptr;
   Viewp_bgconst_form = gen_holdform(sect, "ViewpBgClrConstInfo", "Constant", 10, &inner, nullptr, 0);
-  Widget crow = row(inner, "ViewpBgClrConstRow");
+  Widget crow = dialog_row(inner, "ViewpBgClrConstRow");
   Viewp_bgcred_text = input(crow, "ViewpBgClrConstRed", "R", 4, 10, viewp_textattr_chngCB, 9);
   Viewp_bgcgrn_text = input(crow, "ViewpBgClrConstGrn", "G", 4, 10, viewp_textattr_chngCB, 10);
   Viewp_bgcblu_text = input(crow, "ViewpBgClrConstBlu", "B", 4, 10, viewp_textattr_chngCB, 11);
 
   Viewp_bgblend_form = gen_holdform(sect, "ViewpBgClrBlendInfo", "Blended", 10, &inner, nullptr, 0);
-  Widget bcol = column(inner, "ViewpBgClrBlendRowCol");
-  Widget lrow = row(bcol, "ViewpBgClrBlendLevRow");
+  Widget bcol = dialog_column(inner, "ViewpBgClrBlendRowCol");
+  Widget lrow = dialog_row(bcol, "ViewpBgClrBlendLevRow");
   Viewp_bgnumlevels_text =
       input(lrow, "ViewpBgClrBlendNumLev", "# of Levels", 3, 3, viewp_textattr_chngCB, 8);
   Viewp_bgup_arrow = arrow(lrow, "ViewpBgClrBlendUpArrow", XmARROW_UP, XmNactivateCallback,
@@ -208,11 +144,11 @@ void viewp_genbgcolor_dialog() {
                              viewp_bgcoloredlevaro_chngCB, 1);
   Viewp_bgedlevel_text =
       input(lrow, "ViewpBgClrBlendEdLev", "Edit Level", 2, 3, viewp_bgcolorblevel_chngCB, 0);
-  Widget brow = row(bcol, "ViewpBgClrBlendRgbRow");
+  Widget brow = dialog_row(bcol, "ViewpBgClrBlendRgbRow");
   Viewp_bgbred_text = input(brow, "ViewpBgClrBlendRed", "R", 4, 10, viewp_textattr_chngCB, 12);
   Viewp_bgbgrn_text = input(brow, "ViewpBgClrBlendGrn", "G", 4, 10, viewp_textattr_chngCB, 13);
   Viewp_bgbblu_text = input(brow, "ViewpBgClrBlendBlu", "B", 4, 10, viewp_textattr_chngCB, 14);
-  Widget prow = row(bcol, "ViewpBgClrBlendPosRow");
+  Widget prow = dialog_row(bcol, "ViewpBgClrBlendPosRow");
   Viewp_bgposup_arrow = arrow(prow, "ViewpBgClrBlendPosUpArrow", XmARROW_UP, XmNarmCallback,
                               viewp_bgcolorposaro_chngCB, 0);
   Viewp_bgposdn_arrow = arrow(prow, "ViewpBgClrBlendPosDnArrow", XmARROW_DOWN, XmNarmCallback,
@@ -220,7 +156,7 @@ void viewp_genbgcolor_dialog() {
   Viewp_bgypos_text =
       input(prow, "ViewpBgClrBlendPos", "Position", 5, 10, viewp_bgcolorpos_chngCB, 27);
 
-  Widget buttons = row(col, "ViewpBgClrButtons");
+  Widget buttons = dialog_row(col, "ViewpBgClrButtons");
   Widget close = add_button(buttons, "Close", viewp_colorattr_closeCB, nullptr, nullptr, 0);
   add_button(buttons, "Refresh Viewport", viewp_refreshCB, nullptr, nullptr, 0);
   add_button(buttons, "Help", info_manCB, const_cast<char *>(Help_topic), nullptr, 0);
@@ -229,31 +165,31 @@ void viewp_genbgcolor_dialog() {
 
 void viewp_genlocation_dialog() {
   if (Viewp_locaattr_dialog) return;
-  Viewp_locaattr_dialog = form_dialog("ViewpLocaDialog", "Viewport Location Attributes", 50, 5,
+  Viewp_locaattr_dialog = near_pointer_form_dialog("ViewpLocaDialog", "Viewport Location Attributes", 50, 5,
                                       unmanage_rout, &Viewp_locaattr_dialog);
-  Widget col = column(Viewp_locaattr_dialog, "ViewpLocaRowCol");
-  label_gadget(col, "ViewpLocaDirLabel", "Values are given as a fraction(0.0-1.0) of X and Y.");
-  Widget r1 = row(col, "ViewpLocaOrigRow");
-  label_gadget(r1, "ViewpOrigXLabel", "Origin X");
+  Widget col = dialog_column(Viewp_locaattr_dialog, "ViewpLocaRowCol");
+  dialog_label_gadget(col, "ViewpLocaDirLabel", "Values are given as a fraction(0.0-1.0) of X and Y.");
+  Widget r1 = dialog_row(col, "ViewpLocaOrigRow");
+  dialog_label_gadget(r1, "ViewpOrigXLabel", "Origin X");
   Viewp_originx_text = plain_field(r1, "ViewpOrigXText", VP_ORIGIN_X);
-  label_gadget(r1, "ViewpOrigYLabel", "Y");
+  dialog_label_gadget(r1, "ViewpOrigYLabel", "Y");
   Viewp_originy_text = plain_field(r1, "ViewpOrigYText", VP_ORIGIN_Y);
-  Widget r2 = row(col, "ViewpLocaSizeRow");
-  label_gadget(r2, "ViewpWidthLabel", "Width");
+  Widget r2 = dialog_row(col, "ViewpLocaSizeRow");
+  dialog_label_gadget(r2, "ViewpWidthLabel", "Width");
   Viewp_width_text = plain_field(r2, "ViewpWidthText", VP_WIDTH);
-  label_gadget(r2, "ViewpHeightLabel", "Height");
+  dialog_label_gadget(r2, "ViewpHeightLabel", "Height");
   Viewp_height_text = plain_field(r2, "ViewpHeightText", VP_HEIGHT);
   close_help_row(col, "ViewpHeiWid", &Viewp_locaattr_dialog);
 }
 
 void viewp_genborder_dialog() {
   if (Viewp_borderattr_dialog) return;
-  Viewp_borderattr_dialog = form_dialog("ViewpBordDialog", "Viewport Border Attributes", 45, 2,
+  Viewp_borderattr_dialog = near_pointer_form_dialog("ViewpBordDialog", "Viewport Border Attributes", 45, 2,
                                         unmanage_rout, &Viewp_borderattr_dialog);
-  Widget col = column(Viewp_borderattr_dialog, "ViewpBordRowCol");
+  Widget col = dialog_column(Viewp_borderattr_dialog, "ViewpBordRowCol");
   Viewp_bordervis_tggl =
-      toggle(col, "ViewpBordVisToggle", "Visible", viewp_bordertoggle_chngCB, VP_BORDER_VISIBLE);
-  Widget rgb = row(col, "ViewpBordClrRow");
+      dialog_toggle(col, "ViewpBordVisToggle", "Visible", viewp_bordertoggle_chngCB, VP_BORDER_VISIBLE);
+  Widget rgb = dialog_row(col, "ViewpBordClrRow");
   Viewp_borderred_text = input(rgb, "ViewpBordClrRed", "R", 4, 10, viewp_textattr_chngCB, 3);
   Viewp_bordergrn_text = input(rgb, "ViewpBordClrGrn", "G", 4, 10, viewp_textattr_chngCB, 4);
   Viewp_borderblu_text = input(rgb, "ViewpBordClrBlu", "B", 4, 10, viewp_textattr_chngCB, 5);
@@ -263,18 +199,18 @@ void viewp_genborder_dialog() {
 
 void viewp_genspecial_dialog() {
   if (Viewp_specialattr_dialog) return;
-  Viewp_specialattr_dialog = form_dialog("ViewpSpecDialog", "Viewport Special Attributes", 30, 2,
+  Viewp_specialattr_dialog = near_pointer_form_dialog("ViewpSpecDialog", "Viewport Special Attributes", 30, 2,
                                          unmanage_rout, &Viewp_specialattr_dialog);
   XtVaSetValues(Viewp_specialattr_dialog, XmNwidth,
                 25 * (Menu_font_width > 0 ? Menu_font_width : 8), nullptr);
-  Widget col = column(Viewp_specialattr_dialog, "ViewpSpecRowCol");
+  Widget col = dialog_column(Viewp_specialattr_dialog, "ViewpSpecRowCol");
   Viewp_specialdimens_optmen = XtarvCreateOptionMenu(col, "ViewpDimension", "View Dimension",
                                                      nullptr, 0, Viewp_specialdimens_menu, 2, 0);
-  Viewp_specialpersp_tggl = toggle(col, "ViewpSpecPerspToggle", "Perspective",
+  Viewp_specialpersp_tggl = dialog_toggle(col, "ViewpSpecPerspToggle", "Perspective",
                                    viewp_specialtoggle_chngCB, VP_PERSPECTIVE);
   Viewp_specialhsrf_tggl =
-      toggle(col, "ViewpSpecHSrfToggle", "Shaded", viewp_specialtoggle_chngCB, VP_HIDDEN_SURFACE);
-  Viewp_specialhlin_tggl = toggle(col, "ViewpSpecHLinToggle", "Hidden Line",
+      dialog_toggle(col, "ViewpSpecHSrfToggle", "Shaded", viewp_specialtoggle_chngCB, VP_HIDDEN_SURFACE);
+  Viewp_specialhlin_tggl = dialog_toggle(col, "ViewpSpecHLinToggle", "Hidden Line",
                                   viewp_specialtoggle_chngCB, VP_HIDDEN_LINE);
   close_help_row(col, "ViewpSpec", &Viewp_specialattr_dialog);
 }
@@ -291,11 +227,11 @@ static const char Notice_text[] =
 void viewp_gendefeditnotify_dialog() {
   if (Viewp_defeditnotify_dialog) return;
   Viewp_defeditnotify_dialog =
-      form_dialog("ViewpDefEdNotifyDialog", "Information - Editing Viewport Defaults", 40, 4,
+      near_pointer_form_dialog("ViewpDefEdNotifyDialog", "Information - Editing Viewport Defaults", 40, 4,
                   viewp_defedit_mesgokCB, nullptr, true);
-  Widget col = column(Viewp_defeditnotify_dialog, "ViewpDefEdNotifyRowCol");
-  label_gadget(col, "ViewpDefEdNotifyLabelG", Notice_text);
-  Widget buttons = row(col, "ViewpDefEdNotifyButtons");
+  Widget col = dialog_column(Viewp_defeditnotify_dialog, "ViewpDefEdNotifyRowCol");
+  dialog_label_gadget(col, "ViewpDefEdNotifyLabelG", Notice_text);
+  Widget buttons = dialog_row(col, "ViewpDefEdNotifyButtons");
   Widget okay =
       button(buttons, "ViewpDefEdNotifyOkay", "Okay", viewp_defedit_mesgokCB, (XtPointer)0);
   button(buttons, "ViewpDefEdNotifyOkayAnd", "Okay and Do Not Notify Again.",
