@@ -20,20 +20,7 @@ TEST(Plot3dLoaderClient, CommandFileBuildsZonePartsAndAnIblankPart) {
   ASSERT_EQ(zones.size(), 3u);
   qtest::TempDir files("qplot3dcmd");
   std::string text = "VERSION 7.1\n";
-  for (const char *l : {"data: format plot3d", "data: path @", "data: geometry plot3d/zones3_c.xyz",
-                        "data: result plot3d/zones3_c.q", "data: plot3diblank ON",
-                        "data: plot3dmulti_zone ON", "data: plot3dread_as c_binary",
-                        "data: plot3ddimension 3d", "data: read", "part: select_default",
-                        "part: modify_begin", "part: elt_representation full", "part: modify_end",
-                        "data_partbuild: plot3ddomain inside", "data_partbuild: plot3dselect_zone_begin",
-                        "1 2 3", "data_partbuild: plot3dselect_zone_end", "data_partbuild: plot3dstep 1 1 1",
-                        "data_partbuild: create", "data_partbuild: select_begin", "1 2",
-                        "data_partbuild: select_end", "data_partbuild: iblank_type iblank 1",
-                        "data_partbuild: create_iblank", "data_partbuild: end"}) {
-    std::string line = l;
-    if (line.back() == '@') line = line.substr(0, line.size() - 1) + D;
-    text += line + "\n";
-  }
+  for (const std::string &line : qtest::p3d_build_commands(D)) text += line + "\n";
   qtest::write_file(files.file("build.cmd"), text);
   qtest::DrivenClient c({"-c", "-p", files.file("build.cmd")});
   ASSERT_TRUE(c.xvfb.ok());

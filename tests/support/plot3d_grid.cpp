@@ -39,4 +39,32 @@ std::vector<int> p3d_iblank_values(const std::vector<P3d_zone> &zones) {
   return std::vector<int>(values.begin(), values.end());
 }
 
+std::vector<std::string> p3d_build_commands(const std::string &data_dir) {
+  return {"data: format plot3d",
+          "data: path " + data_dir,
+          "data: geometry plot3d/zones3_c.xyz",
+          "data: result plot3d/zones3_c.q",
+          "data: plot3diblank ON",
+          "data: plot3dmulti_zone ON",
+          "data: plot3dread_as c_binary",
+          "data: plot3ddimension 3d",
+          "data: read",
+          "part: select_default",
+          "part: modify_begin",
+          "part: elt_representation full",
+          "part: modify_end",
+          "data_partbuild: plot3ddomain inside",
+          "data_partbuild: plot3dselect_zone_begin",
+          "1 2 3",
+          "data_partbuild: plot3dselect_zone_end",
+          "data_partbuild: plot3dstep 1 1 1",
+          "data_partbuild: create",
+          "data_partbuild: select_begin",
+          "1 2",
+          "data_partbuild: select_end",
+          "data_partbuild: iblank_type iblank 1",
+          "data_partbuild: create_iblank",
+          "data_partbuild: end"};
+}
+
 }  // namespace qtest

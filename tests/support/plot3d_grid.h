@@ -30,3 +30,13 @@ int p3d_cells(const P3d_zone &z, Keep keep);
 }  // namespace qtest
 
 #include "plot3d_grid_impl.h"
+
+namespace qtest {
+
+// The command lines (without "VERSION") that read the generated three-zone
+// iblanked grid and its solution from data_dir, make one inside part of
+// each whole zone with full representation, an iblank part of the first
+// two of them on the item "iblank 1", and end the part building.
+std::vector<std::string> p3d_build_commands(const std::string &data_dir);
+
+}  // namespace qtest

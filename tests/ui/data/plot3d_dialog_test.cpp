@@ -242,3 +242,180 @@ TEST_F(Plot3dDialog, ASingleZoneIsChosenAtOnce) {
   EXPECT_EQ(text(File_plot3dftstp_text[2]), "     1");
   EXPECT_EQ(Num_p_loaded, 1);
 }
+
+// ---- zone tables set by hand, a scripted server ---------------------------------------
+
+namespace {
+
+// The current case's zone table: every zone 3 x 3 x 3, with these iblank flags.
+void set_zones(const std::vector<int> &flags) {
+  data_read_release(0);
+  int n = (int)flags.size();
+  int **arrays[4] = {&Plot3d_max_x[0], &Plot3d_max_y[0], &Plot3d_max_z[0], &Plot3d_d_flag[0]};
+  for (int a = 0; a < 4; a++) {
+    *arrays[a] = (int *)calloc(n, sizeof(int));
+    for (int z = 0; z < n; z++) (*arrays[a])[z] = a < 3 ? 3 : flags[z];
+  }
+  Plot3d_max_zones[0] = n;
+}
+
+Bytes no_parts_map() { return str("use part numbers") + ints(std::vector<int>(5000, -1)); }
+
+// The two exchanges that make part number of a whole 3 x 3 x 3 zone, the
+// second answered status.
+std::vector<CaseStep> zone_steps(int number, int zone, int status) {
+  return {{str("create plot3d part") + i32(number) + ints({1, 3, 1, 1, 3, 1, 1, 3, 1}) + i32(1), i32(0)},
+          {ints({zone}) + i32(1), i32(status)}};
+}
+
+std::string text_of(int number) {
+  Part_rec *p = part_by_number(number);
+  return p && p->build_text ? p->build_text : "";
+}
+
+// The lines of a part text that select zone z and its whole 3 x 3 x 3 range.
+std::string own_zone_text(int z) {
+  char zone[64];
+  snprintf(zone, sizeof zone, "plot3dselect_zone_begin\n#%11d\n", z);
+  return std::string(zone) +
+         "# data_partbuild: plot3dselect_zone_end\n"
+         "# data_partbuild: plot3dnoderange_i 1 3         \n"
+         "# data_partbuild: plot3dnoderange_j 1 3         \n"
+         "# data_partbuild: plot3dnoderange_k 1 3         \n";
+}
+
+}  // namespace
+
+class Plot3dDialogScripted : public ReadingTest {
+ protected:
+  void SetUp() override {
+    ReadingTest::SetUp();
+    ASSERT_TRUE(xt_ui_shell());
+    partbld_vals_reset();
+    link_ = &connect_case(0);
+    Data_format[0] = 1;
+    Gexist[0] = 1;
+  }
+  void TearDown() override {
+    if (File_plot3ddata_dialog) XtUnmanageChild(File_plot3ddata_dialog);
+    Gexist[0] = 0;
+    Data_format[0] = DATA_FORMAT_CASEFILE;
+    data_read_release(0);
+    take_error();
+    ReadingTest::TearDown();
+  }
+  // The part-builder entry on a read case with these zone flags.
+  void open(const std::vector<int> &flags) {
+    set_zones(flags);
+    ScriptedCase server(&link_->peer, {{str("get bnd list"), i32(0)}});
+    data_pbuild_manageinit(1);
+    EXPECT_EQ(server.finish(), "");
+    ASSERT_TRUE(File_plot3ddata_dialog && XtIsManaged(File_plot3ddata_dialog));
+  }
+  CaseLink *link_ = nullptr;
+};
+
+TEST_F(Plot3dDialogScripted, DomainRowsFollowTheSelectedZonesFlags) {
+  struct {
+    std::vector<int> flags;
+    bool inside, outside;
+    const char *shown;
+  } rows[] = {{{1, 0}, false, false, "All"},
+              {{2, 1}, true, false, "Inside"},
+              {{2, 2}, true, true, "Inside"},
+              {{0, 2}, false, true, "Outside"},
+              {{0}, false, true, "Outside"}};
+  for (auto &r : rows) {
+    SCOPED_TRACE(r.flags.size() * 10 + r.flags[0]);
+    open(r.flags);
+    select_zones(r.flags.size() == 1 ? std::vector<int>{1} : std::vector<int>{1, 2});
+    EXPECT_EQ(XtIsSensitive(File_plot3ddom_menu[0].widget), r.inside);
+    EXPECT_EQ(XtIsSensitive(File_plot3ddom_menu[1].widget), r.outside);
+    EXPECT_TRUE(XtIsSensitive(File_plot3ddom_menu[2].widget));
+    EXPECT_EQ(shown_row(File_plot3ddom_optmen, File_plot3ddom_menu), r.shown);
+  }
+}
+
+TEST_F(Plot3dDialogScripted, SeventeenZonesRecordSixteenNumbersThenOne) {
+  std::vector<int> all;
+  for (int z = 1; z <= 17; z++) all.push_back(z);
+  open(std::vector<int>(17, 2));
+  select_zones(all);
+  std::vector<CaseStep> steps = {{no_parts_map()}};
+  for (int z = 1; z <= 17; z++) steps = steps + zone_steps(z, z, 0);
+  steps = steps + new_parts_load_steps(all, 0, 10.0f);
+  ScriptedCase server(&link_->peer, steps);
+  std::string rec = recorded_lines([] { xt_activate(named("Plot3dCreate")); });
+  EXPECT_EQ(server.finish(), "");
+  EXPECT_EQ(take_error(), "");
+  EXPECT_EQ(rec,
+            "data_partbuild: plot3ddomain inside\n"
+            "data_partbuild: plot3dselect_zone_begin\n"
+            " 1  2  3  4  5  6  7  8  9  10  11  12  13  14  15  16 \n"
+            " 17 \n"
+            "data_partbuild: plot3dselect_zone_end\n"
+            "data_partbuild: plot3dstep 1 1 1\n"
+            "data_partbuild: description \n"
+            "data_partbuild: create\n");
+  ASSERT_EQ(Num_p_loaded, 17);
+  for (int z : {1, 16, 17}) EXPECT_NE(text_of(z).find(own_zone_text(z)), std::string::npos) << text_of(z);
+}
+
+// Only 0 from the server is success: the zone it refused and those after
+// it get no part, the parts made before keep their texts, the command fails
+// and no "create" line is recorded.
+TEST_F(Plot3dDialogScripted, ServerRefusalsAreReportedAndRecordNoCreate) {
+  struct {
+    int status;
+    const char *error;
+  } rows[] = {{-1, "Error creating PLOT3D part: No elements found for selection criteria chosen."},
+              {2, "Error creating PLOT3D part: allocation or disk space problem with part map."},
+              {1, "Error allocating memory"},
+              {7, "Error creating PLOT3D part."}};
+  open({2, 2, 2});
+  for (auto &r : rows) {
+    SCOPED_TRACE(r.status);
+    clear_parts();
+    select_zones({1, 2, 3});
+    std::vector<CaseStep> steps = {{no_parts_map()}};
+    steps = steps + zone_steps(1, 1, 0) + zone_steps(2, 2, r.status);
+    steps.push_back(new_parts_load_steps({1}, 0, 10.0f)[1]);  // one part of several: no "minm"
+    ScriptedCase server(&link_->peer, steps);
+    Command_proc_err = 0;
+    std::string rec = recorded_lines([] { xt_activate(named("Plot3dCreate")); });
+    EXPECT_EQ(server.finish(), "");
+    EXPECT_EQ(take_error(), no_blanks(std::string("ERROR: ") + r.error));
+    EXPECT_EQ(Command_proc_err, 1);
+    EXPECT_EQ(rec.find("data_partbuild: create\n"), std::string::npos) << rec;
+    ASSERT_EQ(Num_p_loaded, 1);
+    EXPECT_NE(text_of(1).find(own_zone_text(1)), std::string::npos) << text_of(1);
+    EXPECT_EQ(part_by_number(2), nullptr);
+  }
+}
+
+// A creation the dialog refuses records nothing, not even the lines that
+// come before the failing check in the command's order.
+TEST_F(Plot3dDialogScripted, RefusedCreationsRecordNothing) {
+  open({2, 2});
+  XmListDeselectAllItems(File_plot3dzones_list);
+  data_plot3d_zoneinit();
+  std::string rec = recorded_lines([] { xt_activate(named("Plot3dCreate")); });
+  EXPECT_EQ(take_error(), no_blanks("ERROR: A zone must be selected to create a part."));
+  EXPECT_EQ(rec, "");
+
+  rec = recorded_lines([] { xt_activate(named("Plot3dIblankCreate")); });
+  EXPECT_EQ(take_error(), no_blanks("ERROR: Please select from the Iblank values list before creating parts."));
+  EXPECT_EQ(rec, "");
+
+  XmString item = XmStringCreateLocalized(const_cast<char *>("iblank 1"));
+  XmListAddItem(File_plot3diblankvalues_list, item, 0);
+  XmStringFree(item);
+  XmListSelectPos(File_plot3diblankvalues_list, 1, False);
+  XmTextFieldSetString(File_plot3diblankdesc_text, const_cast<char *>("holes"));
+  ScriptedCase server(&link_->peer, {{str("get bnd list"), i32(1) + str("iblank 1")}});
+  rec = recorded_lines([] { xt_activate(named("Plot3dIblankCreate")); });
+  EXPECT_EQ(server.finish(), "");
+  EXPECT_EQ(take_error(), no_blanks("ERROR: Please select from the parent part list before creating parts."));
+  EXPECT_EQ(rec, "");
+  EXPECT_EQ(Num_p_loaded, 0);
+}

@@ -5,8 +5,11 @@
 // not fit the grid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "client/command_dlog.h"
@@ -23,20 +26,11 @@ namespace {
 
 const char *const Grid = "plot3d/zones3_c.xyz";
 
+// The read and the representation lines of the build command file.
 std::vector<std::string> read_lines() {
-  return {"data: format plot3d",
-          "data: path " + test_data(),
-          std::string("data: geometry ") + Grid,
-          "data: result plot3d/zones3_c.q",
-          "data: plot3diblank ON",
-          "data: plot3dmulti_zone ON",
-          "data: plot3dread_as c_binary",
-          "data: plot3ddimension 3d",
-          "data: read",
-          "part: select_default",
-          "part: modify_begin",
-          "part: elt_representation full",
-          "part: modify_end"};
+  std::vector<std::string> all = p3d_build_commands(test_data());
+  auto end = std::find(all.begin(), all.end(), "part: modify_end");
+  return std::vector<std::string>(all.begin(), end == all.end() ? end : end + 1);
 }
 
 std::string build_text(int i) {
@@ -78,6 +72,13 @@ class Plot3dLoader : public StandinTest {
     }
     return err;
   }
+  // The server's log once it holds text: a request without a reply (the
+  // stop of the build) is logged when the server gets to it.
+  std::string log_with(const std::string &text) {
+    for (int k = 0; k < 500 && server_log().find(text) == std::string::npos; k++)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return server_log();
+  }
   std::vector<P3d_zone> zones_;
 };
 
@@ -109,7 +110,7 @@ TEST_F(Plot3dLoader, ThreeZonesInsideMakeOnePartEachOfTheUnblankedCells) {
   }
   // The blanked corner of zone 2 leaves out cells, the others are whole.
   EXPECT_LT(p3d_cells(zones_[1], unblanked), p3d_cells(zones_[1], [](int) { return true; }));
-  std::string log = server_log();
+  std::string log = log_with("stop plot3d parts");
   EXPECT_TRUE(in_order(log, {"use part numbers", "create plot3d part 1 range 1 5 1 1 4 1 1 3 1 zone 1 domain 1 -> 0",
                              "create plot3d part 2 range 1 4 1 1 4 1 1 4 1 zone 2 domain 1 -> 0",
                              "create plot3d part 3 range 1 6 1 1 3 1 1 2 1 zone 3 domain 1 -> 0",
