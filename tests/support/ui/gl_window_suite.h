@@ -11,17 +11,19 @@
 
 namespace qtest {
 
-// A test suite drawing into one GlWindow of W x H on a private Xvfb, both
-// made once for the suite; each test starts with the window current and
-// identity projection and model-view matrices.
-template <int W, int H>
+// A test suite drawing into one GlWindow of W x H (with Stencil stencil
+// bits) on a private Xvfb, both made once for the suite; each test starts
+// with the window current and identity projection and model-view matrices.
+// A suite that installs the window as the screen has it uninstalled at the end.
+template <int W, int H, int Stencil = 0>
 class GlWindowSuite : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     xvfb_ = std::make_unique<Xvfb>();
-    if (xvfb_->ok()) window_ = std::make_unique<GlWindow>(xvfb_->display(), W, H);
+    if (xvfb_->ok()) window_ = std::make_unique<GlWindow>(xvfb_->display(), W, H, Stencil);
   }
   static void TearDownTestSuite() {
+    install_gl_window_screen({});
     window_.reset();
     xvfb_.reset();
   }

@@ -13,6 +13,7 @@
 
 #include "client/interf_settings.h"
 #include "gl_window.h"
+#include "gl_window_suite.h"
 #include "harness.h"
 #include "interact/movmnt.h"
 #include "render/disobj.h"
@@ -31,19 +32,11 @@ struct Rgb {
   int r, g, b;
 };
 
-class ViewportPasses : public testing::Test {
+class ViewportPasses : public qtest::GlWindowSuite<W, H, 8> {
  protected:
-  static void SetUpTestSuite() {
-    xvfb_ = std::make_unique<qtest::Xvfb>();
-    if (xvfb_->ok()) window_ = std::make_unique<qtest::GlWindow>(xvfb_->display(), W, H, 8);
-  }
-  static void TearDownTestSuite() {
-    qtest::install_gl_window_screen({});
-    window_.reset();
-    xvfb_.reset();
-  }
   void SetUp() override {
-    ASSERT_TRUE(window_ && window_->ok());
+    GlWindowSuite::SetUp();
+    if (HasFatalFailure()) return;
     qtest::install_gl_window_screen({window_.get()}, true);
     window_->make_current();
     int x0 = 0, x1 = W - 1, y0 = 0, y1 = H - 1;
@@ -82,8 +75,6 @@ class ViewportPasses : public testing::Test {
     a[VP_CONSTANT_RGB + 1] = g;
     a[VP_CONSTANT_RGB + 2] = b;
   }
-  static inline std::unique_ptr<qtest::Xvfb> xvfb_;
-  static inline std::unique_ptr<qtest::GlWindow> window_;
 };
 
 void expect_near(Rgb got, Rgb want, int tol, const char *what, int y) {

@@ -12,6 +12,7 @@
 
 #include "client/cases.h"
 #include "gl_window.h"
+#include "gl_window_suite.h"
 #include "harness.h"
 #include "interact/movmnt.h"
 #include "render/disobj.h"
@@ -43,19 +44,11 @@ int editor_size(int *w, int *h) {
   return 1;
 }
 
-class SmallViewportWindows : public testing::Test {
+class SmallViewportWindows : public qtest::GlWindowSuite<W, H> {
  protected:
-  static void SetUpTestSuite() {
-    xvfb_ = std::make_unique<qtest::Xvfb>();
-    if (xvfb_->ok()) window_ = std::make_unique<qtest::GlWindow>(xvfb_->display(), W, H);
-  }
-  static void TearDownTestSuite() {
-    qtest::install_gl_window_screen({});
-    window_.reset();
-    xvfb_.reset();
-  }
   void SetUp() override {
-    ASSERT_TRUE(window_ && window_->ok());
+    GlWindowSuite::SetUp();
+    if (HasFatalFailure()) return;
     // Every window code draws into the one test window; no swap, so that
     // the back buffer keeps the picture.
     qtest::install_gl_window_screen({window_.get()}, false);
@@ -86,11 +79,7 @@ class SmallViewportWindows : public testing::Test {
     const unsigned char *p = &px[3 * (y * W + x)];
     return {p[0], p[1], p[2]};
   }
-  static std::unique_ptr<qtest::Xvfb> xvfb_;
-  static std::unique_ptr<qtest::GlWindow> window_;
 };
-std::unique_ptr<qtest::Xvfb> SmallViewportWindows::xvfb_;
-std::unique_ptr<qtest::GlWindow> SmallViewportWindows::window_;
 
 const Rgb Black{0, 0, 0}, Green{0, 255, 0}, Red{255, 0, 0}, White{255, 255, 255};
 
