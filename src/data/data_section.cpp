@@ -210,7 +210,7 @@ void data_pbuild_manageinit(int format) {
     return;
   }
   if (format == 4) {
-    if (Estet_loader_windep.show) Estet_loader_windep.show();
+    if (Estet_loader_extras.show) Estet_loader_extras.show();
     if (Gexist[Case_num] == 1) data_estetpartc_init(0);
     return;
   }

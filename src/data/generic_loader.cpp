@@ -268,6 +268,10 @@ bool read_from_to(const Generic_loader_windep_rec &w, const int dims[3], int ijk
   return true;
 }
 
+bool read_range_fields(const Generic_loader_windep_rec &w, int ijk[9], const char *message) {
+  return read_fields(w, {0, 1, 2, 3, 4, 5, 6, 7, 8}, ijk, message);
+}
+
 bool read_steps(const Generic_loader_windep_rec &w, int ijk[9], const char *message) {
   if (!read_fields(w, {2, 5, 8}, ijk, message)) return false;
   rewrite_fields(w, {2, 5, 8}, ijk);
@@ -576,15 +580,15 @@ std::vector<int> structured_parents_at(const char *who, const std::vector<int> &
 
 // The dialog's values of an iblanked creation; false after the message.
 static bool iblank_dialog_values(const Generic_loader_windep_rec &w, const Loader_iblank_rec &how,
-                                 int *type, std::vector<int> *parents, char *desc) {
+                                 int *type, std::vector<int> *parents, char *desc,
+                                 std::vector<std::string> *names) {
   std::vector<int> values, positions;
   if (how.values_first && w.selected) w.selected(GEN_LIST_IBLANK_VALUES, &values);
   if (how.values_first && values.empty()) {
     disperr("Please select from the Iblank values list before creating parts.");
     return false;
   }
-  std::vector<std::string> names;
-  if (!pbuild_iblank_names(&names, "Error allocation memory for command language.")) return false;
+  if (!pbuild_iblank_names(names, "Error allocation memory for command language.")) return false;
   take_description(w, GEN_IBLANK_DESC, desc);
   if (w.selected) w.selected(GEN_LIST_IBLANK_PARENTS, &positions);
   if (!positions.empty()) *parents = structured_parents_at(how.who, positions);
@@ -612,7 +616,7 @@ void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const 
   if (dialog) {
     if (!w.shown || w.shown() != 1) return;
     loader_elemrep_apply(w);
-    if (!iblank_dialog_values(w, how, &type, &parents, desc)) return;
+    if (!iblank_dialog_values(w, how, &type, &parents, desc, &names)) return;
   } else {
     how.pending(&type, &parents, desc);
   }
@@ -621,9 +625,8 @@ void loader_creatiblankpart(const Generic_loader_windep_rec &w, int flag, const 
     return fail_command(dialog);
   pbuild_record_selection(lines, parents, "select_begin", "select_end");
   if (!pbuild_append_selection((int)parents.size(), "select_begin", "select_end")) return fail_command(dialog);
-  if (!pbuild_iblank_names(&names, dialog ? "Error allocation memory for command language."
-                                   : how.names_error))
-    return fail_command(dialog);
+  // The dialog fetched the names with its checks; the command path asks once here.
+  if (!dialog && !pbuild_iblank_names(&names, how.names_error)) return fail_command(dialog);
   if (parents.empty()) {
     disperr("Please select from the parent part list before creating parts.");
     return fail_command(dialog);

@@ -110,6 +110,9 @@ int check_steps(const int ijk[9]);
 // (for a Step field holding more than digits and blanks, message).
 bool read_from_to(const Generic_loader_windep_rec &w, const int dims[3], int ijk[9]);
 bool read_steps(const Generic_loader_windep_rec &w, int ijk[9], const char *message);
+// Reads all nine range fields as typed (none rewritten); false after
+// message when one holds more than digits and blanks.
+bool read_range_fields(const Generic_loader_windep_rec &w, int ijk[9], const char *message);
 // Shows 1 and dims in the From/To and Min/Max fields.
 void loader_show_range(const Generic_loader_windep_rec &w, const int dims[3]);
 // The "Domain" rows a shared_iblank_options code leaves, and the row shown.

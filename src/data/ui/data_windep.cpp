@@ -23,6 +23,8 @@
 #include "data/data_read.h"
 #include "data/data_section.h"
 #include "data/partbuild.h"
+#include "data/ui/estet_dialog.h"
+#include "data/ui/n3s_dialog.h"
 #include "data/ui/plot3d_dialog.h"
 #include "parts/read.h"
 #include "ui/dialog_frame.h"
@@ -197,15 +199,7 @@ void data_setup_applyCB(Widget, XtPointer source, XtPointer) { data_setup_apply(
 // ---- the reader dialogs -------------------------------------------------------
 Widget File_genericdata_dialog = nullptr;
 Widget File_tarvdata_dialog = nullptr;
-Widget File_n3sdata_dialog = nullptr;
-Widget File_estetdata_dialog = nullptr;
-Widget File_estetvctbld_dialog = nullptr;
 Widget File_genericiblankinfo_form = nullptr;
-Widget File_estetiblankinfo_form = nullptr;
-
-void gen_n3sread_dialog() {}
-void gen_estetread_dialog() {}
-void gen_estetvctbld_dialog() {}
 
 // ---- the simple loader and the ABAQUS dialog ---------------------------------
 #define SIMPLE_ROW 6  // Widgen_tbl row "Data Reader (MULTI)"
@@ -358,4 +352,7 @@ void data_windep_install() {
                                               simple_show, abaqus_show, plot3d_show};
   data_generic_install();
   data_plot3d_install();
+  // ESTET and N3S loaders, ESTET vector builder
+  data_estet_install();
+  data_n3s_install();
 }

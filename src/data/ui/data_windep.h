@@ -19,9 +19,10 @@ void file_data_init();
 void data_windep_install();
 
 // ---- the reader dialogs -------------------------------------------------------
-// Built on first use and then only shown and hidden. The generic loader,
-// the simple loader ("readtarvfile") and the ABAQUS dialog are built; the
-// N3S, ESTET and PLOT3D builders build nothing yet and their widgets stay null.
+// Built on first use and then only shown and hidden (the ESTET Vector
+// Builder is built at each showing and destroyed at its close). The ESTET
+// dialogs live in estet_dialog.cpp, the N3S one in n3s_dialog.cpp, the
+// PLOT3D one in plot3d_dialog.cpp.
 extern Widget File_genericdata_dialog;      // null until built
 extern Widget File_tarvdata_dialog;         // null until built
 extern Widget File_n3sdata_dialog;          // null until built

@@ -21,6 +21,7 @@
 #include "data/generic_loader.h"
 #include "data/partbuild.h"
 #include "data/ui/data_windep.h"
+#include "data/ui/estet_dialog.h"
 #include "data/ui/loader_widgets.h"
 #include "data/ui/plot3d_dialog.h"
 #include "ui/dialog_frame.h"
@@ -101,45 +102,29 @@ static void build_unstructured(Widget parent) {
 }
 
 static void build_ranges(Widget parent) {
-  loader_label(parent, "DataGenericRangeLabel", "Using Node Ranges:");
-  Widget grid = loader_rowcol(parent, "DataGenericRangeGrid", false);
-  Widget head = loader_rowcol(grid, "DataGenericRangeHead", true);
-  for (const char *t : {" ", "From", "To", "Step", "Min", "Max"}) loader_label(head, "DataGenericColLabel", t);
-  static const char *const axes[3] = {"I", "J", "K"};
-  for (int a = 0; a < 3; a++) {
-    Widget row = loader_rowcol(grid, "DataGenericRangeRow", true);
-    loader_label(row, "DataGenericRowLabel", axes[a]);
-    for (int k = 0; k < 3; k++) {
-      Widget f = loader_text(row, "DataGenericStFromToText", 6, 10);
-      XmTextFieldSetString(f, const_cast<char *>("     1"));
-      Data_generic_fields[GEN_RANGE + a * 3 + k] = f;
-    }
-    for (int k = 0; k < 2; k++)
-      Data_generic_fields[GEN_MINMAX + a * 2 + k] =
-          loader_text(row, "DataGenericStIJKMinMaxText", 6, 10, false);
-  }
+  static const Loader_range_names names = {
+      "DataGenericRangeLabel", "DataGenericRangeGrid", "DataGenericRangeHead", "DataGenericColLabel",
+      "DataGenericRangeRow",   "DataGenericRowLabel",  "DataGenericStFromToText",
+      "DataGenericStIJKMinMaxText"};
+  loader_range_grid(parent, names, &Data_generic_fields[GEN_RANGE], &Data_generic_fields[GEN_MINMAX]);
+  for (int k = 0; k < 9; k++) loader_put_text(Data_generic_fields[GEN_RANGE + k], "     1");
 }
 
 static void build_iblank(Widget parent) {
-  Widget head = loader_rowcol(parent, "DataGenericIblankHead", true);
-  Data_generic_iblank_arrow = XtVaCreateManagedWidget(
-      "DataGenericIblankArrowButton", xmArrowButtonWidgetClass, head, XmNarrowDirection,
-      Sectinfo_tbl[GENERIC_SECT_ROW].open ? XmARROW_DOWN : XmARROW_RIGHT, nullptr);
-  XtAddCallback(Data_generic_iblank_arrow, XmNactivateCallback, data_genericiblankexpand_routCB,
-                (XtPointer)0);
-  loader_label(head, "DataGenericIblankLabel", "Iblanked Part Creation");
-  File_genericiblankinfo_form =
-      XtCreateWidget("DataGenericIblankInfoForm", xmRowColumnWidgetClass, parent, nullptr, 0);
-  Widget f = File_genericiblankinfo_form;
-  loader_label(f, "DataGenericIblankParentLabel", "Structured Part(s) To Be \nParent Of Iblanked Part");
-  Data_generic_iblankparent_list = loader_list(f, "DataGenericStIblankParentList", XmMULTIPLE_SELECT, 4);
-  loader_label(f, "DataGenericIblankValuesLabel", "Iblank Values  \nFor Entire Mesh");
-  Data_generic_iblankvalues_list = loader_list(f, "DataGenericStIblankValuesList", XmBROWSE_SELECT, 4);
-  loader_label(f, "DataGenericIblankDescLabel", "Iblank Part Description");
-  Data_generic_fields[GEN_IBLANK_DESC] =
-      loader_text(f, "DataGenericStIblankPartDescText", 30, PBLD_DESC_LEN - 1);
-  loader_button(f, "DataGenericIblankCreate", "Create And Load Iblanked Unstructured Part",
-         data_generic_creatiblankpartCB, nullptr);
+  static const Loader_iblank_names names = {
+      "DataGenericIblankRowcol", "DataGenericIblankHead", "DataGenericIblankArrowButton",
+      "DataGenericIblankLabel", "DataGenericIblankInfoForm", "DataGenericIblankParentLabel",
+      "DataGenericStIblankParentList", "DataGenericIblankValuesLabel", "DataGenericStIblankValuesList",
+      "DataGenericIblankDescLabel", "DataGenericStIblankPartDescText", "DataGenericIblankCreate",
+      XmMULTIPLE_SELECT, XmBROWSE_SELECT, 4};
+  Loader_iblank_widgets w;
+  loader_iblank_section(parent, names, GENERIC_SECT_ROW, data_genericiblankexpand_routCB,
+                        data_generic_creatiblankpartCB, &w);
+  Data_generic_iblank_arrow = w.arrow;
+  File_genericiblankinfo_form = w.info_form;
+  Data_generic_iblankparent_list = w.parent_list;
+  Data_generic_iblankvalues_list = w.values_list;
+  Data_generic_fields[GEN_IBLANK_DESC] = w.desc_text;
 }
 
 static void build_structured(Widget parent) {
@@ -164,15 +149,8 @@ static void build_structured(Widget parent) {
 
 void gen_genericread_dialog() {
   if (File_genericdata_dialog || !Main_win[0]) return;
-  Arg a[12];
-  XmString title = nullptr;
-  Cardinal n = widgen_apply_args(GENERIC_ROW, a, 0, &title);
-  XtSetArg(a[n], XmNautoUnmanage, False); n++;
-  XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
-  File_genericdata_dialog = XmCreateFormDialog(Main_win[0], const_cast<char *>("DataGenericDialog"), a, n);
-  XmStringFree(title);
-  Atom wm_delete = XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
-  XmAddWMProtocolCallback(XtParent(File_genericdata_dialog), wm_delete, data_generic_dismissCB, nullptr);
+  File_genericdata_dialog =
+      loader_form_dialog(GENERIC_ROW, "DataGenericDialog", nullptr, data_generic_dismissCB);
   Widget body = loader_rowcol(File_genericdata_dialog, "DataGenericBody", false);
   Widget kinds = loader_rowcol(body, "DataGenericKindRow", true);
   Data_generic_unstruct_tggl = toggle(kinds, "DataGenericUnstruct", "Unstructured Data", (XtPointer)0);
@@ -265,6 +243,8 @@ static Widget *iblank_list(int loader, int which) {
   // PLOT3D iblank lists
   if (loader == LOADER_PLOT3D)
     return which == 0 ? &File_plot3diblankvalues_list : &File_plot3diblankparent_list;
+  if (loader == LOADER_ESTET)
+    return which == 0 ? &File_estetiblankvalues_list : &File_estetiblankparent_list;
   return nullptr;
 }
 

@@ -1,6 +1,10 @@
 // Widget pieces of the part loaders' dialogs (see loader_widgets.h).
 #include "data/ui/loader_widgets.h"
 
+#include <Xm/ArrowB.h>
+#include <Xm/AtomMgr.h>
+#include <Xm/Form.h>
+#include <Xm/Protocols.h>
 #include <Xm/Label.h>
 #include <Xm/List.h>
 #include <Xm/PushB.h>
@@ -9,7 +13,10 @@
 
 #include <algorithm>
 
+#include "data/partbuild.h"
 #include "ui/general_windep.h"
+#include "ui/interf_init.h"
+#include "ui/widgen.h"
 #include "ui/widget_helpers.h"
 
 Widget loader_rowcol(Widget parent, const char *name, bool horizontal) {
@@ -105,4 +112,57 @@ void loader_domain_rows(Widget optmen, Menu_item_rec *rows, int inside, int outs
   XtSetSensitive(rows[1].widget, outside ? True : False);
   int row = loader_row_of(rows, 3, shown);
   if (row >= 0) XtarvOptionMenuSetState(optmen, rows, row, 0);
+}
+
+void loader_iblank_section(Widget parent, const Loader_iblank_names &n, int sect_row,
+                           XtCallbackProc expand, XtCallbackProc create, Loader_iblank_widgets *out) {
+  out->rowcol = loader_rowcol(parent, n.rowcol, false);
+  Widget head = loader_rowcol(out->rowcol, n.head, true);
+  out->arrow = XtVaCreateManagedWidget(n.arrow, xmArrowButtonWidgetClass, head, XmNarrowDirection,
+                                       Sectinfo_tbl[sect_row].open ? XmARROW_DOWN : XmARROW_RIGHT,
+                                       nullptr);
+  XtAddCallback(out->arrow, XmNactivateCallback, expand, (XtPointer)0);
+  loader_label(head, n.label, "Iblanked Part Creation");
+  out->info_form = XtCreateWidget(n.info_form, xmRowColumnWidgetClass, out->rowcol, nullptr, 0);
+  Widget f = out->info_form;
+  loader_label(f, n.parent_label, "Structured Part(s) To Be \nParent Of Iblanked Part");
+  out->parent_list = loader_list(f, n.parent_list, n.parent_policy, n.rows);
+  loader_label(f, n.values_label, "Iblank Values  \nFor Entire Mesh");
+  out->values_list = loader_list(f, n.values_list, n.values_policy, n.rows);
+  loader_label(f, n.desc_label, "Iblank Part Description");
+  out->desc_text = loader_text(f, n.desc_text, 30, PBLD_DESC_LEN - 1);
+  loader_button(f, n.create, "Create And Load Iblanked Unstructured Part", create, nullptr);
+}
+
+Widget loader_form_dialog(int row, const char *name, const char *title, XtCallbackProc close_cb) {
+  Arg a[12];
+  XmString wtitle = nullptr;
+  Cardinal n = widgen_apply_args(row, a, 0, &wtitle);
+  XtSetArg(a[n], XmNautoUnmanage, False); n++;
+  XtSetArg(a[n], XmNdeleteResponse, XmDO_NOTHING); n++;
+  Widget d = XmCreateFormDialog(Main_win[0], const_cast<char *>(name), a, n);
+  XmStringFree(wtitle);
+  if (title) {
+    XmString t = qvn_xmstring(title);
+    XtVaSetValues(d, XmNdialogTitle, t, nullptr);
+    XmStringFree(t);
+  }
+  Atom wm_delete = XmInternAtom(XtDisplay(Main_win[0]), const_cast<char *>("WM_DELETE_WINDOW"), False);
+  XmAddWMProtocolCallback(XtParent(d), wm_delete, close_cb, nullptr);
+  return d;
+}
+
+Widget loader_range_grid(Widget parent, const Loader_range_names &n, Widget ftstp[9], Widget minmax[6]) {
+  loader_label(parent, n.label, "Using Node Ranges:");
+  Widget grid = loader_rowcol(parent, n.grid, false);
+  Widget head = loader_rowcol(grid, n.head, true);
+  for (const char *t : {" ", "From", "To", "Step", "Min", "Max"}) loader_label(head, n.col_label, t);
+  static const char *const axes[3] = {"I", "J", "K"};
+  for (int a = 0; a < 3; a++) {
+    Widget row = loader_rowcol(grid, n.row, true);
+    loader_label(row, n.row_label, axes[a]);
+    for (int k = 0; k < 3; k++) ftstp[a * 3 + k] = loader_text(row, n.from_to_step, 6, 10);
+    for (int k = 0; k < 2; k++) minmax[a * 2 + k] = loader_text(row, n.min_max, 6, 10, false);
+  }
+  return grid;
 }

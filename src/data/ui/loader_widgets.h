@@ -35,3 +35,46 @@ void loader_put_text(Widget w, const char *text);
 // The six "Element Visual Rep." rows, each calling cb with its value.
 #define LOADER_ELEMREP_ROW(label, value, cb) \
   { label, ' ', cb, (XtPointer)(value), XtarvPUSHBUTTON, 0, nullptr }
+
+// ---- the "Iblanked Part Creation" section ------------------------------------
+// The widget names of one dialog's section and its lists' kinds.
+struct Loader_iblank_names {
+  const char *rowcol;        // the section's row-column
+  const char *head;          // row of the arrow and its label
+  const char *arrow;         // arrow button opening and closing the info form
+  const char *label;         // "Iblanked Part Creation"
+  const char *info_form;     // what the arrow shows
+  const char *parent_label, *parent_list;
+  const char *values_label, *values_list;
+  const char *desc_label, *desc_text;
+  const char *create;        // "Create And Load Iblanked Unstructured Part"
+  unsigned char parent_policy, values_policy;  // selection policies of the lists
+  int rows;                  // visible rows of both lists
+};
+// The section's widgets as built.
+struct Loader_iblank_widgets {
+  Widget rowcol, arrow, info_form, parent_list, values_list, desc_text;
+};
+// Builds the section under parent: the arrow, pointing down when row
+// sect_row of Sectinfo_tbl is open, calls expand with client data 0; the
+// info form is left unmanaged for the builder's first expand call; the
+// create button calls create.
+void loader_iblank_section(Widget parent, const Loader_iblank_names &names, int sect_row,
+                           XtCallbackProc expand, XtCallbackProc create, Loader_iblank_widgets *out);
+
+// A loader's form dialog placed from row of Widgen_tbl, titled title (none:
+// the row's), whose window manager's close runs close_cb; it stays up until
+// hidden.
+Widget loader_form_dialog(int row, const char *name, const char *title, XtCallbackProc close_cb);
+
+// ---- the "Using Node Ranges:" grid -------------------------------------------
+struct Loader_range_names {
+  const char *label;       // "Using Node Ranges:"
+  const char *grid, *head, *col_label;
+  const char *row, *row_label;
+  const char *from_to_step, *min_max;  // names of the editable and read-only fields
+};
+// Builds the grid under parent: a head of "From", "To", "Step", "Min" and
+// "Max" and rows I, J and K of three fields (ftstp, row by row) and two
+// read-only ones (minmax); returns the grid.
+Widget loader_range_grid(Widget parent, const Loader_range_names &names, Widget ftstp[9], Widget minmax[6]);

@@ -132,24 +132,20 @@ static void build_ranges(Widget parent) {
 }
 
 static void build_iblank(Widget parent) {
-  File_plot3diblank_rowcol = loader_rowcol(parent, "Plot3dIblankRowcol", false);
-  Widget head = loader_rowcol(File_plot3diblank_rowcol, "Plot3dIblankHead", true);
-  File_plot3diblank_arobut = XtVaCreateManagedWidget(
-      "Plot3dIblankArrowButton", xmArrowButtonWidgetClass, head, XmNarrowDirection,
-      Sectinfo_tbl[PLOT3D_SECT_ROW].open ? XmARROW_DOWN : XmARROW_RIGHT, nullptr);
-  XtAddCallback(File_plot3diblank_arobut, XmNactivateCallback, data_plot3diblankexpand_routCB, (XtPointer)0);
-  loader_label(head, "Plot3dIblankLabel", "Iblanked Part Creation");
-  File_plot3diblankinfo_form =
-      XtCreateWidget("Plot3dIblankInfoForm", xmRowColumnWidgetClass, File_plot3diblank_rowcol, nullptr, 0);
-  Widget f = File_plot3diblankinfo_form;
-  loader_label(f, "Plot3dIblankParentLabel", "Structured Part(s) To Be \nParent Of Iblanked Part");
-  File_plot3diblankparent_list = loader_list(f, "Plot3dIblankParentList", XmEXTENDED_SELECT, 3);
-  loader_label(f, "Plot3dIblankValuesLabel", "Iblank Values  \nFor Entire Mesh");
-  File_plot3diblankvalues_list = loader_list(f, "Plot3dIblankValuesList", XmSINGLE_SELECT, 3);
-  loader_label(f, "Plot3dIblankDescLabel", "Iblank Part Description");
-  File_plot3diblankdesc_text = loader_text(f, "Plot3dIblankDescText", 30, PBLD_DESC_LEN - 1);
-  loader_button(f, "Plot3dIblankCreate", "Create And Load Iblanked Unstructured Part",
-                data_plot3d_creatiblankpartCB, nullptr);
+  static const Loader_iblank_names names = {
+      "Plot3dIblankRowcol", "Plot3dIblankHead", "Plot3dIblankArrowButton", "Plot3dIblankLabel",
+      "Plot3dIblankInfoForm", "Plot3dIblankParentLabel", "Plot3dIblankParentList",
+      "Plot3dIblankValuesLabel", "Plot3dIblankValuesList", "Plot3dIblankDescLabel",
+      "Plot3dIblankDescText", "Plot3dIblankCreate", XmEXTENDED_SELECT, XmSINGLE_SELECT, 3};
+  Loader_iblank_widgets w;
+  loader_iblank_section(parent, names, PLOT3D_SECT_ROW, data_plot3diblankexpand_routCB,
+                        data_plot3d_creatiblankpartCB, &w);
+  File_plot3diblank_rowcol = w.rowcol;
+  File_plot3diblank_arobut = w.arrow;
+  File_plot3diblankinfo_form = w.info_form;
+  File_plot3diblankparent_list = w.parent_list;
+  File_plot3diblankvalues_list = w.values_list;
+  File_plot3diblankdesc_text = w.desc_text;
 }
 
 static void build_creation(Widget body) {

@@ -112,6 +112,19 @@ bool xt_ui_shell() {
   return true;
 }
 
+void xt_wm_close(Widget dialog) {
+  Display *dpy = XtDisplay(dialog);
+  XEvent ev = {};
+  ev.xclient.type = ClientMessage;
+  ev.xclient.window = XtWindow(XtParent(dialog));
+  ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+  ev.xclient.format = 32;
+  ev.xclient.data.l[0] = (long)XInternAtom(dpy, "WM_DELETE_WINDOW", False);
+  ev.xclient.data.l[1] = CurrentTime;
+  XSendEvent(dpy, ev.xclient.window, False, NoEventMask, &ev);
+  XFlush(dpy);
+}
+
 std::string xt_field_text(Widget field) {
   char *text = XmTextFieldGetString(field);
   std::string s = text ? text : "";

@@ -40,6 +40,10 @@ void xt_activate(Widget button);
 std::string xt_field_text(Widget field);
 void xt_enter_text(Widget field, const char *text);
 
+// Sends a dialog's shell the window manager's close (WM_DELETE_WINDOW);
+// its protocol callback runs when the events are next dispatched.
+void xt_wm_close(Widget dialog);
+
 // Text of a label's or button's labelString.
 std::string xt_label_text(Widget w);
 

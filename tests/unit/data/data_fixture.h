@@ -3,6 +3,7 @@
 // the requests every geometry exchange begins with.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -135,6 +136,48 @@ inline std::vector<CaseStep> new_parts_load_steps(const std::vector<int> &number
 inline std::vector<CaseStep> operator+(std::vector<CaseStep> a, const std::vector<CaseStep> &b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
+}
+
+// N3S tables of case 0: colours 3 and 7; conditions numbered as given, each with the given codes.
+inline void n3s_tables(const std::vector<int> &conditions, const std::vector<std::vector<int>> &codes) {
+  data_read_release(0);
+  N3snumcol[0] = 2;
+  N3scolors[0] = (int *)malloc(2 * sizeof(int));
+  N3scolors[0][0] = 3, N3scolors[0][1] = 7;
+  int nb = (int)conditions.size(), widest = 1;
+  for (auto &c : codes) widest = std::max(widest, (int)c.size());
+  N3snumbound[0] = nb;
+  N3sboundcon[0] = (int *)malloc((nb + 1) * sizeof(int));
+  N3snumbccodes[0] = (int *)malloc((nb + 1) * sizeof(int));
+  N3sbccodes[0] = (int **)malloc((nb + 1) * sizeof(int *));
+  int *block = (int *)calloc((size_t)(nb + 1) * widest, sizeof(int));
+  for (int b = 0; b < nb; b++) {
+    N3sboundcon[0][b] = conditions[b];
+    N3snumbccodes[0][b] = (int)codes[b].size();
+    N3sbccodes[0][b] = block + b * widest;
+    for (size_t k = 0; k < codes[b].size(); k++) N3sbccodes[0][b][k] = codes[b][k];
+  }
+  if (nb == 0) N3sbccodes[0][0] = block;
+  snprintf(N3svarname[0][1], N3S_VARNAME_LEN, "%s", "Wall");
+  snprintf(N3svarname[0][5], N3S_VARNAME_LEN, "%s", "A long cond name xyz");
+}
+
+inline Bytes n3s_request(int number, int selector, const std::vector<int> &codes) {
+  Bytes b = str("create n3s part") + i32(number) + i32(selector) + i32((int)codes.size());
+  if (!codes.empty()) b = b + ints(codes);
+  return b;
+}
+
+
+// "data_partbuild:" lines as recorded (each ending in a newline) and as a
+// part's build text keeps them ("# " before each, joined by newlines).
+inline void pbuild_recorded_and_kept(const std::vector<std::string> &lines, std::string *recorded,
+                                     std::string *kept) {
+  recorded->clear(), kept->clear();
+  for (const std::string &l : lines) {
+    *recorded += "data_partbuild: " + l + "\n";
+    *kept += (kept->empty() ? "# data_partbuild: " : "\n# data_partbuild: ") + l;
+  }
 }
 
 }  // namespace qtest

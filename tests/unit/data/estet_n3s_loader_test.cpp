@@ -50,19 +50,20 @@ Fake_dialog D;
 
 void install_fakes() {
   D = Fake_dialog();
-  Estet_loader_windep = Estet_loader_windep_rec{
-      [] { return D.exists ? 1 : 0; },
-      [] { return D.shown ? 1 : 0; },
-      [](int on) { D.form_on = on; },
-      [](int in, int out, int shown) { D.rows[0] = in, D.rows[1] = out, D.rows[2] = shown; },
-      [] { return D.domain; },
-      [](int rep) { D.elemrep = rep; },
-      [] { return D.elemrep; },
-      [](int f, std::string *out) { *out = D.text[f]; },
-      [](int f, const char *t) { D.text[f] = t; },
-      [](int list, std::vector<int> *out) { *out = D.sel[list]; },
-      [] { D.hidden = true; },
-      [] { D.show_called = true; }};
+  Estet_loader_windep = Generic_loader_windep_rec{};
+  Generic_loader_windep_rec &e = Estet_loader_windep;
+  e.shown = [] { return D.shown ? 1 : 0; };
+  e.selected = [](int list, std::vector<int> *out) { *out = D.sel[list]; };
+  e.set_elemrep = [](int rep) { D.elemrep = rep; };
+  e.elemrep = [] { return D.elemrep; };
+  e.get_text = [](int f, std::string *out) { *out = D.text[f]; };
+  e.set_text = [](int f, const char *t) { D.text[f] = t; };
+  e.domain = [] { return D.domain; };
+  e.domain_rows = [](int in, int out, int shown) { D.rows[0] = in, D.rows[1] = out, D.rows[2] = shown; };
+  e.hide = [] { D.hidden = true; };
+  Estet_loader_extras = Estet_loader_extras_rec{[] { return D.exists ? 1 : 0; },
+                                                [](int on) { D.form_on = on; },
+                                                [] { D.show_called = true; }};
   N3s_loader_windep = N3s_loader_windep_rec{
       [] { return D.shown ? 1 : 0; },
       [](int on) { D.form_on = on; },
@@ -124,6 +125,7 @@ class EstetN3s : public ReadingTest {
   }
   void TearDown() override {
     Estet_loader_windep = {};
+    Estet_loader_extras = {};
     N3s_loader_windep = {};
     Estet_vctbld_windep = {};
     Data_active_results_exist = nullptr;
@@ -158,7 +160,7 @@ class EstetN3s : public ReadingTest {
   }
   // The typed range of the stand-in dialog, row by row.
   void type_ranges(const std::vector<std::string> &v) {
-    for (int k = 0; k < 9; k++) D.text[EST_RANGE + k] = v[k];
+    for (int k = 0; k < 9; k++) D.text[GEN_RANGE + k] = v[k];
   }
 };
 
@@ -283,16 +285,16 @@ TEST_F(EstetN3s, EstetInitialisationSetsDomainRowsAndFillsOnlyEmptyRanges) {
     EXPECT_EQ(D.rows[1], r.outside);
     EXPECT_EQ(D.rows[2], r.shown);
   }
-  EXPECT_EQ(D.text[EST_RANGE + 1], "    17");
+  EXPECT_EQ(D.text[GEN_RANGE + 1], "    17");
   // A second case with other extents: typed From/To stay, Min/Max follow.
-  D.text[EST_RANGE + 1] = "12";
-  D.text[EST_RANGE + 4] = "";
+  D.text[GEN_RANGE + 1] = "12";
+  D.text[GEN_RANGE + 4] = "";
   Max_x_node[0] = 30, Max_y_node[0] = 20, Max_z_node[0] = 10;
   data_estetpartc_init(0);
-  EXPECT_EQ(D.text[EST_RANGE + 1], "12");
-  EXPECT_EQ(D.text[EST_RANGE + 4], "    20");
-  EXPECT_EQ(D.text[EST_MINMAX + 1], "    30");
-  EXPECT_EQ(D.text[EST_MINMAX + 5], "    10");
+  EXPECT_EQ(D.text[GEN_RANGE + 1], "12");
+  EXPECT_EQ(D.text[GEN_RANGE + 4], "    20");
+  EXPECT_EQ(D.text[GEN_MINMAX + 1], "    30");
+  EXPECT_EQ(D.text[GEN_MINMAX + 5], "    10");
   EXPECT_EQ(D.form_on, 1);
 }
 
@@ -315,7 +317,7 @@ TEST_F(EstetN3s, EstetDialogFieldChecksRecordNothing) {
   for (auto &r : rows) {
     SCOPED_TRACE(r.what);
     type_ranges({"1", "17", "1", "1", "9", "1", "1", "5", "2"});
-    D.text[EST_RANGE + r.field] = r.value;
+    D.text[GEN_RANGE + r.field] = r.value;
     D.domain = 1;
     std::vector<CaseStep> steps;
     if (!r.message)
@@ -339,7 +341,7 @@ TEST_F(EstetN3s, EstetDialogFieldChecksRecordNothing) {
 TEST_F(EstetN3s, EstetDialogCreationRecordsAndKeepsItsLines) {
   CaseLink &s = connect_case(0);
   type_ranges({"1", "17", "1", "1", "9", "1", "1", "5", "2"});
-  D.text[EST_DESC] = "hull";
+  D.text[GEN_ST_DESC] = "hull";
   D.domain = 0;
   ScriptedCase server(&s.peer,
                       std::vector<CaseStep>{{no_parts_map()},
@@ -360,7 +362,7 @@ TEST_F(EstetN3s, EstetDialogCreationRecordsAndKeepsItsLines) {
   EXPECT_EQ(rec, lines);
   ASSERT_EQ(Num_p_loaded, 1);
   EXPECT_STREQ(parts[0]->name, "hull");
-  EXPECT_EQ(D.text[EST_DESC], "");
+  EXPECT_EQ(D.text[GEN_ST_DESC], "");
   std::string kept;
   for (size_t at = 0, nl; at < lines.size(); at = nl + 1) {
     nl = lines.find('\n', at);
@@ -393,39 +395,6 @@ TEST_F(EstetN3s, EstetCloseRestoresTheElementRepresentation) {
 
 // ---- N3S ------------------------------------------------------------------------------------
 
-namespace {
-
-// Colours 3 and 7; conditions numbered as given, each with the given codes.
-void n3s_tables(const std::vector<int> &conditions, const std::vector<std::vector<int>> &codes) {
-  data_read_release(0);
-  N3snumcol[0] = 2;
-  N3scolors[0] = (int *)malloc(2 * sizeof(int));
-  N3scolors[0][0] = 3, N3scolors[0][1] = 7;
-  int nb = (int)conditions.size(), widest = 1;
-  for (auto &c : codes) widest = std::max(widest, (int)c.size());
-  N3snumbound[0] = nb;
-  N3sboundcon[0] = (int *)malloc((nb + 1) * sizeof(int));
-  N3snumbccodes[0] = (int *)malloc((nb + 1) * sizeof(int));
-  N3sbccodes[0] = (int **)malloc((nb + 1) * sizeof(int *));
-  int *block = (int *)calloc((size_t)(nb + 1) * widest, sizeof(int));
-  for (int b = 0; b < nb; b++) {
-    N3sboundcon[0][b] = conditions[b];
-    N3snumbccodes[0][b] = (int)codes[b].size();
-    N3sbccodes[0][b] = block + b * widest;
-    for (size_t k = 0; k < codes[b].size(); k++) N3sbccodes[0][b][k] = codes[b][k];
-  }
-  if (nb == 0) N3sbccodes[0][0] = block;
-  snprintf(N3svarname[0][1], N3S_VARNAME_LEN, "%s", "Wall");
-  snprintf(N3svarname[0][5], N3S_VARNAME_LEN, "%s", "A long cond name xyz");
-}
-
-Bytes n3s_request(int number, int selector, const std::vector<int> &codes) {
-  Bytes b = str("create n3s part") + i32(number) + i32(selector) + i32((int)codes.size());
-  if (!codes.empty()) b = b + ints(codes);
-  return b;
-}
-
-}  // namespace
 
 TEST_F(EstetN3s, N3sCommandLinesMakeABoundaryPart) {
   Data_format[0] = 3;
@@ -499,10 +468,7 @@ TEST_F(EstetN3s, N3sDialogCreationsByCriterion) {
     ASSERT_EQ(Num_p_loaded, 1);
     EXPECT_EQ(parts[0]->name, r.name);
     std::string want, kept;
-    for (const std::string &l : r.lines) {
-      want += "data_partbuild: " + l + "\n";
-      kept += (kept.empty() ? "# data_partbuild: " : "\n# data_partbuild: ") + l;
-    }
+    pbuild_recorded_and_kept(r.lines, &want, &kept);
     EXPECT_EQ(rec, want);
     EXPECT_EQ(text_of(1), kept);
   }
