@@ -170,16 +170,7 @@ TEST_F(ViewMenu, TheWindowManagersCloseActsAsOkay) {
   set_field(View_hlineogrn_text, "0");
   set_field(View_hlineoblu_text, "0");
   ASSERT_TRUE(qtest::inproc_wait_for([] { return XtIsRealized(XtParent(View_hlineover_dialog)) != 0; }));
-  Display *dpy = XtDisplay(View_hlineover_dialog);
-  XEvent ev = {};
-  ev.xclient.type = ClientMessage;
-  ev.xclient.window = XtWindow(XtParent(View_hlineover_dialog));
-  ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
-  ev.xclient.format = 32;
-  ev.xclient.data.l[0] = (long)XInternAtom(dpy, "WM_DELETE_WINDOW", False);
-  ev.xclient.data.l[1] = CurrentTime;
-  XSendEvent(dpy, ev.xclient.window, False, NoEventMask, &ev);
-  XFlush(dpy);
+  qtest::xt_wm_close(View_hlineover_dialog);
   EXPECT_TRUE(qtest::inproc_wait_for([] { return Hlinet == 1; }));
   EXPECT_FALSE(XtIsManaged(View_hlineover_dialog));
 }
