@@ -124,51 +124,14 @@ void gen_estetread_dialog() {
 
 // ---- the part loader's hooks ------------------------------------------------------------
 
-static Widget *field_widget(int f) {
-  if (f == GEN_FANGLE) return &File_estetfang_text;
-  if (f == GEN_ST_DESC) return &File_estetdesc_text;
-  if (f == GEN_IBLANK_DESC) return &File_estetiblankdesc_text;
-  if (f >= GEN_RANGE && f < GEN_RANGE + 9) return &File_estetftstp_text[f - GEN_RANGE];
-  if (f >= GEN_MINMAX && f < GEN_MINMAX + 6) return &File_estetminmax_text[f - GEN_MINMAX];
-  return nullptr;
-}
+const Loader_dialog_widgets est_widgets = {
+    &File_estetdata_dialog, &File_estetfang_text, &File_estetdesc_text, &File_estetiblankdesc_text,
+    File_estetftstp_text, File_estetminmax_text,
+    {nullptr, &File_estetiblankvalues_list, &File_estetiblankparent_list},
+    &File_esteteltrep_optmen, File_esteteltrep_menu, &File_estetdom_optmen, File_estetdom_menu,
+    data_estetfangle_sens};
 
 static int est_exists() { return File_estetdata_dialog ? 1 : 0; }
-static int est_shown() { return File_estetdata_dialog && XtIsManaged(File_estetdata_dialog) ? 1 : 0; }
-
-static void est_selected(int which, std::vector<int> *out) {
-  out->clear();
-  if (which == GEN_LIST_IBLANK_VALUES) loader_selected(File_estetiblankvalues_list, out);
-  if (which == GEN_LIST_IBLANK_PARENTS) loader_selected(File_estetiblankparent_list, out);
-}
-
-static void est_set_elemrep(int rep) {
-  int row = loader_row_of(File_esteteltrep_menu, 6, rep);
-  if (row >= 0) XtarvOptionMenuSetState(File_esteteltrep_optmen, File_esteteltrep_menu, row, 1);
-  data_estetfangle_sens(rep);
-}
-
-static int est_elemrep() { return loader_shown_value(File_esteteltrep_optmen, File_esteteltrep_menu, 0); }
-
-static void est_get_text(int f, std::string *out) {
-  Widget *w = field_widget(f);
-  *out = w ? loader_get_text(*w) : std::string();
-}
-
-static void est_set_text(int f, const char *t) {
-  Widget *w = field_widget(f);
-  if (w) loader_put_text(*w, t);
-}
-
-static int est_domain() { return loader_shown_value(File_estetdom_optmen, File_estetdom_menu, 1); }
-
-static void est_domain_rows(int inside, int outside, int shown) {
-  loader_domain_rows(File_estetdom_optmen, File_estetdom_menu, inside, outside, shown);
-}
-
-static void est_hide() {
-  if (File_estetdata_dialog) XtUnmanageChild(File_estetdata_dialog);
-}
 
 static void est_form_sensitive(int on) {
   if (File_estetcreatby_form) XtSetSensitive(File_estetcreatby_form, on ? True : False);
@@ -286,16 +249,7 @@ void data_estvb_dismissCB(Widget, XtPointer, XtPointer) { data_estvb_dismiss(); 
 
 void data_estet_install() {
   Generic_loader_windep_rec &w = Estet_loader_windep;
-  w = Generic_loader_windep_rec{};
-  w.shown = est_shown;
-  w.selected = est_selected;
-  w.set_elemrep = est_set_elemrep;
-  w.elemrep = est_elemrep;
-  w.get_text = est_get_text;
-  w.set_text = est_set_text;
-  w.domain = est_domain;
-  w.domain_rows = est_domain_rows;
-  w.hide = est_hide;
+  w = Loader_dialog_hooks<est_widgets>::record();
   Estet_loader_extras = Estet_loader_extras_rec{est_exists, est_form_sensitive, est_show};
   Estet_vctbld_windep = Estet_vctbld_windep_rec{
       vb_exists,    vb_set_available, vb_selected,  vb_set_component, vb_get_name, vb_set_name,

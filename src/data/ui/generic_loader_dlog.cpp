@@ -207,16 +207,11 @@ static void generic_set_elemrep(int rep) {
 static int generic_elemrep() { return loader_shown_value(Data_generic_elmrep_optmen, Data_generic_elmrep_menu, 0); }
 
 static void generic_get_text(int f, std::string *out) {
-  out->clear();
-  if (f < 0 || f >= GEN_FIELDS || !Data_generic_fields[f]) return;
-  char *t = XmTextFieldGetString(Data_generic_fields[f]);
-  if (t) *out = t;
-  XtFree(t);
+  *out = f >= 0 && f < GEN_FIELDS ? loader_get_text(Data_generic_fields[f]) : std::string();
 }
 
 static void generic_set_text(int f, const char *t) {
-  if (f >= 0 && f < GEN_FIELDS && Data_generic_fields[f])
-    XmTextFieldSetString(Data_generic_fields[f], const_cast<char *>(t));
+  if (f >= 0 && f < GEN_FIELDS) loader_put_text(Data_generic_fields[f], t);
 }
 
 static void generic_range_sensitive(int on) {

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "data/partbuild.h"
+#include "ui/file_select.h"
 #include "ui/general_windep.h"
 #include "ui/interf_init.h"
 #include "ui/widgen.h"
@@ -94,14 +95,7 @@ void loader_selected(Widget w, std::vector<int> *out) {
   std::sort(out->begin(), out->end());
 }
 
-std::string loader_get_text(Widget w) {
-  std::string out;
-  if (!w) return out;
-  char *t = XmTextFieldGetString(w);
-  if (t) out = t;
-  XtFree(t);
-  return out;
-}
+std::string loader_get_text(Widget w) { return fsel_get_text(w); }
 
 void loader_put_text(Widget w, const char *text) {
   if (w) XmTextFieldSetString(w, const_cast<char *>(text));
@@ -165,4 +159,13 @@ Widget loader_range_grid(Widget parent, const Loader_range_names &n, Widget ftst
     for (int k = 0; k < 2; k++) minmax[a * 2 + k] = loader_text(row, n.min_max, 6, 10, false);
   }
   return grid;
+}
+
+Widget *loader_field_widget(const Loader_dialog_widgets &d, int f) {
+  if (f == GEN_FANGLE) return d.fangle;
+  if (f == GEN_ST_DESC) return d.st_desc;
+  if (f == GEN_IBLANK_DESC) return d.iblank_desc;
+  if (f >= GEN_RANGE && f < GEN_RANGE + 9) return &d.ranges[f - GEN_RANGE];
+  if (f >= GEN_MINMAX && f < GEN_MINMAX + 6) return &d.minmax[f - GEN_MINMAX];
+  return nullptr;
 }

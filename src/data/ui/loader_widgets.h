@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/generic_loader.h"
 #include "ui/menus.h"
 
 Widget loader_rowcol(Widget parent, const char *name, bool horizontal);
@@ -78,3 +79,66 @@ struct Loader_range_names {
 // "Max" and rows I, J and K of three fields (ftstp, row by row) and two
 // read-only ones (minmax); returns the grid.
 Widget loader_range_grid(Widget parent, const Loader_range_names &names, Widget ftstp[9], Widget minmax[6]);
+
+// The widgets of a loader dialog numbered as the generic loader's fields,
+// from which loader_dialog_hooks makes the dialog's hook record. Every
+// member is the address of the dialog's own global, read at each call.
+struct Loader_dialog_widgets {
+  Widget *dialog;
+  Widget *fangle, *st_desc, *iblank_desc;
+  Widget *ranges;  // nine: I From, To, Step, J ..., K ...
+  Widget *minmax;  // six: I Min, Max, J ..., K ...
+  Widget *lists[3];  // indexed by the GEN_LIST_ codes; null where the dialog has none
+  Widget *elemrep_optmen;
+  Menu_item_rec *elemrep_menu;  // six rows
+  Widget *domain_optmen;
+  Menu_item_rec *domain_menu;  // three rows
+  void (*fangle_sens)(int rep);
+};
+
+// The text field of a generic loader field, or null.
+Widget *loader_field_widget(const Loader_dialog_widgets &d, int f);
+
+// The hooks every loader dialog shares, over the widgets of D.
+template <const Loader_dialog_widgets &D>
+struct Loader_dialog_hooks {
+  static int shown() { return *D.dialog && XtIsManaged(*D.dialog) ? 1 : 0; }
+  static void selected(int which, std::vector<int> *out) {
+    out->clear();
+    if (which >= 0 && which < 3 && D.lists[which]) loader_selected(*D.lists[which], out);
+  }
+  static void set_elemrep(int rep) {
+    int row = loader_row_of(D.elemrep_menu, 6, rep);
+    if (row >= 0) XtarvOptionMenuSetState(*D.elemrep_optmen, D.elemrep_menu, row, 1);
+    D.fangle_sens(rep);
+  }
+  static int elemrep() { return loader_shown_value(*D.elemrep_optmen, D.elemrep_menu, 0); }
+  static void get_text(int f, std::string *out) {
+    Widget *w = loader_field_widget(D, f);
+    *out = w ? loader_get_text(*w) : std::string();
+  }
+  static void set_text(int f, const char *t) {
+    if (Widget *w = loader_field_widget(D, f)) loader_put_text(*w, t);
+  }
+  static int domain() { return loader_shown_value(*D.domain_optmen, D.domain_menu, 1); }
+  static void domain_rows(int inside, int outside, int shown) {
+    loader_domain_rows(*D.domain_optmen, D.domain_menu, inside, outside, shown);
+  }
+  static void hide() {
+    if (*D.dialog) XtUnmanageChild(*D.dialog);
+  }
+  // A hook record holding these hooks and nothing else.
+  static Generic_loader_windep_rec record() {
+    Generic_loader_windep_rec w{};
+    w.shown = shown;
+    w.selected = selected;
+    w.set_elemrep = set_elemrep;
+    w.elemrep = elemrep;
+    w.get_text = get_text;
+    w.set_text = set_text;
+    w.domain = domain;
+    w.domain_rows = domain_rows;
+    w.hide = hide;
+    return w;
+  }
+};

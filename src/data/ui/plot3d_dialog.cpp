@@ -198,50 +198,12 @@ void gen_plot3dread_dialog() {
 
 // ---- the hooks ----------------------------------------------------------------------
 
-static Widget *field_widget(int f) {
-  if (f == GEN_FANGLE) return &File_plot3dfang_text;
-  if (f == GEN_ST_DESC) return &File_plot3ddesc_text;
-  if (f == GEN_IBLANK_DESC) return &File_plot3diblankdesc_text;
-  if (f >= GEN_RANGE && f < GEN_RANGE + 9) return &File_plot3dftstp_text[f - GEN_RANGE];
-  if (f >= GEN_MINMAX && f < GEN_MINMAX + 6) return &File_plot3dminmax_text[f - GEN_MINMAX];
-  return nullptr;
-}
-
-static int p3d_shown() { return File_plot3ddata_dialog && XtIsManaged(File_plot3ddata_dialog) ? 1 : 0; }
-
-static void p3d_selected(int which, std::vector<int> *out) {
-  Widget lists[3] = {File_plot3dzones_list, File_plot3diblankvalues_list, File_plot3diblankparent_list};
-  out->clear();
-  if (which >= 0 && which <= 2) loader_selected(lists[which], out);
-}
-
-static void p3d_set_elemrep(int rep) {
-  int row = loader_row_of(File_plot3deltrep_menu, 6, rep);
-  if (row >= 0) XtarvOptionMenuSetState(File_plot3deltrep_optmen, File_plot3deltrep_menu, row, 1);
-  data_plot3dfangle_sens(rep);
-}
-
-static int p3d_elemrep() { return loader_shown_value(File_plot3deltrep_optmen, File_plot3deltrep_menu, 0); }
-
-static void p3d_get_text(int f, std::string *out) {
-  Widget *w = field_widget(f);
-  *out = w ? loader_get_text(*w) : std::string();
-}
-
-static void p3d_set_text(int f, const char *t) {
-  Widget *w = field_widget(f);
-  if (w) loader_put_text(*w, t);
-}
-
-static int p3d_domain() { return loader_shown_value(File_plot3ddom_optmen, File_plot3ddom_menu, 1); }
-
-static void p3d_domain_rows(int inside, int outside, int shown) {
-  loader_domain_rows(File_plot3ddom_optmen, File_plot3ddom_menu, inside, outside, shown);
-}
-
-static void p3d_hide() {
-  if (File_plot3ddata_dialog) XtUnmanageChild(File_plot3ddata_dialog);
-}
+const Loader_dialog_widgets p3d_widgets = {
+    &File_plot3ddata_dialog, &File_plot3dfang_text, &File_plot3ddesc_text, &File_plot3diblankdesc_text,
+    File_plot3dftstp_text, File_plot3dminmax_text,
+    {&File_plot3dzones_list, &File_plot3diblankvalues_list, &File_plot3diblankparent_list},
+    &File_plot3deltrep_optmen, File_plot3deltrep_menu, &File_plot3ddom_optmen, File_plot3ddom_menu,
+    data_plot3dfangle_sens};
 
 static void p3d_show_read(const char *geom, const char *result, const char *meas,
                           const Plot3d_read_settings_rec *s, int locked) {
@@ -281,16 +243,7 @@ static void p3d_ijk_sensitive(int grid, int from_to) {
 
 void data_plot3d_install() {
   Generic_loader_windep_rec &w = Plot3d_loader_windep;
-  w = Generic_loader_windep_rec{};
-  w.shown = p3d_shown;
-  w.selected = p3d_selected;
-  w.set_elemrep = p3d_set_elemrep;
-  w.elemrep = p3d_elemrep;
-  w.get_text = p3d_get_text;
-  w.set_text = p3d_set_text;
-  w.domain = p3d_domain;
-  w.domain_rows = p3d_domain_rows;
-  w.hide = p3d_hide;
+  w = Loader_dialog_hooks<p3d_widgets>::record();
   Plot3d_read_windep = Plot3d_read_windep_rec{p3d_show_read, p3d_creation_sensitive, p3d_set_zones,
                                               p3d_ijk_sensitive};
 }
